@@ -1,0 +1,7 @@
+// tessilo40: the one header a host application includes. It declares every exported class,
+// function and variable of the library, and the platform headers they need.
+#pragma once
+
+#include "tessilo40_api.h"
+#include <windows.h>
+#include <afx.h>

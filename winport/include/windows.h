@@ -1,0 +1,6 @@
+// The Win32 API as far as the library uses it. Sub-headers group it by family.
+#pragma once
+
+#include "wintypes.h"
+#include "winerror.h"
+#include "winsync.h"
