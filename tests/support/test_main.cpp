@@ -1,6 +1,8 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-// so that tests running in parallel never share state, and windows render offscreen.
+// so that tests running in parallel never share state, windows render offscreen, and modal UI
+// needs scripted answers.
 #include <gtest/gtest.h>
+#include <testing.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +23,9 @@ int main(int argc, char** argv)
         setenv("RIVANTA_ROOT", root.c_str(), 1);
     }
     testing::InitGoogleTest(&argc, argv);
+    // Modal UI in tests takes scripted answers; one without an answer fails the test at once.
+    winport::testing::EnableScriptedUi(
+        [](const std::string& message) { ADD_FAILURE() << message; });
     int rc = RUN_ALL_TESTS();
     if (!root.empty() && !getenv("TESSILO_KEEP_TEST_ROOT")) {
         std::error_code ec;

@@ -4,3 +4,6 @@
 #include "wintypes.h"
 #include "winerror.h"
 #include "winsync.h"
+#include "winuser.h"
+#include "wingdi.h"
+#include "commctrl.h"
