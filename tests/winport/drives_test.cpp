@@ -14,6 +14,7 @@ namespace {
 
 class Drives : public testing::Test {
 protected:
+    void SetUp() override { winport::driveFolder('C'); }
     void TearDown() override
     {
         std::error_code ec;
