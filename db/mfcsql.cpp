@@ -2,6 +2,8 @@
 #include "db/mfcsql.h"
 #include "db/mfcsqlprofile.h"
 
+#include <objbase.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -63,7 +65,10 @@ MfcSQL::MfcSQL(char* connect, long* result)
     }
 }
 
-MfcSQL::MfcSQL(const MfcSQL& other) { std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem); }
+MfcSQL::MfcSQL(const MfcSQL& other)
+{
+    std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem);
+}
 
 MfcSQL& MfcSQL::operator=(const MfcSQL& other)
 {
@@ -121,8 +126,8 @@ long MfcSQL::MfcSQLInit(char* connect)
     rc = SQLAllocHandle(SQL_HANDLE_DBC, m_ODBCItem.henv, &m_ODBCItem.hdbc);
     if (rc != SQL_SUCCESS)
         SQLHandleError(m_ODBCItem.henv, SQL_HANDLE_ENV, rc);
-    SQLSetConnectAttr(m_ODBCItem.hdbc, SQL_ATTR_ODBC_CURSORS,
-        reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
+    SQLSetConnectAttr(
+        m_ODBCItem.hdbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
     std::memset(m_ODBCItem.connect, 0, sizeof m_ODBCItem.connect);
     if (connect)
         std::strcpy(m_ODBCItem.connect, connect);

@@ -100,7 +100,8 @@ public:
     virtual long MfcSQLInit();
     virtual long MfcSQLDeInit();
     virtual CString ConnectCDatabaseGetConnectStrGetDrive(CString connect);
-    virtual long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
+    virtual long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
     virtual CString MfcSQLOutputTitle(long unused);
     virtual CString MfcSQLOutputTitle(char* title, STR_BINDING* binding, long column);
     virtual CString MfcSQLBuildTitle(char* title, STR_BINDING* binding, long column, int reset);

@@ -1,10 +1,20 @@
-// DEV ONLY - replaced once the application object lands.
 #include "db/mfcsqlprofile.h"
-#include <cstdlib>
-#include <cstring>
-#include <string>
-#include <unistd.h>
-CString mfcsqlProfileString(const char* key, const char* d) { const char* v = getenv((std::string("DEVPROF_") + key).c_str()); return v ? CString(v) : CString(d); }
-bool mfcsqlFileExists(const CString& path) { return access(path, F_OK) == 0; }
-DWORD GetCurrentDirectoryA(DWORD n, char* b) { return getcwd(b, n) ? (DWORD)strlen(b) : 0; }
-#include <cstring>
+
+#include <winport_paths.h>
+
+#include <filesystem>
+#include <system_error>
+
+CString mfcsqlProfileString(const char* key, const char* defaultValue)
+{
+    char buffer[4096] = {};
+    GetProfileStringA("tessilo40", key, defaultValue, buffer, sizeof buffer);
+    return CString(buffer);
+}
+
+bool mfcsqlFileExists(const CString& path)
+{
+    std::string native = winport::toNativePath(path);
+    std::error_code error;
+    return !native.empty() && std::filesystem::is_regular_file(native, error);
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <afxstr.h>
 
+// A value of the section "tessilo40" of the Windows profile (at most 4,095 characters).
 CString mfcsqlProfileString(const char* key, const char* defaultValue);
+// TRUE when the (Windows or native) path names an existing file.
 bool mfcsqlFileExists(const CString& path);
-DWORD GetCurrentDirectoryA(DWORD, char*); // DEV ONLY

@@ -142,7 +142,8 @@ long MfcSQL::SQLAllocateBindings(void* hstmt, short columns, STR_BINDING** bindi
             SQLHandleError(hstmt, SQL_HANDLE_STMT, rc);
         binding->sqlType = static_cast<LONG>(sqlType);
         SQLSMALLINT type16 = static_cast<SQLSMALLINT>(sqlType);
-        binding->isCharacter = type16 == SQL_CHAR || type16 == SQL_VARCHAR || type16 == SQL_LONGVARCHAR;
+        binding->isCharacter
+            = type16 == SQL_CHAR || type16 == SQL_VARCHAR || type16 == SQL_LONGVARCHAR;
         binding->next = nullptr;
         // A driver that cannot tell the width (SQL_NO_TOTAL, as for binary data) gets the whole
         // buffer; a negative length would make the binding fail.
@@ -172,8 +173,8 @@ long MfcSQL::SQLDisplayTitles(void* hstmt, unsigned long, STR_BINDING* bindings)
     long index = 0;
     for (STR_BINDING* binding = bindings; binding; binding = binding->next, ++n, ++index) {
         char name[MFCSQL_BINDING_MAX + 2] = {};
-        SQLRETURN rc = SQLColAttribute(
-            hstmt, n, SQL_DESC_NAME, name, MFCSQL_BINDING_MAX, nullptr, nullptr);
+        SQLRETURN rc
+            = SQLColAttribute(hstmt, n, SQL_DESC_NAME, name, MFCSQL_BINDING_MAX, nullptr, nullptr);
         if (rc != SQL_SUCCESS)
             SQLHandleError(hstmt, SQL_HANDLE_STMT, rc);
         MfcSQLOutputTitle(name, binding, index);
@@ -214,8 +215,8 @@ std::vector<CString> MfcSQL::MfcSQLDiagnostics(void* handle, short handleType)
         SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
         SQLINTEGER native = 0;
         SQLCHAR message[2048] = {};
-        if (SQLGetDiagRec(handleType, handle, record, state, &native, message, sizeof message,
-                nullptr)
+        if (SQLGetDiagRec(
+                handleType, handle, record, state, &native, message, sizeof message, nullptr)
             != SQL_SUCCESS)
             break;
         if (std::strncmp(reinterpret_cast<char*>(state), "01004", 5) == 0)
@@ -223,8 +224,8 @@ std::vector<CString> MfcSQL::MfcSQLDiagnostics(void* handle, short handleType)
         auto* text = static_cast<char*>(std::malloc(kDiagnosticSize));
         if (!text)
             continue;
-        std::snprintf(text, kDiagnosticSize, "[%5.5s] %s (%d)\n", state, message,
-            static_cast<int>(native));
+        std::snprintf(
+            text, kDiagnosticSize, "[%5.5s] %s (%d)\n", state, message, static_cast<int>(native));
         lines.emplace_back(text);
         std::free(text);
     }

@@ -114,8 +114,7 @@ TEST_P(MfcSQLBackend, ColumnWidthIsTheWiderOfDataAndNameAndAtLeastSix)
     auto sql = connect();
     long count = 0;
     sql->run("SELECT c, longer_than_the_data, wide FROM n;", &count);
-    EXPECT_EQ(sql->titles,
-        (std::vector<std::string> { "c", "longer_than_the_data", "wide" }));
+    EXPECT_EQ(sql->titles, (std::vector<std::string> { "c", "longer_than_the_data", "wide" }));
     EXPECT_EQ(sql->titleWidths, (std::vector<int> { 6, 20, 30 }));
     ASSERT_EQ(sql->cells.size(), 3u);
     EXPECT_EQ(sql->cells[1].formatted, "xyz                 ");
@@ -237,8 +236,8 @@ TEST(MfcSQLPostgreSQL, LongBinaryIsBoundWithTheWholeBufferAndCut)
     std::unique_ptr<TestDb> db = TestDb::create("PostgreSQL", &why);
     ASSERT_TRUE(db) << why;
     ASSERT_TRUE(db->exec("CREATE TABLE bin (b BYTEA)", &why)) << why;
-    ASSERT_TRUE(db->exec("INSERT INTO bin VALUES (" + db->blobLiteral(std::string(200, 'Z')) + ")",
-        &why))
+    ASSERT_TRUE(
+        db->exec("INSERT INTO bin VALUES (" + db->blobLiteral(std::string(200, 'Z')) + ")", &why))
         << why;
     long result = 0;
     RecordingSQL sql(db->connectString(), &result);

@@ -85,7 +85,8 @@ TEST(ConvertCStringToSYSTEMTIMEDate, SplitsSixFieldsAndLeavesTheRest)
         SYSTEMTIME time;
         std::memset(&time, 0x4d, sizeof time);
         EXPECT_EQ(sql.ConvertCStringToSYSTEMTIMEDate(c.text, &time), 0);
-        WORD got[6] = { time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond };
+        WORD got[6]
+            = { time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond };
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(got[i], c.fields[i]) << c.text << " field " << i;
         EXPECT_EQ(time.wDayOfWeek, 0x4d4d);
@@ -192,8 +193,8 @@ TEST(MfcSQLTitles, BuildTitleLaysOutPadsAndUnderlines)
         + std::string(7 + 11 - 2 - 2, '=') + "\r\n";
     EXPECT_EQ(std::string(built.GetString()), expected);
     // Without reset the accumulator keeps growing; with reset it starts again.
-    EXPECT_EQ(std::string(sql.MfcSQLBuildTitle(id, &first, 0, 0).GetString()),
-        expected + "id     ");
+    EXPECT_EQ(
+        std::string(sql.MfcSQLBuildTitle(id, &first, 0, 0).GetString()), expected + "id     ");
     EXPECT_STREQ(sql.MfcSQLBuildTitle(id, &first, 0, 1).GetString(), "id     ");
 }
 

@@ -34,7 +34,8 @@ public:
         return MfcSQL::ProcessSQL(statement, length, count);
     }
 
-    long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override
     {
         RecordedCell cell { *row, column,
             binding->indicator == SQL_NULL_DATA ? std::string() : std::string(binding->text),

@@ -120,14 +120,15 @@ void PgServer::stop()
     if (!m_running)
         return;
     m_running = false;
-    run(binDir() + "/pg_ctl -D " + quote(m_dir + "/data") + " -m immediate -w stop > /dev/null 2>&1");
+    run(binDir() + "/pg_ctl -D " + quote(m_dir + "/data")
+        + " -m immediate -w stop > /dev/null 2>&1");
 }
 
 std::string PgServer::connectString(const std::string& extra) const
 {
     return "Driver=/usr/lib/x86_64-linux-gnu/odbc/psqlodbca.so;Servername=127.0.0.1;Port="
-        + std::to_string(m_port) + ";Database=postgres;Username=postgres;Password=;CommLog=0;Debug=0;"
-        + extra;
+        + std::to_string(m_port)
+        + ";Database=postgres;Username=postgres;Password=;CommLog=0;Debug=0;" + extra;
 }
 
 namespace {

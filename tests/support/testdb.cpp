@@ -18,12 +18,12 @@ std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle)
     SQLCHAR state[6];
     SQLCHAR message[1024];
     SQLINTEGER native;
-    for (SQLSMALLINT record = 1; SQLGetDiagRec(type, handle, record, state, &native, message,
-                                     sizeof message, nullptr)
+    for (SQLSMALLINT record = 1;
+         SQLGetDiagRec(type, handle, record, state, &native, message, sizeof message, nullptr)
          == SQL_SUCCESS;
          ++record)
-        text += std::string(reinterpret_cast<char*>(state)) + " "
-            + reinterpret_cast<char*>(message) + "\n";
+        text += std::string(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(message)
+            + "\n";
     return text;
 }
 
@@ -123,8 +123,8 @@ bool execOn(const std::string& connect, const std::string& sql, std::string* err
         failure = "connect: " + diagnostics(SQL_HANDLE_DBC, dbc);
     } else {
         SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
-        rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())),
-            SQL_NTS);
+        rc = SQLExecDirect(
+            stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS);
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
             failure = sql + ": " + diagnostics(SQL_HANDLE_STMT, stmt);
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
