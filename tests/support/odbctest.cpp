@@ -39,9 +39,9 @@ std::string buildSampleDatabase(int readings)
 {
     const std::string path
         = std::string(getenv("RIVANTA_ROOT")) + "/drives/c/orlamo40/Rivanta40.mdb";
-    const std::string command = std::string(TESSILO_BINARY_DIR) + "/bin/tessilo-sampledb --force"
-        + " --readings " + std::to_string(readings) + " " + quoted("C:\\orlamo40\\Rivanta40.mdb")
-        + " >/dev/null";
+    const std::string command = std::string(TESSILO_BINARY_DIR)
+        + "/bin/tessilo-sampledb --force --profile" + " --readings " + std::to_string(readings)
+        + " " + quoted("C:\\orlamo40\\Rivanta40.mdb") + " >/dev/null";
     if (runCommand(command) != 0)
         ADD_FAILURE() << "cannot build the sample database: " << command;
     return path;

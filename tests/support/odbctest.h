@@ -6,8 +6,8 @@
 // files), unless ODBCSYSINI or ODBCINI is already set.
 //
 // SQLite: buildSampleDatabase() writes the sample database to "C:\orlamo40\Rivanta40.mdb" on the
-// test's own drive C: ($RIVANTA_ROOT/drives/c); sampleConnectString() reaches it through the Access
-// driver.
+// test's own drive C: ($RIVANTA_ROOT/drives/c) and sets "ConnectStr"/"ConnectStrInstalled" of the
+// test's profile to it; sampleConnectString() reaches it through the Access driver.
 //
 // PostgreSQL: scripts/test starts one server for the whole run (scripts/pg-test-server) and exports
 // TESSILO_PG_CONNECT, a psqlODBC connect string ("Driver={PostgreSQL ANSI};Server=127.0.0.1;
@@ -27,7 +27,7 @@ namespace testsupport {
 int runCommand(const std::string& command, std::string* output = nullptr);
 
 // The sample database with the given number of meter readings at "C:\orlamo40\Rivanta40.mdb" of
-// this test process; returns its native path.
+// this test process, named by the profile's connect strings; returns its native path.
 std::string buildSampleDatabase(int readings = 1000);
 
 // A connect string of the suite's usual form for a database file (a Windows path).

@@ -1,5 +1,8 @@
 // tessilo-sampledb: builds the suite's default database "C:\orlamo40\Rivanta40.mdb" on the drive
-// model (or at a given path). An existing database is kept unless --force is given.
+// model (or at a given path). An existing database is kept unless --force is given. With
+// --profile, "ConnectStr" and "ConnectStrInstalled" are set to it unless they already name an
+// existing database.
+#include "profileregistration.h"
 #include "sampledatabase.h"
 
 #include <winport_paths.h>
@@ -19,7 +22,7 @@ const char* const kDefaultDatabase = "C:\\orlamo40\\Rivanta40.mdb";
 int usage()
 {
     fprintf(stderr,
-        "usage: tessilo-sampledb [--seed N] [--readings N] [--force] [PATH]\n"
+        "usage: tessilo-sampledb [--seed N] [--readings N] [--force] [--profile] [PATH]\n"
         "  PATH: a Windows path on the drive model or a native path (default %s)\n",
         kDefaultDatabase);
     return 2;
@@ -44,17 +47,36 @@ bool makeParents(const std::string& path)
     return true;
 }
 
+int registerProfile(const std::string& path)
+{
+    const std::string windowsPath = winport::toWindowsPath(path);
+    try {
+        std::string written = sampledb::registerInProfile(windowsPath);
+        if (written.empty())
+            printf("profile: ConnectStr and ConnectStrInstalled already name existing databases\n");
+        else
+            printf("profile: %s set to %s\n", written.c_str(), windowsPath.c_str());
+    } catch (const std::exception& e) {
+        fprintf(stderr, "tessilo-sampledb: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     sampledb::SampleOptions options;
     bool force = false;
+    bool profile = false;
     std::string target = kDefaultDatabase;
     for (int i = 1; i < argc; ++i) {
         unsigned long long value = 0;
         if (!strcmp(argv[i], "--force")) {
             force = true;
+        } else if (!strcmp(argv[i], "--profile")) {
+            profile = true;
         } else if (!strcmp(argv[i], "--seed") && i + 1 < argc && number(argv[i + 1], value)) {
             options.seed = value;
             ++i;
@@ -76,7 +98,7 @@ int main(int argc, char** argv)
     }
     if (!force && access(path.c_str(), F_OK) == 0) {
         printf("%s: kept the existing database (%s)\n", target.c_str(), path.c_str());
-        return 0;
+        return profile ? registerProfile(path) : 0;
     }
     if (!makeParents(path)) {
         fprintf(stderr, "tessilo-sampledb: cannot create the folder of %s: %s\n", path.c_str(),
@@ -98,5 +120,5 @@ int main(int argc, char** argv)
         fprintf(stderr, "tessilo-sampledb: %s: %s\n", path.c_str(), e.what());
         return 1;
     }
-    return 0;
+    return profile ? registerProfile(path) : 0;
 }
