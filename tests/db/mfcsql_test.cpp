@@ -1,6 +1,7 @@
 // The statement layer against real drivers: splitting, counts, bindings, widths, NULLs, type
 // codes and diagnostics, on SQLite and PostgreSQL alike.
 #include "recordingsql.h"
+#include "odbctest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ class MfcSQLBackend : public testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
+        if (GetParam() == "PostgreSQL")
+            TESSILO_REQUIRE_POSTGRES();
         std::string why;
         m_db = TestDb::create(GetParam(), &why);
         ASSERT_TRUE(m_db) << why;
@@ -232,6 +235,7 @@ TEST_P(MfcSQLBackend, ConnectStringOf512CharactersIsRefused)
 // negative length, and its hex text cut to the buffer.
 TEST(MfcSQLPostgreSQL, LongBinaryIsBoundWithTheWholeBufferAndCut)
 {
+    TESSILO_REQUIRE_POSTGRES();
     std::string why;
     std::unique_ptr<TestDb> db = TestDb::create("PostgreSQL", &why);
     ASSERT_TRUE(db) << why;

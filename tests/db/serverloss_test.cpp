@@ -1,8 +1,7 @@
 // A database server that goes away in the middle of a result set: the fetch loop reports the
 // failure and ends instead of spinning, and the statement object stays usable.
-#include "pgserver.h"
+#include "odbctest.h"
 #include "recordingsql.h"
-#include "testdb.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,11 @@ namespace {
 
 TEST(ServerLoss, PostgreSQLStoppedDuringAFetchEndsTheResultWithErrorLines)
 {
-    PgServer server;
-    ASSERT_TRUE(server.running()) << server.error();
+    testsupport::PostgresServer server;
+    ASSERT_TRUE(server.start());
     // Rows travel in blocks of 50 through a server-side cursor, so the fetch loop meets the
     // stopped server after the first blocks.
-    std::string connect = server.connectString("UseDeclareFetch=1;Fetch=50;");
+    std::string connect = server.connectString() + "UseDeclareFetch=1;Fetch=50;";
     {
         long result = 0;
         RecordingSQL setup(connect, &result);

@@ -1,5 +1,5 @@
 #include "testdb.h"
-#include "pgserver.h"
+#include "odbctest.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -25,6 +25,36 @@ std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle)
         text += std::string(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(message)
             + "\n";
     return text;
+}
+
+bool execOn(const std::string& connect, const std::string& sql, std::string* error)
+{
+    SQLHENV env = SQL_NULL_HENV;
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    std::string failure;
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    SQLRETURN rc = SQLDriverConnect(dbc, nullptr,
+        reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, nullptr, 0,
+        nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        failure = "connect: " + diagnostics(SQL_HANDLE_DBC, dbc);
+    } else {
+        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
+        rc = SQLExecDirect(
+            stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS);
+        if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+            failure = sql + ": " + diagnostics(SQL_HANDLE_STMT, stmt);
+        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        SQLDisconnect(dbc);
+    }
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    if (error)
+        *error = failure;
+    return failure.empty();
 }
 
 class SqliteDb : public TestDb {
@@ -70,16 +100,22 @@ private:
 
 class PostgresDb : public TestDb {
 public:
-    PostgresDb(PgServer* server, std::string database)
-        : m_server(server)
+    PostgresDb(std::string serverConnect, std::string database)
+        : m_serverConnect(std::move(serverConnect))
         , m_database(std::move(database))
     {
+    }
+    ~PostgresDb() override
+    {
+        execOn(m_serverConnect, "DROP DATABASE IF EXISTS " + m_database, nullptr);
     }
     std::string name() const override { return "PostgreSQL"; }
     std::string connectString() const override
     {
-        std::string text = m_server->connectString();
-        return text.replace(text.find("Database=postgres"), 17, "Database=" + m_database);
+        std::string text = m_serverConnect;
+        size_t start = text.find("Database=");
+        size_t end = text.find(';', start);
+        return text.replace(start, end - start, "Database=" + m_database);
     }
     std::string type(const std::string& generic) const override
     {
@@ -103,39 +139,10 @@ public:
     }
 
 private:
-    PgServer* m_server;
+    std::string m_serverConnect;
     std::string m_database;
 };
 
-bool execOn(const std::string& connect, const std::string& sql, std::string* error)
-{
-    SQLHENV env = SQL_NULL_HENV;
-    SQLHDBC dbc = SQL_NULL_HDBC;
-    SQLHSTMT stmt = SQL_NULL_HSTMT;
-    std::string failure;
-    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    SQLRETURN rc = SQLDriverConnect(dbc, nullptr,
-        reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, nullptr, 0,
-        nullptr, SQL_DRIVER_NOPROMPT);
-    if (!SQL_SUCCEEDED(rc)) {
-        failure = "connect: " + diagnostics(SQL_HANDLE_DBC, dbc);
-    } else {
-        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
-        rc = SQLExecDirect(
-            stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS);
-        if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
-            failure = sql + ": " + diagnostics(SQL_HANDLE_STMT, stmt);
-        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-        SQLDisconnect(dbc);
-    }
-    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
-    if (error)
-        *error = failure;
-    return failure.empty();
-}
 }
 
 std::vector<std::string> TestDb::backends() { return { "SQLite", "PostgreSQL" }; }
@@ -151,14 +158,15 @@ std::unique_ptr<TestDb> TestDb::create(const std::string& backend, std::string* 
         return std::make_unique<SqliteDb>(pattern);
     }
     if (backend == "PostgreSQL") {
-        PgServer* server = PgServer::shared();
-        if (!server) {
-            *why = "PostgreSQL: " + PgServer::sharedError();
+        std::string server = testsupport::postgresConnectString();
+        if (server.empty()) {
+            *why = "no PostgreSQL test server (TESSILO_PG_CONNECT)";
             return nullptr;
         }
+        // A database of its own, so that tests running in parallel never share tables.
         static int counter = 0;
         std::string database = "t" + std::to_string(getpid()) + "_" + std::to_string(++counter);
-        if (!execOn(server->connectString(), "CREATE DATABASE " + database, why))
+        if (!execOn(server, "CREATE DATABASE " + database, why))
             return nullptr;
         return std::make_unique<PostgresDb>(server, database);
     }

@@ -1,5 +1,5 @@
 // Test databases the statement layer runs against: a fresh SQLite file or a fresh database on the
-// test process's PostgreSQL server, with the few dialect differences the tests need.
+// run's PostgreSQL test server, with the few dialect differences the tests need.
 #pragma once
 
 #include <memory>
@@ -13,6 +13,7 @@ public:
     // "SQLite" and "PostgreSQL", the names the parameterised suites run over.
     static std::vector<std::string> backends();
     // A new, empty database of the backend; null with the reason in *why when it cannot be made.
+    // PostgreSQL databases live on the run's test server (odbctest.h) and are dropped again.
     static std::unique_ptr<TestDb> create(const std::string& backend, std::string* why);
 
     virtual std::string name() const = 0;
