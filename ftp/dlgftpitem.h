@@ -52,7 +52,8 @@ static_assert(offsetof(_DlgFtpItemTransfer, host) == 0
 
 // Reads every complete record in file order into records (replacing its contents); a trailing
 // partial record is ignored. 1 read, 0 when the file cannot be opened, -1 without a name.
-TESSILO40_API int dlgftpitemReadList(const char* fileName, std::vector<_DlgFtpItemTransfer>& records);
+TESSILO40_API int dlgftpitemReadList(
+    const char* fileName, std::vector<_DlgFtpItemTransfer>& records);
 // Creates or truncates the file and writes count records. 1 written, 0 when the file cannot be
 // written, -1 without a name or with count > 0 and no records.
 TESSILO40_API int dlgftpitemWriteList(

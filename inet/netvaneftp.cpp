@@ -11,8 +11,8 @@ int CNetvaneFtp::URLHeaders(const char* headers) { return m_Sess.URLHeaders(head
 
 int CNetvaneFtp::URLSend(void* data, unsigned long length) { return m_Sess.URLSend(data, length); }
 
-long CNetvaneFtp::URLReceive(void* data, unsigned long* dataLength, void* status,
-    unsigned long* statusLength, int flags)
+long CNetvaneFtp::URLReceive(
+    void* data, unsigned long* dataLength, void* status, unsigned long* statusLength, int flags)
 {
     return m_Sess.URLReceive(data, dataLength, status, statusLength, flags);
 }

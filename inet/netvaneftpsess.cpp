@@ -31,8 +31,7 @@ CNetvaneFtpSess::~CNetvaneFtpSess()
     DeleteCriticalSection(&m_countLock);
 }
 
-int CNetvaneFtpSess::URLConnect(
-    const char* url, unsigned short* port, CString id, CString password)
+int CNetvaneFtpSess::URLConnect(const char* url, unsigned short* port, CString id, CString password)
 {
     std::memset(m_szStatusText, 0, sizeof m_szStatusText);
     if (m_pFindFile) {

@@ -35,8 +35,7 @@ public:
     long GetStatusCount();
     void SetStatusWindow(HWND window);
 
-    void OnStatusCallback(
-        DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength) override;
+    void OnStatusCallback(DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength) override;
 
     CString EnCodeStr(CString text);
     CString DeCodeStr(CString text);

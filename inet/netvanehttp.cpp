@@ -11,8 +11,8 @@ int CNetvaneHttp::URLHeaders(const char* headers) { return m_Sess.URLHeaders(hea
 
 int CNetvaneHttp::URLSend(void* data, unsigned long length) { return m_Sess.URLSend(data, length); }
 
-long CNetvaneHttp::URLReceive(void* data, unsigned long* dataLength, void* text,
-    unsigned long* textLength, int stripTags)
+long CNetvaneHttp::URLReceive(
+    void* data, unsigned long* dataLength, void* text, unsigned long* textLength, int stripTags)
 {
     return m_Sess.URLReceive(data, dataLength, text, textLength, stripTags);
 }

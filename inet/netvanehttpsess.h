@@ -31,8 +31,7 @@ public:
     CString GetStatus();
     void SetStatusCount(long count);
     long GetStatusCount();
-    void OnStatusCallback(
-        DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength) override;
+    void OnStatusCallback(DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength) override;
 
     // Removes markup in place. Whether a tag is open carries over from one call to the next,
     // process-wide, so a tag split across lines goes completely.

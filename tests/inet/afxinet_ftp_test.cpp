@@ -55,8 +55,8 @@ class FtpTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.Start()) << server.Error(); }
 
-    std::unique_ptr<CFtpConnection> Connect(BOOL passive = TRUE, const char* user = "user",
-        const char* password = "pass")
+    std::unique_ptr<CFtpConnection> Connect(
+        BOOL passive = TRUE, const char* user = "user", const char* password = "pass")
     {
         return std::unique_ptr<CFtpConnection>(session.GetFtpConnection(
             "127.0.0.1", user, password, static_cast<INTERNET_PORT>(server.Port()), passive));
@@ -66,7 +66,8 @@ protected:
     {
         std::unique_ptr<CInternetFile> file(connection.OpenFile(path, GENERIC_WRITE));
         for (size_t at = 0; at < data.size(); at += kBlock)
-            file->Write(data.data() + at, static_cast<UINT>(std::min<size_t>(kBlock, data.size() - at)));
+            file->Write(
+                data.data() + at, static_cast<UINT>(std::min<size_t>(kBlock, data.size() - at)));
         file->Close();
     }
 
@@ -91,8 +92,8 @@ protected:
     Recorder session;
 };
 
-class FtpTransferTest : public FtpTest, public ::testing::WithParamInterface<std::tuple<bool, size_t>> {
-};
+class FtpTransferTest : public FtpTest,
+                        public ::testing::WithParamInterface<std::tuple<bool, size_t>> { };
 
 TEST_P(FtpTransferTest, PutAndGetAreByteExactInBlocks)
 {
@@ -109,8 +110,8 @@ TEST_P(FtpTransferTest, PutAndGetAreByteExactInBlocks)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FtpTransferTest,
     ::testing::Combine(::testing::Values(true, false),
-        ::testing::Values(size_t(0), size_t(1), size_t(65534), size_t(65535), size_t(65536),
-            size_t(50) << 20)),
+        ::testing::Values(
+            size_t(0), size_t(1), size_t(65534), size_t(65535), size_t(65536), size_t(50) << 20)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param) ? "Passive" : "Active") + "_"
             + std::to_string(std::get<1>(info.param));
@@ -130,8 +131,8 @@ TEST_F(FtpTest, OneControlConnectionServesManyOperations)
     }
     // Passive transfers and listings open data connections only: no new control connection
     // means no new greeting ("220"), which would show as a login.
-    size_t connects = std::count(session.codes.begin(), session.codes.end(),
-        DWORD(INTERNET_STATUS_CONNECTING_TO_SERVER));
+    size_t connects = std::count(
+        session.codes.begin(), session.codes.end(), DWORD(INTERNET_STATUS_CONNECTING_TO_SERVER));
     EXPECT_EQ(connects, 10u) << "one data connection per get and per listing";
 }
 
@@ -206,7 +207,8 @@ TEST_F(FtpTest, FindFileFollowsWindowsPatterns)
     EXPECT_EQ(Names(*connection, "/single/*.*"), Set({ "only.dat" }));
     EXPECT_EQ(Names(*connection, "/list/*.*"),
         Set({ "a.txt", "noext", "B.TXT", "with blanks in it.txt", "sub dir/" }));
-    EXPECT_EQ(Names(*connection, "/list/*.txt"), Set({ "a.txt", "B.TXT", "with blanks in it.txt" }));
+    EXPECT_EQ(
+        Names(*connection, "/list/*.txt"), Set({ "a.txt", "B.TXT", "with blanks in it.txt" }));
     EXPECT_EQ(Names(*connection, "/list/no*.*"), Set({ "noext" }));
     EXPECT_EQ(Names(*connection, "/list/sub dir/*.*"), Set({ "inner" }));
     EXPECT_EQ(Names(*connection, "/list/?.txt"), Set({ "a.txt", "B.TXT" }));
@@ -273,15 +275,15 @@ TEST_F(FtpTest, NoServerFailsAtOnce)
     server.Kill();
     auto started = std::chrono::steady_clock::now();
     auto refused = Failure([&] {
-        delete session.GetFtpConnection("127.0.0.1", "user", "pass", static_cast<INTERNET_PORT>(port));
+        delete session.GetFtpConnection(
+            "127.0.0.1", "user", "pass", static_cast<INTERNET_PORT>(port));
     });
     EXPECT_EQ(refused.first, DWORD(ERROR_INTERNET_CANNOT_CONNECT));
     EXPECT_NE(refused.second.find("Couldn't connect"), std::string::npos) << refused.second;
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
 }
 
-class FtpKillTest : public FtpTest, public ::testing::WithParamInterface<bool> {
-};
+class FtpKillTest : public FtpTest, public ::testing::WithParamInterface<bool> { };
 
 // The server dies in the middle of a 50 MiB transfer: the next block call fails with an
 // exception instead of hanging.
@@ -304,7 +306,8 @@ TEST_P(FtpKillTest, ServerKilledMidTransferThrows)
     auto failure = Failure([&] {
         for (size_t at = kBlock; at < data.size(); at += kBlock) {
             if (writing)
-                file->Write(data.data() + at, static_cast<UINT>(std::min<size_t>(kBlock, data.size() - at)));
+                file->Write(data.data() + at,
+                    static_cast<UINT>(std::min<size_t>(kBlock, data.size() - at)));
             else if (file->Read(block.data(), kBlock) < kBlock)
                 break;
         }
@@ -323,21 +326,23 @@ TEST_F(FtpTest, StatusesOfALoginComeInOrder)
     session.EnableStatusCallback(TRUE);
     auto connection = Connect();
     const auto& codes = session.codes;
-    auto first = [&](DWORD code) {
-        return std::find(codes.begin(), codes.end(), code) - codes.begin();
-    };
+    auto first
+        = [&](DWORD code) { return std::find(codes.begin(), codes.end(), code) - codes.begin(); };
     ASSERT_FALSE(codes.empty());
     EXPECT_EQ(codes.front(), DWORD(INTERNET_STATUS_HANDLE_CREATED));
     EXPECT_LT(first(INTERNET_STATUS_RESOLVING_NAME), first(INTERNET_STATUS_CONNECTING_TO_SERVER));
-    EXPECT_LT(first(INTERNET_STATUS_CONNECTING_TO_SERVER), first(INTERNET_STATUS_CONNECTED_TO_SERVER));
-    EXPECT_LT(first(INTERNET_STATUS_CONNECTED_TO_SERVER), first(INTERNET_STATUS_RECEIVING_RESPONSE));
+    EXPECT_LT(
+        first(INTERNET_STATUS_CONNECTING_TO_SERVER), first(INTERNET_STATUS_CONNECTED_TO_SERVER));
+    EXPECT_LT(
+        first(INTERNET_STATUS_CONNECTED_TO_SERVER), first(INTERNET_STATUS_RECEIVING_RESPONSE));
     EXPECT_LT(first(INTERNET_STATUS_RESPONSE_RECEIVED), first(INTERNET_STATUS_SENDING_REQUEST))
         << "the greeting comes before the first command";
     EXPECT_LT(first(INTERNET_STATUS_SENDING_REQUEST), first(INTERNET_STATUS_REQUEST_SENT));
     session.codes.clear();
     connection.reset();
-    EXPECT_EQ(session.codes, std::vector<DWORD>({ INTERNET_STATUS_HANDLE_CLOSING,
-                                 INTERNET_STATUS_CLOSING_CONNECTION, INTERNET_STATUS_CONNECTION_CLOSED }));
+    EXPECT_EQ(session.codes,
+        std::vector<DWORD>({ INTERNET_STATUS_HANDLE_CLOSING, INTERNET_STATUS_CLOSING_CONNECTION,
+            INTERNET_STATUS_CONNECTION_CLOSED }));
 
     session.EnableStatusCallback(FALSE);
     session.codes.clear();

@@ -25,6 +25,7 @@ class Handler(FTPHandler):
 
 Handler.authorizer = authorizer
 Handler.banner = "tessilo test server ready"
+Handler.auth_failed_timeout = 0
 
 server = FTPServer(("127.0.0.1", 0), Handler)
 print("PORT %d" % server.socket.getsockname()[1], flush=True)

@@ -32,11 +32,12 @@ class Handler(SimpleHTTPRequestHandler):
         self.answer(200, ("\n".join(lines) + "\n\n").encode() + body)
 
     def do_GET(self):
-        if self.path == "/redirect":
+        path = self.path.split("?")[0]
+        if path == "/redirect":
             self.answer(302, b"", [("Location", "/index.html")])
-        elif self.path == "/denied":
+        elif path == "/denied":
             self.answer(401, b"denied\n")
-        elif self.path.startswith("/echo"):
+        elif path == "/echo":
             self.echo()
         else:
             super().do_GET()

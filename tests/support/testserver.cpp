@@ -115,6 +115,25 @@ void TestServer::Kill()
     m_pid = -1;
 }
 
+int TestServer::ClientConnections() const
+{
+    std::ifstream table("/proc/net/tcp");
+    std::string line;
+    std::getline(table, line); // header
+    int count = 0;
+    while (std::getline(table, line)) {
+        char local[64] = {};
+        char remote[64] = {};
+        unsigned state = 0;
+        if (std::sscanf(line.c_str(), " %*d: %63s %63s %x", local, remote, &state) != 3)
+            continue;
+        const char* port = std::strchr(remote, ':');
+        if (state == 1 && port && std::strtol(port + 1, nullptr, 16) == m_port)
+            ++count;
+    }
+    return count;
+}
+
 std::string TestServer::PutFile(const std::string& relative, const std::string& content) const
 {
     std::filesystem::path full = std::filesystem::path(m_root) / relative;

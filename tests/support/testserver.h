@@ -22,6 +22,8 @@ public:
     int Port() const { return m_port; }
     const std::string& Root() const { return m_root; }
     const std::string& Error() const { return m_error; }
+    // Established TCP connections of this machine to the server's port.
+    int ClientConnections() const;
     // Writes a file under the root (relative path) and returns its full path.
     std::string PutFile(const std::string& relative, const std::string& content) const;
     std::string ReadFile(const std::string& relative) const;

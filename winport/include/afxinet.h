@@ -48,8 +48,8 @@ private:
 // Splits "scheme://[user[:password]@]server[:port]/object" into its parts. The port defaults to
 // the scheme's well-known port. FALSE (service type AFX_INET_SERVICE_UNK) for anything that is
 // not such a URL.
-WINPORT_API BOOL AfxParseURL(LPCTSTR url, DWORD& serviceType, CString& server, CString& object,
-    INTERNET_PORT& port);
+WINPORT_API BOOL AfxParseURL(
+    LPCTSTR url, DWORD& serviceType, CString& server, CString& object, INTERNET_PORT& port);
 
 class CFtpConnection;
 class CHttpConnection;
@@ -174,8 +174,8 @@ public:
         LPCTSTR headers, DWORD flags = HTTP_ADDREQ_FLAG_ADD_IF_NEW, int length = -1);
     // Sends the request and waits for the headers of the answer, whatever its status code;
     // throws when the server cannot be reached.
-    BOOL SendRequest(LPCTSTR headers = nullptr, DWORD headersLength = 0,
-        LPVOID optional = nullptr, DWORD optionalLength = 0);
+    BOOL SendRequest(LPCTSTR headers = nullptr, DWORD headersLength = 0, LPVOID optional = nullptr,
+        DWORD optionalLength = 0);
     // Starts a request whose body of totalLength bytes follows through Write; EndRequest ends
     // the body and waits for the headers of the answer.
     BOOL SendRequestEx(DWORD totalLength, DWORD flags = HSR_INITIATE, DWORD_PTR context = 1);
@@ -187,8 +187,8 @@ public:
 
 private:
     friend class CHttpConnection;
-    CHttpFile(std::shared_ptr<winport::InetChannel> channel, CInternetSession* session,
-        LPCTSTR url, LPCTSTR verb, LPCTSTR object, DWORD_PTR context, bool http10);
+    CHttpFile(std::shared_ptr<winport::InetChannel> channel, CInternetSession* session, LPCTSTR url,
+        LPCTSTR verb, LPCTSTR object, DWORD_PTR context, bool http10);
     void Prepare(const void* body, size_t bodyLength, bool streamed);
 
     CString m_strVerb;
@@ -251,8 +251,8 @@ public:
 private:
     friend class CInternetSession;
     friend class CFtpFileFind;
-    CFtpConnection(CInternetSession* session, LPCTSTR server, LPCTSTR userName,
-        LPCTSTR password, INTERNET_PORT port, BOOL passive);
+    CFtpConnection(CInternetSession* session, LPCTSTR server, LPCTSTR userName, LPCTSTR password,
+        INTERNET_PORT port, BOOL passive);
     std::string Resolve(LPCTSTR path) const;
     std::string Url(const std::string& absolutePath, bool directory) const;
     void BeginRequest(const void* owner, DWORD_PTR context);

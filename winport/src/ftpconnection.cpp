@@ -239,15 +239,14 @@ CInternetFile* CFtpConnection::OpenFile(
     if (!fileName || !*fileName || writing == ((access & GENERIC_READ) != 0))
         AfxThrowInternetException(context, ERROR_INTERNET_INVALID_OPERATION);
     std::string path = Resolve(fileName);
-    CInternetFile* file
-        = new CInternetFile(m_channel, m_pSession, path.c_str(), context, writing);
+    CInternetFile* file = new CInternetFile(m_channel, m_pSession, path.c_str(), context, writing);
     try {
         BeginRequest(file, context);
         winport::InetChannel& channel = Channel();
         std::string url = Url(path, false);
         curl_easy_setopt(channel.Easy(), CURLOPT_URL, url.c_str());
-        curl_easy_setopt(channel.Easy(), CURLOPT_TRANSFERTEXT,
-            (flags & FTP_TRANSFER_TYPE_ASCII) ? 1L : 0L);
+        curl_easy_setopt(
+            channel.Easy(), CURLOPT_TRANSFERTEXT, (flags & FTP_TRANSFER_TYPE_ASCII) ? 1L : 0L);
         if (writing)
             curl_easy_setopt(channel.Easy(), CURLOPT_UPLOAD, 1L);
         channel.Start();

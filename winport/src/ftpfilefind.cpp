@@ -44,8 +44,7 @@ BOOL AfxMatchWildcard(LPCTSTR pattern, LPCTSTR name)
     if (MatchFrom(pattern, name))
         return TRUE;
     // A final ".*" also matches names without any dot: "net*.*" matches "network".
-    if (text.size() >= 2 && text.compare(text.size() - 2, 2, ".*") == 0
-        && !std::strchr(name, '.'))
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, ".*") == 0 && !std::strchr(name, '.'))
         return MatchFrom(text.substr(0, text.size() - 2).c_str(), name) ? TRUE : FALSE;
     return FALSE;
 }
@@ -156,7 +155,8 @@ BOOL CFtpFileFind::GetLastWriteTime(FILETIME* time) const
 {
     const WIN32_FIND_DATA* entry = Current();
     if (!time || !entry
-        || (entry->ftLastWriteTime.dwLowDateTime == 0 && entry->ftLastWriteTime.dwHighDateTime == 0))
+        || (entry->ftLastWriteTime.dwLowDateTime == 0
+            && entry->ftLastWriteTime.dwHighDateTime == 0))
         return FALSE;
     *time = entry->ftLastWriteTime;
     return TRUE;

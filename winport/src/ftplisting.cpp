@@ -15,8 +15,8 @@ constexpr long long kEpochDifference = 11644473600LL;
 
 FILETIME FileTimeFromUnix(time_t seconds)
 {
-    unsigned long long ticks = (static_cast<unsigned long long>(seconds) + kEpochDifference)
-        * 10000000ULL;
+    unsigned long long ticks
+        = (static_cast<unsigned long long>(seconds) + kEpochDifference) * 10000000ULL;
     FILETIME time;
     time.dwLowDateTime = static_cast<DWORD>(ticks);
     time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
@@ -91,8 +91,8 @@ long OnEntry(const void* info, void* data, int)
         record.ftCreationTime = record.ftLastWriteTime;
         record.ftLastAccessTime = record.ftLastWriteTime;
     }
-    std::snprintf(record.cFileName, sizeof record.cFileName, "%s",
-        file->filename ? file->filename : "");
+    std::snprintf(
+        record.cFileName, sizeof record.cFileName, "%s", file->filename ? file->filename : "");
     listing->entries->push_back(record);
     return CURL_CHUNK_BGN_FUNC_SKIP;
 }

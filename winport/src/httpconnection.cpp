@@ -25,8 +25,7 @@ CHttpFile* CHttpConnection::OpenRequest(int verb, LPCTSTR objectName, LPCTSTR re
 {
     if (verb < HTTP_VERB_MIN || verb > HTTP_VERB_MAX)
         AfxThrowInternetException(context, ERROR_INTERNET_INVALID_OPERATION);
-    return OpenRequest(
-        kVerbs[verb], objectName, referer, context, acceptTypes, version, flags);
+    return OpenRequest(kVerbs[verb], objectName, referer, context, acceptTypes, version, flags);
 }
 
 CHttpFile* CHttpConnection::OpenRequest(LPCTSTR verb, LPCTSTR objectName, LPCTSTR referer,
@@ -43,8 +42,8 @@ CHttpFile* CHttpConnection::OpenRequest(LPCTSTR verb, LPCTSTR objectName, LPCTST
         host = "[" + host + "]";
     std::string url = "http://" + host + ":" + std::to_string(m_nPort) + object;
     bool http10 = version && std::strstr(version, "1.0");
-    auto* file = new CHttpFile(
-        m_channel, m_pSession, url.c_str(), verb, object.c_str(), context, http10);
+    auto* file
+        = new CHttpFile(m_channel, m_pSession, url.c_str(), verb, object.c_str(), context, http10);
     if (referer && *referer)
         file->AddRequestHeaders((std::string("Referer: ") + referer).c_str());
     std::string accept;
@@ -118,7 +117,8 @@ void CHttpFile::Prepare(const void* body, size_t bodyLength, bool streamed)
     curl_easy_setopt(e, CURLOPT_URL, m_strFileName.GetString());
     curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(e, CURLOPT_HTTP_VERSION,
-        m_http10 ? static_cast<long>(CURL_HTTP_VERSION_1_0) : static_cast<long>(CURL_HTTP_VERSION_1_1));
+        m_http10 ? static_cast<long>(CURL_HTTP_VERSION_1_0)
+                 : static_cast<long>(CURL_HTTP_VERSION_1_1));
     std::string verb = m_strVerb.GetString();
     bool hasBody = streamed || (body && bodyLength);
     if (verb == "HEAD") {
@@ -139,12 +139,12 @@ void CHttpFile::Prepare(const void* body, size_t bodyLength, bool streamed)
     channel.SetHeaders(headers);
 }
 
-BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optional,
-    DWORD optionalLength)
+BOOL CHttpFile::SendRequest(
+    LPCTSTR headers, DWORD headersLength, LPVOID optional, DWORD optionalLength)
 {
     if (headers && *headers)
-        AddRequestHeaders(headers, HTTP_ADDREQ_FLAG_ADD,
-            headersLength ? static_cast<int>(headersLength) : -1);
+        AddRequestHeaders(
+            headers, HTTP_ADDREQ_FLAG_ADD, headersLength ? static_cast<int>(headersLength) : -1);
     Prepare(optional, optionalLength, false);
     m_channel->Start();
     m_channel->AwaitHeaders();

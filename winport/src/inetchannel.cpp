@@ -16,49 +16,49 @@ namespace winport {
 
 namespace {
 
-// Bytes kept beyond the caller's buffer before the download is paused.
-constexpr size_t kSpillLimit = 1 << 20;
-// Receive buffer: large enough that 65,535-byte blocks flow as fast as libcurl alone.
-constexpr long kReceiveBuffer = 100 * 1024;
-constexpr int kLongestWaitMs = 1000;
+    // Bytes kept beyond the caller's buffer before the download is paused.
+    constexpr size_t kSpillLimit = 1 << 20;
+    // Receive buffer: large enough that 65,535-byte blocks flow as fast as libcurl alone.
+    constexpr long kReceiveBuffer = 100 * 1024;
+    constexpr int kLongestWaitMs = 1000;
 
-void GlobalInit()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-std::string Chomp(const char* data, size_t size)
-{
-    std::string text(data, size);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
-bool IsFinalReply(const std::string& line)
-{
-    return line.size() >= 4 && isdigit(static_cast<unsigned char>(line[0]))
-        && isdigit(static_cast<unsigned char>(line[1]))
-        && isdigit(static_cast<unsigned char>(line[2])) && line[3] == ' ';
-}
-
-// "127.0.0.1", and the port through *port.
-std::string AddressText(const sockaddr* address, unsigned* port)
-{
-    char text[INET6_ADDRSTRLEN] = "";
-    *port = 0;
-    if (address->sa_family == AF_INET) {
-        auto* in = reinterpret_cast<const sockaddr_in*>(address);
-        inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
-        *port = ntohs(in->sin_port);
-    } else if (address->sa_family == AF_INET6) {
-        auto* in6 = reinterpret_cast<const sockaddr_in6*>(address);
-        inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text);
-        *port = ntohs(in6->sin6_port);
+    void GlobalInit()
+    {
+        static std::once_flag once;
+        std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     }
-    return text;
-}
+
+    std::string Chomp(const char* data, size_t size)
+    {
+        std::string text(data, size);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        return text;
+    }
+
+    bool IsFinalReply(const std::string& line)
+    {
+        return line.size() >= 4 && isdigit(static_cast<unsigned char>(line[0]))
+            && isdigit(static_cast<unsigned char>(line[1]))
+            && isdigit(static_cast<unsigned char>(line[2])) && line[3] == ' ';
+    }
+
+    // "127.0.0.1", and the port through *port.
+    std::string AddressText(const sockaddr* address, unsigned* port)
+    {
+        char text[INET6_ADDRSTRLEN] = "";
+        *port = 0;
+        if (address->sa_family == AF_INET) {
+            auto* in = reinterpret_cast<const sockaddr_in*>(address);
+            inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
+            *port = ntohs(in->sin_port);
+        } else if (address->sa_family == AF_INET6) {
+            auto* in6 = reinterpret_cast<const sockaddr_in6*>(address);
+            inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text);
+            *port = ntohs(in6->sin6_port);
+        }
+        return text;
+    }
 
 }
 
@@ -504,8 +504,8 @@ int InetChannel::OnCloseSocket(void* self, curl_socket_t socket)
 int InetChannel::OnResolverStart(void*, void*, void* self)
 {
     auto* c = static_cast<InetChannel*>(self);
-    c->Report(INTERNET_STATUS_RESOLVING_NAME, &c->m_host[0],
-        static_cast<DWORD>(c->m_host.size() + 1));
+    c->Report(
+        INTERNET_STATUS_RESOLVING_NAME, &c->m_host[0], static_cast<DWORD>(c->m_host.size() + 1));
     return 0;
 }
 

@@ -16,19 +16,23 @@ const ErrorText kErrorTexts[] = {
     { ERROR_INTERNET_EXTENDED_ERROR, "An extended error was returned from the server" },
     { ERROR_INTERNET_INTERNAL_ERROR, "An internal error occurred" },
     { ERROR_INTERNET_INVALID_URL, "The URL is invalid" },
-    { ERROR_INTERNET_UNRECOGNIZED_SCHEME, "The URL scheme could not be recognized, or is not "
-                                          "supported" },
+    { ERROR_INTERNET_UNRECOGNIZED_SCHEME,
+        "The URL scheme could not be recognized, or is not "
+        "supported" },
     { ERROR_INTERNET_NAME_NOT_RESOLVED, "The server name or address could not be resolved" },
     { ERROR_INTERNET_LOGIN_FAILURE, "The login request was denied" },
     { ERROR_INTERNET_INVALID_OPERATION, "The operation is invalid" },
-    { ERROR_INTERNET_INCORRECT_HANDLE_STATE, "The handle is in the wrong state for the requested "
-                                             "operation" },
+    { ERROR_INTERNET_INCORRECT_HANDLE_STATE,
+        "The handle is in the wrong state for the requested "
+        "operation" },
     { ERROR_INTERNET_CANNOT_CONNECT, "A connection with the server could not be established" },
-    { ERROR_INTERNET_CONNECTION_ABORTED, "The connection with the server was terminated "
-                                         "abnormally" },
+    { ERROR_INTERNET_CONNECTION_ABORTED,
+        "The connection with the server was terminated "
+        "abnormally" },
     { ERROR_INTERNET_CONNECTION_RESET, "The connection with the server was reset" },
-    { ERROR_FTP_TRANSFER_IN_PROGRESS, "There is already an FTP request in progress on this "
-                                      "session" },
+    { ERROR_FTP_TRANSFER_IN_PROGRESS,
+        "There is already an FTP request in progress on this "
+        "session" },
     { ERROR_FTP_DROPPED, "The FTP operation was not completed because the session was aborted" },
     { ERROR_HTTP_HEADER_NOT_FOUND, "The header could not be found" },
     { ERROR_HTTP_INVALID_SERVER_RESPONSE, "The server response could not be parsed" },

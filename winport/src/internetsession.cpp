@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-CInternetSession::CInternetSession(
-    LPCTSTR agent, DWORD_PTR context, DWORD, LPCTSTR, LPCTSTR, DWORD)
+CInternetSession::CInternetSession(LPCTSTR agent, DWORD_PTR context, DWORD, LPCTSTR, LPCTSTR, DWORD)
     : m_strAgent(agent ? agent : "")
     , m_dwContext(context)
 {
@@ -34,8 +33,8 @@ void CInternetSession::ReportStatus(DWORD_PTR context, DWORD status, LPVOID info
         OnStatusCallback(context, status, info, length);
 }
 
-CFtpConnection* CInternetSession::GetFtpConnection(LPCTSTR server, LPCTSTR userName,
-    LPCTSTR password, INTERNET_PORT port, BOOL passive)
+CFtpConnection* CInternetSession::GetFtpConnection(
+    LPCTSTR server, LPCTSTR userName, LPCTSTR password, INTERNET_PORT port, BOOL passive)
 {
     if (!server || !*server)
         AfxThrowInternetException(m_dwContext, ERROR_INTERNET_INVALID_URL);

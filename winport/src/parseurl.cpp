@@ -25,8 +25,8 @@ const Scheme kSchemes[] = {
 
 }
 
-BOOL AfxParseURL(LPCTSTR url, DWORD& serviceType, CString& server, CString& object,
-    INTERNET_PORT& port)
+BOOL AfxParseURL(
+    LPCTSTR url, DWORD& serviceType, CString& server, CString& object, INTERNET_PORT& port)
 {
     serviceType = AFX_INET_SERVICE_UNK;
     server.Empty();
@@ -74,8 +74,7 @@ BOOL AfxParseURL(LPCTSTR url, DWORD& serviceType, CString& server, CString& obje
     }
     INTERNET_PORT number = known->port;
     if (!portText.empty()) {
-        if (portText.size() > 5
-            || portText.find_first_not_of("0123456789") != std::string::npos)
+        if (portText.size() > 5 || portText.find_first_not_of("0123456789") != std::string::npos)
             return FALSE;
         unsigned long value = std::stoul(portText);
         if (value == 0 || value > 65535)
