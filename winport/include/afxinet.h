@@ -4,7 +4,7 @@
 #pragma once
 
 #include "afx.h"
-#include "winbase.h"
+#include "windows.h"
 #include "wininet.h"
 #include "winport_export.h"
 
@@ -245,7 +245,7 @@ public:
     // the connection runs no other operation (ERROR_FTP_TRANSFER_IN_PROGRESS).
     CInternetFile* OpenFile(LPCTSTR fileName, DWORD access = GENERIC_READ,
         DWORD flags = FTP_TRANSFER_TYPE_BINARY, DWORD_PTR context = 1);
-    // The text of the server's reply to the last failed command.
+    // Failing operations set the thread's last error; this is the text of the last failure.
     CString GetLastResponse() const { return m_strLastResponse; }
 
 private:

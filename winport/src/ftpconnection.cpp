@@ -155,6 +155,7 @@ BOOL CFtpConnection::TryCommands(const std::vector<std::string>& commands)
         char text[1024];
         e->GetErrorMessage(text, sizeof text);
         m_strLastResponse = text;
+        SetLastError(e->m_dwError);
         e->Delete();
         return FALSE;
     }
@@ -176,6 +177,7 @@ BOOL CFtpConnection::SetCurrentDirectory(LPCTSTR directory)
         char text[1024];
         e->GetErrorMessage(text, sizeof text);
         m_strLastResponse = text;
+        SetLastError(e->m_dwError);
         e->Delete();
         return FALSE;
     }

@@ -86,7 +86,11 @@ BOOL CFtpFileFind::FindFile(LPCTSTR name, DWORD)
             m_found.push_back(entry);
     }
     m_strRoot = directory.c_str();
-    return m_found.empty() ? FALSE : TRUE;
+    if (m_found.empty()) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CFtpFileFind::FindNextFile()

@@ -126,6 +126,7 @@ BOOL CFtpConnection::List(const std::string& directory, std::vector<WIN32_FIND_D
         char text[1024];
         e->GetErrorMessage(text, sizeof text);
         m_strLastResponse = text;
+        SetLastError(e->m_dwError);
         e->Delete();
     }
     // libcurl reports an empty directory as "not found" after a complete listing.
