@@ -1,8 +1,10 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-// so that tests running in parallel never share state, windows render offscreen, and modal UI
-// needs scripted answers.
+// so that tests running in parallel never share state, windows render offscreen, ODBC uses the
+// build's own configuration (odbctest.h), and modal UI needs scripted answers.
 #include <gtest/gtest.h>
 #include <testing.h>
+
+#include "odbcconfig.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +14,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    tessiloUseProjectOdbcConfig();
     std::string root;
     if (!getenv("RIVANTA_ROOT")) {
         char tmpl[] = "/tmp/tessilo-test-XXXXXX";

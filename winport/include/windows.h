@@ -4,6 +4,7 @@
 #include "wintypes.h"
 #include "winerror.h"
 #include "winsync.h"
+#include "winbase.h"
 #include "winuser.h"
 #include "wingdi.h"
 #include "commctrl.h"
