@@ -4,4 +4,12 @@
 
 #include "tessilo40_api.h"
 #include <windows.h>
+#include <objbase.h>
+#include <commctrl.h>
 #include <afx.h>
+#include <afxcoll.h>
+#include <afxwin.h>
+
+#include "app/tessilo.h"
+#include "app/keyvaluepairlist.h"
+#include "report/dateformat.h"

@@ -1,5 +1,7 @@
-// MFC's core: strings and the Win32 API underneath.
+// MFC's core: strings, times, collections and the Win32 API underneath.
 #pragma once
 
 #include "windows.h"
 #include "afxstr.h"
+#include "afxtime.h"
+#include "afxcoll.h"

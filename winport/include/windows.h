@@ -4,3 +4,5 @@
 #include "wintypes.h"
 #include "winerror.h"
 #include "winsync.h"
+#include "wintime.h"
+#include "libloaderapi.h"
