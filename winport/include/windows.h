@@ -4,5 +4,6 @@
 #include "wintypes.h"
 #include "winerror.h"
 #include "winsync.h"
+#include "winbase.h"
 #include "wintime.h"
 #include "libloaderapi.h"

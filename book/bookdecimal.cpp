@@ -1,0 +1,134 @@
+// Formatting goes through std::to_chars/from_chars so that the decimal point stays '.' even when
+// the host application has switched the C locale to the user's.
+#include "book/bookdecimal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace bookdecimal {
+
+namespace {
+
+    const long long kMaxWidth = 4096;
+
+    double readBack(const CString& print, double fallback)
+    {
+        const char* first = print.GetString();
+        const char* last = first + print.GetLength();
+        while (first < last && *first == ' ')
+            ++first;
+        double result = fallback;
+        auto parsed = std::from_chars(first, last, result);
+        return parsed.ec == std::errc() ? result : fallback;
+    }
+
+    CString pad(const std::string& text, long long width)
+    {
+        bool left = width < 0;
+        size_t wanted = static_cast<size_t>(std::min(left ? -width : width, kMaxWidth));
+        if (text.size() >= wanted)
+            return CString(text);
+        std::string fill(wanted - text.size(), ' ');
+        return CString(left ? text + fill : fill + text);
+    }
+
+} // namespace
+
+CString printFixed(double value, int width, int precision)
+{
+    if (precision < 0)
+        precision = 6;
+    // Beyond the 1074 significant decimals of a double printf only adds zeros.
+    precision = std::min(precision, 1100);
+    std::string digits;
+    if (std::isfinite(value)) {
+        // A double has at most 309 integer digits; the buffer leaves room for the decimals.
+        std::string buffer(330 + static_cast<size_t>(precision), '\0');
+        auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+            std::chars_format::fixed, precision);
+        digits.assign(buffer.data(), printed.ptr);
+    } else if (std::isnan(value)) {
+        digits = std::signbit(value) ? "-nan" : "nan";
+    } else {
+        digits = value < 0 ? "-inf" : "inf";
+    }
+    return pad(digits, width);
+}
+
+long formatDecimalPlace(
+    CString* text, int width, int precision, unsigned int fieldWidth, double* value)
+{
+    if (fieldWidth == 0)
+        return 0;
+    if (text && text->IsEmpty())
+        *text = "0.0";
+    if (value) {
+        CString print = printFixed(*value, width, precision);
+        *value = readBack(print, *value);
+        if (text)
+            *text = pad(print.str(), static_cast<int>(fieldWidth));
+    }
+    return 0;
+}
+
+CString entryValidate(double* value, int fieldWidth, int decimals)
+{
+    if (!value)
+        return CString();
+    CString text("-");
+    double rounded = *value;
+    formatDecimalPlace(
+        &text, fieldWidth - decimals, decimals, static_cast<unsigned int>(fieldWidth), &rounded);
+    text.Trim(' ');
+    if (rounded != *value)
+        *value = rounded;
+    return text;
+}
+
+double roundCeil(double value, int decimals, double* remainder)
+{
+    double scale = decimals > 0 ? std::pow(10.0, decimals) : 1.0;
+    double scaled = value * scale;
+    if (remainder) {
+        double whole = 0;
+        *remainder = std::modf(scaled, &whole) / scale;
+    }
+    return std::ceil(scaled) / scale;
+}
+
+double roundCeilText(double value, int decimals, CString* text)
+{
+    double rounded = roundCeil(value, decimals, nullptr);
+    if (text) {
+        *text = printFixed(rounded, decimals, decimals);
+        rounded = readBack(*text, rounded);
+    }
+    return rounded;
+}
+
+BOOL isDecimalValid(const char* text)
+{
+    if (!text || !*text)
+        return FALSE;
+    bool signSeen = false;
+    bool pointSeen = false;
+    for (const char* p = text; *p; ++p) {
+        char ch = *p;
+        if (ch >= '0' && ch <= '9')
+            continue;
+        if (ch == '+') {
+            signSeen = true;
+        } else if (ch == '-' && !signSeen) {
+            signSeen = true;
+        } else if (ch == '.' && !pointSeen) {
+            pointSeen = true;
+        } else {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+} // namespace bookdecimal

@@ -1,0 +1,33 @@
+// Decimal entry helpers behind the book's FormatDecimalPlace, dbEntryValidate, dbRoundCeil,
+// dbRoundDoubleRoundCeil and IsDecimalValid: plain functions on doubles and texts, no state.
+// Numbers are printed and read back with a '.' decimal point whatever the process locale is.
+#pragma once
+
+#include "tessilo40_api.h"
+#include <afxstr.h>
+
+namespace bookdecimal {
+
+// Prints the value as "%<width>.<precision>f", rounds the value to that print and, when a text is
+// given, makes the text that print right-aligned in fieldWidth. An empty text becomes "0.0".
+// A fieldWidth of 0 changes nothing. Always returns 0.
+TESSILO40_API long formatDecimalPlace(
+    CString* text, int width, int precision, unsigned int fieldWidth, double* value);
+
+// Rounds *value to `decimals` places and returns it as text without surrounding spaces.
+TESSILO40_API CString entryValidate(double* value, int fieldWidth, int decimals);
+
+// Rounds towards positive infinity at `decimals` places; *remainder gets the dropped part.
+TESSILO40_API double roundCeil(double value, int decimals, double* remainder);
+
+// roundCeil, then prints the result with `decimals` decimals into *text and reads it back.
+TESSILO40_API double roundCeilText(double value, int decimals, CString* text);
+
+// Digits, '+' anywhere, one '-' before any other sign and one '.'; nothing else.
+TESSILO40_API BOOL isDecimalValid(const char* text);
+
+// printf's "%*.*f" with a '.' decimal point: a negative width left-aligns, a negative precision
+// means 6. Widths are capped at 4096 columns so that a wild argument cannot exhaust memory.
+TESSILO40_API CString printFixed(double value, int width, int precision);
+
+} // namespace bookdecimal
