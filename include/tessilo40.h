@@ -9,7 +9,11 @@
 #include <afx.h>
 #include <afxcoll.h>
 #include <afxwin.h>
+#include <afxinet.h>
 
 #include "app/tessilo.h"
 #include "app/keyvaluepairlist.h"
 #include "report/dateformat.h"
+#include "inet/netvaneftp.h"
+#include "inet/netvanehttp.h"
+#include "ftp/dlgftpitem.h"
