@@ -1,5 +1,6 @@
-// Connect strings of the suite's database: the stored one, the installed fall-back, templates
-// from "mfcConnectStrings.txt" or the built-in table, and templates rewritten for a database file.
+// Connect strings of the suite's database: the stored one, the installed
+// fall-back, templates from "mfcConnectStrings.txt" or the built-in table, and
+// templates rewritten for a database file.
 #include "app/tessilo.h"
 
 #include <cstdlib>
@@ -22,11 +23,12 @@ const char* const builtInTemplates[] = {
     R"(ODBC;DSN=Rivanta 4.0;DBQ=\\Orlamo40\\Rivanta40.mdb;DriverId=25;FIL=MS Access;MaxBufferSize=2048;PageTimeout=5;)",
 };
 
-// Process-wide: the number of the template chosen last by GetConnectStrTemplate().
+// Process-wide: the number of the template chosen last by
+// GetConnectStrTemplate().
 int currentTemplateNumber = 1;
 
-// The database file a connect string names: the text from "DBQ=" up to and including the
-// standard file name. "" and a reason when there is none.
+// The database file a connect string names: the text from "DBQ=" up to and
+// including the standard file name. "" and a reason when there is none.
 CString databasePathOf(const CString& connectStr, CString* problem)
 {
     if (connectStr.IsEmpty()) {
@@ -43,7 +45,8 @@ CString databasePathOf(const CString& connectStr, CString* problem)
         *problem = CString("does not name \"") + databaseFileName + "\" after \"DBQ=\"";
         return CString();
     }
-    return connectStr.Mid(dbq + 4, name + static_cast<int>(std::strlen(databaseFileName)) - dbq - 4);
+    return connectStr.Mid(
+        dbq + 4, name + static_cast<int>(std::strlen(databaseFileName)) - dbq - 4);
 }
 
 bool fileExists(const CString& path)
@@ -52,7 +55,8 @@ bool fileExists(const CString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The connect string when its database file exists; otherwise "" and the reason.
+// The connect string when its database file exists; otherwise "" and the
+// reason.
 CString usable(const CString& connectStr, CString* problem)
 {
     const CString path = databasePathOf(connectStr, problem);
@@ -67,9 +71,10 @@ CString usable(const CString& connectStr, CString* problem)
     return connectStr;
 }
 
-// The template numbered `number` in the file's text: lines end with a line feed (carriage
-// returns are ignored), a last line without one does not count; the first character is the
-// number (0 when it is not a digit) and the template starts after four characters.
+// The template numbered `number` in the file's text: lines end with a line feed
+// (carriage returns are ignored), a last line without one does not count; the
+// first character is the number (0 when it is not a digit) and the template
+// starts after four characters.
 bool templateFromText(const char* text, int number, CString* result)
 {
     CString line;
@@ -90,18 +95,19 @@ bool templateFromText(const char* text, int number, CString* result)
     return false;
 }
 
-// Reads the whole file into a zero-filled buffer; a file that cannot be read completely is used
-// as far as it was read. False when the file cannot be opened.
+// Reads the whole file into a zero-filled buffer; a file that cannot be read
+// completely is used as far as it was read. False when the file cannot be
+// opened.
 bool readTemplateFile(const char* name, std::vector<char>* text)
 {
     CFile file;
     if (!file.Open(name, CFile::modeRead | CFile::shareDenyNone))
         return false;
-    const ULONGLONG length = file.GetLength();
-    text->assign(static_cast<size_t>(length) + 10, '\0');
-    size_t done = 0;
+    text->assign(10, '\0');
     try {
-        while (done < length) {
+        const ULONGLONG length = file.GetLength();
+        text->assign(static_cast<size_t>(length) + 10, '\0');
+        for (size_t done = 0; done < length;) {
             const UINT n = file.Read(text->data() + done, static_cast<UINT>(length - done));
             if (n == 0)
                 break;
@@ -110,7 +116,7 @@ bool readTemplateFile(const char* name, std::vector<char>* text)
     } catch (CFileException* e) {
         e->Delete();
     }
-    file.Close();
+    file.Abort();
     return true;
 }
 } // namespace
@@ -176,7 +182,8 @@ CString CTessiloApp::GetConnectStrTemplate()
     return GetConnectStrTemplate(currentTemplateNumber);
 }
 
-BOOL CTessiloApp::GetODBCConnectSplitPath(const char* path, char* drive, char* dir, char* fileName, char* extension)
+BOOL CTessiloApp::GetODBCConnectSplitPath(
+    const char* path, char* drive, char* dir, char* fileName, char* extension)
 {
     if (!path || !drive || !dir || !fileName || !extension || std::strlen(path) > 259)
         return FALSE;

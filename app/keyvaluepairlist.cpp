@@ -6,8 +6,7 @@ namespace {
 // Entries are allocated in blocks of this many.
 constexpr INT_PTR mapBlockSize = 1000;
 
-template <class MAP, class KEY, class VALUE>
-VALUE lookupOr(MAP* map, KEY key, VALUE sentinel)
+template <class MAP, class KEY, class VALUE> VALUE lookupOr(MAP* map, KEY key, VALUE sentinel)
 {
     VALUE value;
     return map && map->Lookup(key, value) ? value : sentinel;
@@ -22,7 +21,8 @@ keyValuePairList::keyValuePairList()
 keyValuePairList::keyValuePairList(long kind)
     : m_kind(kind)
     , m_longLong(kind == kindLongLong ? new CMap<long, long, long, long>(mapBlockSize) : nullptr)
-    , m_longDouble(kind == kindLongDouble ? new CMap<long, long, double, double>(mapBlockSize) : nullptr)
+    , m_longDouble(
+          kind == kindLongDouble ? new CMap<long, long, double, double>(mapBlockSize) : nullptr)
     , m_hwndHwnd(kind == kindHwndHwnd ? new CMap<HWND, HWND, HWND, HWND>(mapBlockSize) : nullptr)
     , m_ptrPtr(kind == kindPtrPtr ? new CMap<void*, void*, void*, void*>(mapBlockSize) : nullptr)
 {

@@ -8,7 +8,13 @@
 
 class TESSILO40_API keyValuePairList {
 public:
-    enum Kind : long { kindNone = 0, kindLongDouble = 1, kindHwndHwnd = 2, kindLongLong = 3, kindPtrPtr = 4 };
+    enum Kind : long {
+        kindNone = 0,
+        kindLongDouble = 1,
+        kindHwndHwnd = 2,
+        kindLongLong = 3,
+        kindPtrPtr = 4
+    };
     static constexpr double doubleSentinel = -11223344.55667788;
 
     keyValuePairList();

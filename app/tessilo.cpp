@@ -19,16 +19,17 @@ CString savedDirectory;
 constexpr DWORD profileBufferSize = 4096;
 } // namespace
 
-
 CTessiloApp::CTessiloApp()
     : CWinApp(nullptr)
 {
     INITCOMMONCONTROLSEX controls = { sizeof(INITCOMMONCONTROLSEX), 0x17FF };
     InitCommonControlsEx(&controls);
     if (!libraryModule) {
-        // The module that holds this object; by name when the loader cannot tell.
-        if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                reinterpret_cast<LPCSTR>(this), &libraryModule))
+        // The module that holds this code (not `this`: a program may hold its own copy of the
+        // exported object); by name when the loader cannot tell.
+        if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                    | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                reinterpret_cast<LPCSTR>(&libraryModule), &libraryModule))
             libraryModule = LoadLibraryA("tessilo40.dll");
     }
     if (libraryModule)
@@ -122,7 +123,8 @@ BOOL CTessiloApp::getPrivateProfileStruct(CString key, void* buffer, long size)
 {
     if (!buffer || size < 0)
         return FALSE;
-    return GetPrivateProfileStructA(profileSection, key, buffer, static_cast<UINT>(size), "win.ini");
+    return GetPrivateProfileStructA(
+        profileSection, key, buffer, static_cast<UINT>(size), "win.ini");
 }
 
 BOOL CTessiloApp::getPrivateProfileStruct(const char* key, void* buffer, long size)
@@ -134,7 +136,8 @@ BOOL CTessiloApp::writePrivateProfileStruct(CString key, void* buffer, long size
 {
     if (!buffer || size < 0)
         return FALSE;
-    return WritePrivateProfileStructA(profileSection, key, buffer, static_cast<UINT>(size), "win.ini");
+    return WritePrivateProfileStructA(
+        profileSection, key, buffer, static_cast<UINT>(size), "win.ini");
 }
 
 BOOL CTessiloApp::writePrivateProfileStruct(const char* key, void* buffer, long size)

@@ -70,7 +70,8 @@ public:
     // The current template rewritten for the database file (DBQ=, FILEDSN=, DefaultDir=).
     CString GetODBCConnectStr(CString databasePath, CString defaultDir);
     // Splits a path: drive (3 bytes), directory, file name and extension (256 bytes each).
-    BOOL GetODBCConnectSplitPath(const char* path, char* drive, char* dir, char* fileName, char* extension);
+    BOOL GetODBCConnectSplitPath(
+        const char* path, char* drive, char* dir, char* fileName, char* extension);
 
     // The reasoning behind ConnectGetConnectStr and GetConnectStrTemplate, for diagnostics.
     ConnectStrChoice ConnectExplainConnectStr();

@@ -18,8 +18,8 @@ public:
     };
 
     // Reads the text once: year and month end at "/" or "-", the day at a blank, hours and
-    // minutes at ":", the seconds (with any fraction) at ":" or the end. A NULL text gives no fields.
-    // shortYear cuts the year to its last two characters when its separator is reached.
+    // minutes at ":", the seconds (with any fraction) at ":" or the end. A NULL text gives no
+    // fields. shortYear cuts the year to its last two characters when its separator is reached.
     static Fields dateFormatSplit(const char* text, bool shortYear = false);
 
     // "January".."December" for 1..12, "??" for any other number.

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <tessilo40.h>
 #include <winport_paths.h>
-#include <gtest/gtest.h>
 
 #include "scopedcwd.h"
 
@@ -14,26 +14,40 @@ namespace fs = std::filesystem;
 namespace {
 // The built-in templates, written out independently of the library's table.
 const char* const expectedTemplates[] = {
-    "DSN=Rivanta 4.0;DBQ=\\\\Orlamo40\\\\Rivanta40.mdb;DriverId=25;FIL=MS Access;MaxBufferSize=2048;"
+    "DSN=Rivanta 4.0;DBQ=\\\\Orlamo40\\\\Rivanta40.mdb;DriverId=25;FIL=MS "
+    "Access;MaxBufferSize=2048;"
     "PageTimeout=5;",
-    "DSN=Rivanta 4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={Microsoft Access "
-    "Driver (*.mdb)};DriverId=25;FIL=MS Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;MaxBufferSize=2048;"
+    "DSN=Rivanta "
+    "4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={"
+    "Microsoft Access "
+    "Driver (*.mdb)};DriverId=25;FIL=MS "
+    "Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;MaxBufferSize=2048;"
     "PageTimeout=5;",
-    "DSN=Rivanta 4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={Driver do Microsoft "
-    "Access (*.mdb)};DriverId=25;FIL=MS Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;MaxBufferSize=2048;"
+    "DSN=Rivanta "
+    "4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={"
+    "Driver do Microsoft "
+    "Access (*.mdb)};DriverId=25;FIL=MS "
+    "Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;MaxBufferSize=2048;"
     "PageTimeout=5;",
-    "ODBC;DSN=Rivanta 4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={Microsoft "
-    "Access Driver (*.mdb)};DriverId=25;FIL=MS Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;"
+    "ODBC;DSN=Rivanta "
+    "4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={"
+    "Microsoft "
+    "Access Driver (*.mdb)};DriverId=25;FIL=MS "
+    "Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;"
     "MaxBufferSize=2048;PageTimeout=5;",
-    "ODBC;DSN=Rivanta 4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={Driver do "
-    "Microsoft Access (*.mdb)};DriverId=25;FIL=MS Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;"
+    "ODBC;DSN=Rivanta "
+    "4.0;DBQ=\\\\orlamo40\\\\Rivanta40.mdb;DefaultDir=\\\\orlamo40;Driver={"
+    "Driver do "
+    "Microsoft Access (*.mdb)};DriverId=25;FIL=MS "
+    "Access;FILEDSN=\\\\orlamo40\\Rivanta40.mdb.dsn;"
     "MaxBufferSize=2048;PageTimeout=5;",
-    "ODBC;DSN=Rivanta 4.0;DBQ=\\\\Orlamo40\\\\Rivanta40.mdb;DriverId=25;FIL=MS Access;MaxBufferSize=2048;"
+    "ODBC;DSN=Rivanta 4.0;DBQ=\\\\Orlamo40\\\\Rivanta40.mdb;DriverId=25;FIL=MS "
+    "Access;MaxBufferSize=2048;"
     "PageTimeout=5;",
 };
 
-// Every test works on drive C: with the current directory C:\work, which holds no template file
-// unless the test writes one.
+// Every test works on drive C: with the current directory C:\work, which holds
+// no template file unless the test writes one.
 class ConnectStr : public testing::Test {
 protected:
     void SetUp() override
@@ -56,7 +70,10 @@ protected:
         fs::create_directories(fs::path(nativePath).parent_path());
         std::ofstream(nativePath, std::ios::binary) << text;
     }
-    void set(const char* key, const char* value) { ASSERT_TRUE(TessiloApp.writeProfileString(key, value)); }
+    void set(const char* key, const char* value)
+    {
+        ASSERT_TRUE(TessiloApp.writeProfileString(key, value));
+    }
 
     ScopedCwd cwd;
     std::string c;
@@ -110,7 +127,8 @@ TEST_F(ConnectStr, MissingDatabaseFallsBackToTheInstalledString)
     EXPECT_NE(why.installedProblem.Find("does not exist"), -1);
 
     createFile(c + "/orlamo40/Rivanta40.mdb");
-    EXPECT_EQ(TessiloApp.ConnectGetConnectStr(), "DBQ=C:\\orlamo40\\Rivanta40.mdb;DefaultDir=C:\\orlamo40;");
+    EXPECT_EQ(TessiloApp.ConnectGetConnectStr(),
+        "DBQ=C:\\orlamo40\\Rivanta40.mdb;DefaultDir=C:\\orlamo40;");
     EXPECT_EQ(TessiloApp.ConnectExplainConnectStr().source, ConnectStrChoice::sourceInstalled);
 
     // A folder of that name is no database file.
@@ -139,7 +157,8 @@ TEST_F(ConnectStr, TemplateFileLinesNeedALineFeed)
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(1), "first one");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(0), "not a digit counts as zero");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(7), "seven");
-    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(3), ""); // a line too short for a template
+    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(3),
+        ""); // a line too short for a template
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(2), expectedTemplates[2]);
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(5), expectedTemplates[5]);
     const ConnectStrTemplate found = TessiloApp.ConnectFindTemplate(7);
@@ -165,7 +184,8 @@ TEST_F(ConnectStr, TemplateFileInTheOrlamoFolderOfTheCurrentDrive)
 
 TEST_F(ConnectStr, TemplateTypeComesFromTheProfile)
 {
-    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(), expectedTemplates[0]); // absent: number 0
+    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(),
+        expectedTemplates[0]); // absent: number 0
     EXPECT_EQ(CTessiloApp::ConnectCurrentTemplateNumber(), 0);
     set("ConnectStrType", "3");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(), expectedTemplates[3]);
@@ -182,12 +202,14 @@ TEST_F(ConnectStr, RewriteOfTemplateZeroAppendsBothEntries)
 {
     set("ConnectStrType", "0");
     EXPECT_EQ(TessiloApp.GetODBCConnectStr("C:\\data\\My.mdb", "C:\\ignored"),
-        "DSN=Rivanta 4.0;DBQ=C:\\data\\My.mdb;DriverId=25;FIL=MS Access;MaxBufferSize=2048;PageTimeout=5;"
+        "DSN=Rivanta 4.0;DBQ=C:\\data\\My.mdb;DriverId=25;FIL=MS "
+        "Access;MaxBufferSize=2048;PageTimeout=5;"
         "FILEDSN=data\\My.mdb;Defaultdir=C:\\data\\;");
-    // Without a drive the file data source is empty; a path that cannot be split uses the
-    // default directory.
+    // Without a drive the file data source is empty; a path that cannot be split
+    // uses the default directory.
     EXPECT_EQ(TessiloApp.GetODBCConnectStr("\\data\\My.mdb", "D:\\x"),
-        "DSN=Rivanta 4.0;DBQ=\\data\\My.mdb;DriverId=25;FIL=MS Access;MaxBufferSize=2048;PageTimeout=5;"
+        "DSN=Rivanta 4.0;DBQ=\\data\\My.mdb;DriverId=25;FIL=MS "
+        "Access;MaxBufferSize=2048;PageTimeout=5;"
         "FILEDSN=;Defaultdir=\\data\\;");
     const std::string tooLong = "C:\\" + std::string(260, 'p') + "\\My.mdb";
     const CString rewritten = TessiloApp.GetODBCConnectStr(tooLong.c_str(), "C:\\fallback");
@@ -198,12 +220,17 @@ TEST_F(ConnectStr, RewriteReplacesEveryOccurrenceOfTheOldValues)
 {
     set("ConnectStrType", "1");
     EXPECT_EQ(TessiloApp.GetODBCConnectStr("C:\\data\\My.mdb", "C:\\data"),
-        "DSN=Rivanta 4.0;DBQ=C:\\data\\My.mdb;DefaultDir=C:\\data;Driver={Microsoft Access Driver (*.mdb)};"
-        "DriverId=25;FIL=MS Access;FILEDSN=C:\\data\\My.mdb.dsn;MaxBufferSize=2048;PageTimeout=5;");
-    createFile(c + "/work/mfcConnectStrings.txt", "8 = DBQ=old.mdb;Note=old.mdb;DefaultDir=C:\\db;Copy=C:\\db;\n");
+        "DSN=Rivanta "
+        "4.0;DBQ=C:\\data\\My.mdb;DefaultDir=C:\\data;Driver={Microsoft Access "
+        "Driver (*.mdb)};"
+        "DriverId=25;FIL=MS "
+        "Access;FILEDSN=C:\\data\\My.mdb.dsn;MaxBufferSize=2048;PageTimeout=5;");
+    createFile(c + "/work/mfcConnectStrings.txt",
+        "8 = DBQ=old.mdb;Note=old.mdb;DefaultDir=C:\\db;Copy=C:\\db;\n");
     set("ConnectStrType", "8");
     EXPECT_EQ(TessiloApp.GetODBCConnectStr("E:\\new.mdb", "E:\\"),
-        "DBQ=E:\\new.mdb;Note=E:\\new.mdb;DefaultDir=E:\\;Copy=E:\\;FILEDSN=new.mdb;");
+        "DBQ=E:\\new.mdb;Note=E:\\new.mdb;DefaultDir=E:\\;Copy=E:\\;"
+        "FILEDSN=new.mdb;");
     set("ConnectStrType", "");
     EXPECT_EQ(TessiloApp.GetODBCConnectStr("E:\\new.mdb", "E:\\"), "");
 }
@@ -211,7 +238,8 @@ TEST_F(ConnectStr, RewriteReplacesEveryOccurrenceOfTheOldValues)
 TEST_F(ConnectStr, SplitPathChecksPointersAndLengths)
 {
     char drive[3] = "?", dir[256] = "?", name[256] = "?", ext[256] = "?";
-    ASSERT_TRUE(TessiloApp.GetODBCConnectSplitPath("C:\\orlamo40\\Rivanta40.mdb", drive, dir, name, ext));
+    ASSERT_TRUE(
+        TessiloApp.GetODBCConnectSplitPath("C:\\orlamo40\\Rivanta40.mdb", drive, dir, name, ext));
     EXPECT_STREQ(drive, "C:");
     EXPECT_STREQ(dir, "\\orlamo40\\");
     EXPECT_STREQ(name, "Rivanta40");

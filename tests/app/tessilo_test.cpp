@@ -112,11 +112,14 @@ TEST(TessiloProfile, StructuresRoundTripWithTheirChecksum)
     char direct[sizeof margins];
     EXPECT_TRUE(GetPrivateProfileStructA("tessilo40", "Margins", direct, sizeof direct, "win.ini"));
 
-    EXPECT_FALSE(TessiloApp.getPrivateProfileStruct("Margins", &read, sizeof read - 1)); // size differs
+    EXPECT_FALSE(
+        TessiloApp.getPrivateProfileStruct("Margins", &read, sizeof read - 1)); // size differs
     EXPECT_FALSE(TessiloApp.getPrivateProfileStruct("Absent", &read, sizeof read));
-    EXPECT_FALSE(TessiloApp.getPrivateProfileStruct(static_cast<const char*>(nullptr), &read, sizeof read));
+    EXPECT_FALSE(
+        TessiloApp.getPrivateProfileStruct(static_cast<const char*>(nullptr), &read, sizeof read));
     EXPECT_FALSE(TessiloApp.getPrivateProfileStruct("Margins", nullptr, sizeof read));
-    EXPECT_FALSE(TessiloApp.writePrivateProfileStruct(static_cast<const char*>(nullptr), &margins, sizeof margins));
+    EXPECT_FALSE(TessiloApp.writePrivateProfileStruct(
+        static_cast<const char*>(nullptr), &margins, sizeof margins));
     EXPECT_FALSE(TessiloApp.writePrivateProfileStruct("Other", nullptr, 4));
 
     // A changed byte no longer matches the checksum.
@@ -124,18 +127,23 @@ TEST(TessiloProfile, StructuresRoundTripWithTheirChecksum)
     EXPECT_FALSE(TessiloApp.getPrivateProfileStruct("Margins", &read, 4));
 }
 
+namespace {
+// Exit code 0 when CurrentDir(0) answers "" and leaves the current directory alone.
+void restoreWithoutSave()
+{
+    char before[MAX_PATH];
+    char after[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, before);
+    const CString result = TessiloApp.CurrentDir(0);
+    GetCurrentDirectoryA(MAX_PATH, after);
+    std::exit(result.IsEmpty() && std::strcmp(before, after) == 0 ? 0 : 1);
+}
+} // namespace
+
 TEST(TessiloCurrentDir, RestoreBeforeAnySaveChangesNothing)
 {
     // In a child process, so that no earlier test has saved a directory.
-    EXPECT_EXIT(
-        {
-            char before[MAX_PATH], after[MAX_PATH];
-            GetCurrentDirectoryA(MAX_PATH, before);
-            const CString result = TessiloApp.CurrentDir(0);
-            GetCurrentDirectoryA(MAX_PATH, after);
-            std::exit(result.IsEmpty() && std::strcmp(before, after) == 0 ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(restoreWithoutSave(), testing::ExitedWithCode(0), "");
 }
 
 TEST(TessiloCurrentDir, SaveThenRestore)

@@ -31,25 +31,27 @@ struct Case {
 TEST(DateFormat, AllFormsOfOneText)
 {
     const Case cases[] = {
-        { "2007-03-05 00:00:00", "March 05,2007", "03/05/2007 00:00:00", "March 05 2007 00:00:00", "03/05/07",
-            "March 05,2007", "03/05/2007" },
-        { "2007/03/05 10:00:00", "March 05,2007", "03/05/2007 10:00:00", "March 05 2007 10:00:00", "03/05/07",
-            "March 05,2007", "03/05/2007" },
+        { "2007-03-05 00:00:00", "March 05,2007", "03/05/2007 00:00:00", "March 05 2007 00:00:00",
+            "03/05/07", "March 05,2007", "03/05/2007" },
+        { "2007/03/05 10:00:00", "March 05,2007", "03/05/2007 10:00:00", "March 05 2007 10:00:00",
+            "03/05/07", "March 05,2007", "03/05/2007" },
         { "1999-12-31 23:59:59.123", "December 31,1999", "12/31/1999 23:59:59.123",
             "December 31 1999 23:59:59.123", "12/31/99", "December 31,1999", "12/31/1999" },
-        { "2007-00-05 00:00:00", "?? 05,2007", "00/05/2007 00:00:00", "?? 05 2007 00:00:00", "00/05/07",
-            "?? 05,2007", "00/05/2007" },
-        { "2007-13-05 ", "?? 05,2007", "13/05/2007", "?? 05 2007", "13/05/07", "?? 05,2007", "13/05/2007" },
+        { "2007-00-05 00:00:00", "?? 05,2007", "00/05/2007 00:00:00", "?? 05 2007 00:00:00",
+            "00/05/07", "?? 05,2007", "00/05/2007" },
+        { "2007-13-05 ", "?? 05,2007", "13/05/2007", "?? 05 2007", "13/05/07", "?? 05,2007",
+            "13/05/2007" },
         // Time parts missing from the left are filled with zeros in the raw form; the blank
         // before the time belongs to the hours.
         { "2007-03-05 :30", "March 05,2007", "03/05/200700:30", "March 05 200700:30", "03/05/07",
             "March 05,2007", "03/05/2007" },
-        { "2007-03-05 ::15", "March 05,2007", "03/05/200700:00:15", "March 05 200700:00:15", "03/05/07",
-            "March 05,2007", "03/05/2007" },
-        { "2007-03-05 10::15", "March 05,2007", "03/05/2007 10:00:15", "March 05 2007 10:00:15", "03/05/07",
-            "March 05,2007", "03/05/2007" },
+        { "2007-03-05 ::15", "March 05,2007", "03/05/200700:00:15", "March 05 200700:00:15",
+            "03/05/07", "March 05,2007", "03/05/2007" },
+        { "2007-03-05 10::15", "March 05,2007", "03/05/2007 10:00:15", "March 05 2007 10:00:15",
+            "03/05/07", "March 05,2007", "03/05/2007" },
         { "--05 12", "?? 05", "/05 12", "?? 05  12", "/05", "?? 05,", "/05/" },
-        { "7-3-5 1:2:3:4", "March 5,7", "3/5/7 1:2:3", "March 5 7 1:2:3", "3/5/7", "March 5,7", "3/5/7" },
+        { "7-3-5 1:2:3:4", "March 5,7", "3/5/7 1:2:3", "March 5 7 1:2:3", "3/5/7", "March 5,7",
+            "3/5/7" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -64,7 +66,9 @@ TEST(DateFormat, AllFormsOfOneText)
 
 TEST(DateFormat, NoBlankAfterTheDayLeavesTheOutputUnchanged)
 {
-    for (const char* text : { "", "2007-03-05", "2007-03", "2007", "20070305 10:00:00", nullptr }) {
+    const char* const texts[]
+        = { "", "2007-03-05", "2007-03", "2007", "20070305 10:00:00", nullptr };
+    for (const char* text : texts) {
         SCOPED_TRACE(text ? text : "NULL");
         EXPECT_EQ(run(dateFormat::dateFormatLong, text), "unchanged");
         EXPECT_EQ(raw(text, 1), "unchanged");
@@ -78,8 +82,8 @@ TEST(DateFormat, NoBlankAfterTheDayLeavesTheOutputUnchanged)
 
 TEST(DateFormat, MonthNames)
 {
-    const char* names[] = { "??", "January", "February", "March", "April", "May", "June", "July", "August",
-        "September", "October", "November", "December", "??" };
+    const char* names[] = { "??", "January", "February", "March", "April", "May", "June", "July",
+        "August", "September", "October", "November", "December", "??" };
     for (int m = 0; m <= 13; ++m)
         EXPECT_STREQ(dateFormat::dateFormatMonthName(m), names[m]);
     EXPECT_STREQ(dateFormat::dateFormatMonthName(-1), "??");

@@ -27,8 +27,9 @@ TEST(Modules, DllNameResolvesToTheLoadedSharedObject)
     HMODULE upper = LoadLibraryA("TESSILO40.DLL");
     EXPECT_EQ(upper, byName);
     HMODULE byAddress = nullptr;
-    ASSERT_TRUE(GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCSTR>(&TessiloApp), &byAddress));
+    ASSERT_TRUE(GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&dateFormat::dateFormatMonthName), &byAddress));
     EXPECT_EQ(byAddress, byName);
     EXPECT_EQ(GetModuleHandleA("tessilo40"), byName); // no extension: ".dll" is implied
     EXPECT_EQ(CTessiloApp::GetLibraryModule(), byName);
@@ -53,7 +54,8 @@ TEST(Modules, ProgramHandleAndFileName)
     EXPECT_EQ(fromVariable, program);
     const std::string path = fileNameOf(nullptr);
     EXPECT_EQ(path, fileNameOf(program));
-    EXPECT_EQ(winport::toNativePath(path.c_str()), std::filesystem::canonical("/proc/self/exe").string());
+    EXPECT_EQ(
+        winport::toNativePath(path.c_str()), std::filesystem::canonical("/proc/self/exe").string());
 
     char small[8];
     SetLastError(0);
@@ -81,7 +83,8 @@ TEST(Modules, SymbolsAndFailures)
     EXPECT_EQ(GetModuleHandleA("no-such-module-anywhere.dll"), nullptr);
     int onTheStack = 0;
     HMODULE none = nullptr;
-    EXPECT_FALSE(GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&onTheStack), &none));
+    EXPECT_FALSE(GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&onTheStack), &none));
     EXPECT_FALSE(FreeLibrary(reinterpret_cast<HMODULE>(&onTheStack)));
     EXPECT_EQ(GetProcAddress(reinterpret_cast<HMODULE>(&onTheStack), "strlen"), nullptr);
     char buffer[MAX_PATH];
@@ -114,5 +117,6 @@ TEST(CommonControls, InitialisationIsRecorded)
     EXPECT_EQ(WinportInitializedCommonControls() & ICC_LINK_CLASS, 0u);
     INITCOMMONCONTROLSEX good = { sizeof(INITCOMMONCONTROLSEX), ICC_LINK_CLASS };
     EXPECT_TRUE(InitCommonControlsEx(&good));
-    EXPECT_EQ(WinportInitializedCommonControls() & ICC_LINK_CLASS, static_cast<DWORD>(ICC_LINK_CLASS));
+    EXPECT_EQ(
+        WinportInitializedCommonControls() & ICC_LINK_CLASS, static_cast<DWORD>(ICC_LINK_CLASS));
 }

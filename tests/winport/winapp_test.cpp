@@ -44,7 +44,8 @@ TEST(WinApp, NamesAndTheApplicationObject)
         EXPECT_TRUE(app.InitInstance());
         EXPECT_STREQ(app.m_pszRegistryKey, "Acme Water");
         EXPECT_STREQ(app.m_pszProfileName, "Tester");
-        EXPECT_EQ(app.GetProfileFilePath().str(), winport::rivantaRoot() + "/registry/Acme Water/Tester.ini");
+        EXPECT_EQ(app.GetProfileFilePath().str(),
+            winport::rivantaRoot() + "/registry/Acme Water/Tester.ini");
         EXPECT_EQ(app.ExitInstance(), 0);
         CWinApp unnamed;
         EXPECT_STREQ(unnamed.m_pszAppName, exe.c_str());

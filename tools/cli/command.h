@@ -1,5 +1,6 @@
-// Subcommands of the tessilo command. Each lives in its own source file and registers itself with
-// a static CliCommandRegistration; main() dispatches on the first argument.
+// Subcommands of the tessilo command. Each lives in its own source file and
+// registers itself with a static CliCommandRegistration; main() dispatches on
+// the first argument.
 #pragma once
 
 #include <string>

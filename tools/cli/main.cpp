@@ -1,5 +1,5 @@
-// tessilo: the command line of the tessilo40 library (state, help, and the subcommands that
-// register themselves in their own files).
+// tessilo: the command line of the tessilo40 library (state, help, and the
+// subcommands that register themselves in their own files).
 #include "command.h"
 
 #include <algorithm>
@@ -32,13 +32,15 @@ int runHelp(const std::vector<std::string>& args)
     const CliCommand* c = cliFindCommand(args[0]);
     if (!c)
         return cliError(cliUsage, "unknown command \"" + args[0] + "\" (see \"tessilo help\")");
-    std::printf("usage: tessilo %s%s%s\n\n%s\n", c->name, *c->usage ? " " : "", c->usage, c->summary);
+    std::printf(
+        "usage: tessilo %s%s%s\n\n%s\n", c->name, *c->usage ? " " : "", c->usage, c->summary);
     if (*c->details)
         std::printf("\n%s", c->details);
     return cliOk;
 }
 
-CliCommandRegistration helpCommand({ "help", "[COMMAND]", "list the commands, or describe one", "", runHelp });
+CliCommandRegistration helpCommand(
+    { "help", "[COMMAND]", "list the commands, or describe one", "", runHelp });
 } // namespace
 
 CliCommandRegistration::CliCommandRegistration(const CliCommand& command)

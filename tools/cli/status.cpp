@@ -1,5 +1,6 @@
-// tessilo status: where the application keeps its settings, how the drives map, and which
-// connect string and template the library would use, with the reasons.
+// tessilo status: where the application keeps its settings, how the drives map,
+// and which connect string and template the library would use, with the
+// reasons.
 #include "command.h"
 
 #include <tessilo40.h>
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -49,7 +51,10 @@ std::string bytes(ULONGLONG n)
     return text;
 }
 
-std::string quoted(const CString& text) { return text.IsEmpty() ? "(not set)" : "\"" + text.str() + "\""; }
+std::string quoted(const CString& text)
+{
+    return text.IsEmpty() ? "(not set)" : "\"" + text.str() + "\"";
+}
 
 // A profile file is fine when it is absent (nothing stored yet) or readable.
 bool checkReadable(const std::string& path, std::string* state)
@@ -78,8 +83,8 @@ bool printProfile()
     std::string state;
     const std::string winIni = root + "/win.ini";
     ok &= checkReadable(winIni, &state);
-    std::printf("  Windows profile    %s, section [%s] (%s)\n", winIni.c_str(), CTessiloApp::profileSection,
-        state.c_str());
+    std::printf("  Windows profile    %s, section [%s] (%s)\n", winIni.c_str(),
+        CTessiloApp::profileSection, state.c_str());
     const std::string appIni = TessiloApp.GetProfileFilePath().str();
     ok &= checkReadable(appIni, &state);
     std::printf("  framework profile  %s (%s)\n", appIni.c_str(), state.c_str());
@@ -91,12 +96,17 @@ bool printProfile()
 bool printDrives()
 {
     char current[MAX_PATH] = "";
-    if (GetCurrentDirectoryA(MAX_PATH, current) == 0)
-        return cliError(cliFailed, "the current directory cannot be determined") == cliOk;
+    if (GetCurrentDirectoryA(MAX_PATH, current) == 0) {
+        cliError(cliFailed, "the current directory cannot be determined");
+        return false;
+    }
     const unsigned long drives = TessiloApp.GetDrives();
-    std::printf("\nDrives (current directory %s, current drive %c:)\n", current, winport::currentDrive());
-    if (drives == 0)
-        return cliError(cliFailed, "no drive is present") == cliOk;
+    std::printf(
+        "\nDrives (current directory %s, current drive %c:)\n", current, winport::currentDrive());
+    if (drives == 0) {
+        cliError(cliFailed, "no drive is present");
+        return false;
+    }
     bool ok = true;
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1ul << bit)))
@@ -119,8 +129,8 @@ bool printDrives()
                 cliError(cliFailed, "drive C: (" + folder + ") is not usable");
             }
         }
-        std::printf("  %c:  %-9s %s%s  %s\n", letter, driveTypeName(GetDriveTypeA(root)), folder.c_str(),
-            target.c_str(), space.c_str());
+        std::printf("  %c:  %-9s %s%s  %s\n", letter, driveTypeName(GetDriveTypeA(root)),
+            folder.c_str(), target.c_str(), space.c_str());
     }
     return ok;
 }
@@ -135,14 +145,17 @@ void printConnectStr()
     if (choice.source != ConnectStrChoice::sourceStored) {
         std::printf("  ConnectStrInstalled  %s\n", quoted(choice.installedStr).c_str());
         if (!choice.installedProblem.IsEmpty())
-            std::printf("                       refused: %s\n", choice.installedProblem.GetString());
+            std::printf(
+                "                       refused: %s\n", choice.installedProblem.GetString());
     }
     switch (choice.source) {
     case ConnectStrChoice::sourceStored:
-        std::printf("  chosen               the stored ConnectStr (its database file exists)\n");
+        std::printf("  chosen               the stored ConnectStr (its database "
+                    "file exists)\n");
         break;
     case ConnectStrChoice::sourceInstalled:
-        std::printf("  chosen               ConnectStrInstalled (the stored ConnectStr is not usable)\n");
+        std::printf("  chosen               ConnectStrInstalled (the stored "
+                    "ConnectStr is not usable)\n");
         break;
     case ConnectStrChoice::sourceNone:
         std::printf("  chosen               none: no usable database is configured\n");
@@ -158,7 +171,8 @@ void printTemplate()
         std::printf("  ConnectStrType       set to an empty value: no template is used\n");
         return;
     }
-    // An empty read here means the key is absent: a present empty value gives no template above.
+    // An empty read here means the key is absent: a present empty value gives no
+    // template above.
     const CString type = TessiloApp.getProfileString("ConnectStrType", "");
     const int number = CTessiloApp::ConnectCurrentTemplateNumber();
     std::printf("  ConnectStrType       %s -> template %d\n",
@@ -182,12 +196,17 @@ int runStatus(const std::vector<std::string>& args)
     return ok ? cliOk : cliFailed;
 }
 
-CliCommandRegistration statusCommand({ "status", "",
-    "show the profile location, drives, connect string and template in use",
-    "Prints where the library keeps its profile (RIVANTA_ROOT, win.ini section [tessilo40], the\n"
-    "framework profile under the registry key \"Rivanta 40\"), the drive letters with their\n"
-    "folders, types and free space, the connect string ConnectGetConnectStr chooses and why,\n"
-    "and the connect-string template in use with its source (mfcConnectStrings.txt or built-in).\n"
-    "Exits with 1 when a profile file cannot be read or drive C: is not usable.\n",
-    runStatus });
+CliCommandRegistration statusCommand(
+    { "status", "", "show the profile location, drives, connect string and template in use",
+        "Prints where the library keeps its profile (RIVANTA_ROOT, win.ini "
+        "section [tessilo40], the\n"
+        "framework profile under the registry key \"Rivanta 40\"), the drive "
+        "letters with their\n"
+        "folders, types and free space, the connect string ConnectGetConnectStr "
+        "chooses and why,\n"
+        "and the connect-string template in use with its source "
+        "(mfcConnectStrings.txt or built-in).\n"
+        "Exits with 1 when a profile file cannot be read or drive C: is not "
+        "usable.\n",
+        runStatus });
 } // namespace

@@ -12,8 +12,7 @@
 #include "afxstr.h"
 #include "wintypes.h"
 
-struct __POSITION {
-};
+struct __POSITION { };
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION ((POSITION)-1L)
 
@@ -120,8 +119,8 @@ public:
         if (i > m_data.size())
             m_data.resize(i);
         if (count > 0)
-            m_data.insert(m_data.begin() + static_cast<std::ptrdiff_t>(i), static_cast<size_t>(count),
-                element);
+            m_data.insert(m_data.begin() + static_cast<std::ptrdiff_t>(i),
+                static_cast<size_t>(count), element);
     }
     void InsertAt(INT_PTR start, const CArray* other)
     {
@@ -346,7 +345,8 @@ public:
         UINT hash = HashKey<ARG_KEY>(key);
         for (Assoc** link = &m_buckets[hash % m_hashSize]; *link; link = &(*link)->next) {
             Assoc* assoc = *link;
-            if (assoc->hash == hash && CompareElements<KEY, std::remove_reference_t<ARG_KEY>>(&assoc->key, &key)) {
+            if (assoc->hash == hash
+                && CompareElements<KEY, std::remove_reference_t<ARG_KEY>>(&assoc->key, &key)) {
                 *link = assoc->next;
                 releaseSlot(assoc);
                 if (--m_count == 0)
@@ -405,7 +405,8 @@ private:
         if (m_buckets.empty())
             return nullptr;
         for (Assoc* assoc = m_buckets[hash % m_hashSize]; assoc; assoc = assoc->next) {
-            if (assoc->hash == hash && CompareElements<KEY, std::remove_reference_t<ARG_KEY>>(&assoc->key, &key))
+            if (assoc->hash == hash
+                && CompareElements<KEY, std::remove_reference_t<ARG_KEY>>(&assoc->key, &key))
                 return assoc;
         }
         return nullptr;
@@ -435,10 +436,12 @@ private:
     void* allocateSlot()
     {
         if (!m_free) {
-            char* block = static_cast<char*>(::operator new(sizeof(Assoc) * static_cast<size_t>(m_blockSize)));
+            char* block = static_cast<char*>(
+                ::operator new(sizeof(Assoc) * static_cast<size_t>(m_blockSize)));
             m_blocks.push_back(block);
             for (INT_PTR i = m_blockSize; i-- > 0;) {
-                FreeSlot* slot = reinterpret_cast<FreeSlot*>(block + sizeof(Assoc) * static_cast<size_t>(i));
+                FreeSlot* slot
+                    = reinterpret_cast<FreeSlot*>(block + sizeof(Assoc) * static_cast<size_t>(i));
                 slot->next = m_free;
                 m_free = slot;
             }
@@ -463,18 +466,12 @@ private:
     INT_PTR m_blockSize;
 };
 
-class CStringArray : public CArray<CString, const CString&> {
-};
-class CPtrArray : public CArray<void*, void*> {
-};
-class CDWordArray : public CArray<DWORD, DWORD> {
-};
-class CUIntArray : public CArray<UINT, UINT> {
-};
-class CWordArray : public CArray<WORD, WORD> {
-};
-class CByteArray : public CArray<BYTE, BYTE> {
-};
+class CStringArray : public CArray<CString, const CString&> { };
+class CPtrArray : public CArray<void*, void*> { };
+class CDWordArray : public CArray<DWORD, DWORD> { };
+class CUIntArray : public CArray<UINT, UINT> { };
+class CWordArray : public CArray<WORD, WORD> { };
+class CByteArray : public CArray<BYTE, BYTE> { };
 class CStringList : public CList<CString, const CString&> {
 public:
     using CList::CList;

@@ -21,7 +21,10 @@ public:
     LONGLONG GetTotalMinutes() const { return m_span / 60; }
     LONG GetMinutes() const { return static_cast<LONG>(GetTotalMinutes() - GetTotalHours() * 60); }
     LONGLONG GetTotalSeconds() const { return m_span; }
-    LONG GetSeconds() const { return static_cast<LONG>(GetTotalSeconds() - GetTotalMinutes() * 60); }
+    LONG GetSeconds() const
+    {
+        return static_cast<LONG>(GetTotalSeconds() - GetTotalMinutes() * 60);
+    }
     time_t GetTimeSpan() const { return m_span; }
 
     // %D days, %H hours, %M minutes, %S seconds (two digits each but days), %% a percent sign.

@@ -10,7 +10,8 @@ WINPORT_API void GetSystemTime(LPSYSTEMTIME systemTime);
 WINPORT_API void GetLocalTime(LPSYSTEMTIME localTime);
 WINPORT_API void GetSystemTimeAsFileTime(LPFILETIME fileTime);
 
-// Fails (FALSE, ERROR_INVALID_PARAMETER) on fields outside their Win32 ranges; wDayOfWeek is ignored.
+// Fails (FALSE, ERROR_INVALID_PARAMETER) on fields outside their Win32 ranges; wDayOfWeek is
+// ignored.
 WINPORT_API BOOL SystemTimeToFileTime(const SYSTEMTIME* systemTime, LPFILETIME fileTime);
 // Fails for times above 0x7FFFFFFFFFFFFFFF or past the year 30827.
 WINPORT_API BOOL FileTimeToSystemTime(const FILETIME* fileTime, LPSYSTEMTIME systemTime);

@@ -12,9 +12,15 @@ struct CivilDate {
     int day; // 1..31
 };
 
-inline int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+inline int64_t floorDiv(int64_t a, int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
-inline bool isLeapYear(int64_t year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+inline bool isLeapYear(int64_t year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 inline int daysInMonth(int64_t year, int month)
 {
@@ -37,7 +43,8 @@ inline CivilDate civilFromDays(int64_t days)
     days += 719468;
     const int64_t era = floorDiv(days, 146097);
     const int64_t dayOfEra = days - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t yearOfEra
+        = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int64_t mp = (5 * dayOfYear + 2) / 153;
     const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
@@ -46,6 +53,9 @@ inline CivilDate civilFromDays(int64_t days)
 }
 
 // 0 = Sunday ... 6 = Saturday; 1970-01-01 was a Thursday.
-inline int weekdayFromDays(int64_t days) { return static_cast<int>(floorDiv(days + 4, 7) * -7 + days + 4); }
+inline int weekdayFromDays(int64_t days)
+{
+    return static_cast<int>(floorDiv(days + 4, 7) * -7 + days + 4);
+}
 
 } // namespace winport

@@ -83,7 +83,9 @@ int matchLoaded(struct dl_phdr_info* info, size_t, void* data)
         return 0;
     for (const std::string& candidate : search->name->files) {
         std::string c = lower(candidate);
-        if (file == c || (file.size() > c.size() && file.compare(0, c.size(), c) == 0 && file[c.size()] == '.')) {
+        if (file == c
+            || (file.size() > c.size() && file.compare(0, c.size(), c) == 0
+                && file[c.size()] == '.')) {
             search->path = path;
             return 1;
         }
@@ -180,7 +182,9 @@ HMODULE GetModuleHandleA(LPCSTR moduleName)
 
 BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
 {
-    if (!module || ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) && (flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT))) {
+    if (!module
+        || ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN)
+            && (flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT))) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -189,7 +193,8 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
     if (flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS) {
         Dl_info info;
         struct link_map* map = nullptr;
-        if (!name || !dladdr1(name, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) || !map) {
+        if (!name || !dladdr1(name, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP)
+            || !map) {
             SetLastError(ERROR_MOD_NOT_FOUND);
             return FALSE;
         }
@@ -208,7 +213,8 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
         *module = static_cast<HMODULE>(mainProgram());
         return TRUE;
     }
-    int mode = RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
+    int mode
+        = RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
     void* handle = dlopen(path.c_str(), mode);
     if (!handle) {
         SetLastError(ERROR_MOD_NOT_FOUND);

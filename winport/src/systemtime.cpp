@@ -14,8 +14,8 @@ constexpr int64_t epochDelta = 11644473600LL;
 
 int64_t ticksOf(const FILETIME* fileTime)
 {
-    return static_cast<int64_t>((static_cast<uint64_t>(fileTime->dwHighDateTime) << 32)
-        | fileTime->dwLowDateTime);
+    return static_cast<int64_t>(
+        (static_cast<uint64_t>(fileTime->dwHighDateTime) << 32) | fileTime->dwLowDateTime);
 }
 
 void setTicks(LPFILETIME fileTime, int64_t ticks)

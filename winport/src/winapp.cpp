@@ -62,7 +62,8 @@ CString CWinApp::GetProfileFilePath() const
     std::string root = winport::rivantaRoot();
     if (m_registryKey.IsEmpty())
         return CString((root + "/" + m_profileName.str()).c_str());
-    return CString((root + "/registry/" + m_registryKey.str() + "/" + m_profileName.str() + ".ini").c_str());
+    return CString(
+        (root + "/registry/" + m_registryKey.str() + "/" + m_profileName.str() + ".ini").c_str());
 }
 
 CString CWinApp::GetProfileString(LPCSTR section, LPCSTR entry, LPCSTR defaultValue)
@@ -73,8 +74,8 @@ CString CWinApp::GetProfileString(LPCSTR section, LPCSTR entry, LPCSTR defaultVa
     CString file = GetProfileFilePath();
     std::vector<char> buffer(4096);
     for (;;) {
-        DWORD n = GetPrivateProfileStringA(section, entry, fallback, buffer.data(),
-            static_cast<DWORD>(buffer.size()), file);
+        DWORD n = GetPrivateProfileStringA(
+            section, entry, fallback, buffer.data(), static_cast<DWORD>(buffer.size()), file);
         if (n + 1 < buffer.size() || buffer.size() >= (1u << 24))
             return CString(buffer.data(), static_cast<int>(n));
         buffer.resize(buffer.size() * 4);
