@@ -56,7 +56,7 @@ std::string quoted(const CString& text)
     return text.IsEmpty() ? "(not set)" : "\"" + text.str() + "\"";
 }
 
-// A profile file is fine when it is absent (nothing stored yet) or readable.
+// A profile file is fine when it is absent (nothing stored yet) or a readable file.
 bool checkReadable(const std::string& path, std::string* state)
 {
     std::error_code ec;
@@ -64,8 +64,14 @@ bool checkReadable(const std::string& path, std::string* state)
         *state = "not written yet";
         return true;
     }
+    if (!fs::is_regular_file(path, ec)) {
+        *state = "not a file";
+        return false;
+    }
     std::ifstream in(path);
-    if (!in) {
+    if (in)
+        in.peek();
+    if (!in && !in.eof()) {
         *state = std::string("cannot be read: ") + std::strerror(errno);
         return false;
     }
