@@ -255,7 +255,7 @@ TEST_F(ConnectStr, SplitPathChecksPointersAndLengths)
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", untouched, dir, nullptr, ext));
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", untouched, dir, name, nullptr));
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", nullptr, dir, name, ext));
-    const std::string longest = "C:\\" + std::string(250, 'd') + "\\n.e"; // 259 characters
+    const std::string longest = "C:\\" + std::string(252, 'd') + "\\n.e"; // 259 characters
     ASSERT_EQ(longest.size(), 259u);
     EXPECT_TRUE(TessiloApp.GetODBCConnectSplitPath(longest.c_str(), drive, dir, name, ext));
     const std::string tooLong = longest + "x";
