@@ -78,7 +78,8 @@ public:
     // session's connections and files whose context is not 0.
     BOOL EnableStatusCallback(BOOL enable = TRUE);
     // Information: the host name (10), the address text (11, 20), a DWORD byte count (31, 41),
-    // an INTERNET_ASYNC_RESULT (60, 70), the socket number as DWORD (50, 51), else nothing.
+    // an INTERNET_ASYNC_RESULT (60, 70, and 100 at the end of every request with dwResult 1 for
+    // success or 0 and the error), the socket number as DWORD (50, 51), else nothing.
     virtual void OnStatusCallback(
         DWORD_PTR context, DWORD internetStatus, LPVOID statusInformation, DWORD length);
 
