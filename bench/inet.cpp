@@ -1,7 +1,7 @@
 // FTP throughput through CInternetFile in 65,535-byte blocks next to the curl command line tool,
 // against the same loopback server in the same run. Prints MB/s and the ratio to curl.
 //
-// usage: inet_bench [MiB] [rounds]      (default 200 MiB, best of 3 rounds)
+// usage: bench_inet [MiB] [rounds]     (default 200 MiB, best of 3 rounds)
 #include <afxinet.h>
 
 #include "testserver.h"
