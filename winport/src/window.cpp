@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -309,6 +310,9 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     QWidget* widget = w.widget;
     widget->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(uintptr_t(hwnd))));
     widget->setAttribute(Qt::WA_NoMousePropagation);
+    // A window is exactly as large as it is made; layouts inside controls do not impose sizes.
+    if (QLayout* layout = widget->layout())
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
     widget->setMouseTracking(true);
     if (!(style & WS_CHILD)) {
         widget->setWindowFlags(parentWidget ? Qt::Dialog : Qt::Window);
