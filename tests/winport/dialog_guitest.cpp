@@ -181,7 +181,7 @@ TEST_F(Dialogs, DialogProcedureDialogsGetInitAndCommands)
             EXPECT_EQ(lParam, 1234);
             return TRUE;
         }
-        if (message == WM_COMMAND) {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) { // not the edit's EN_*
             seen.push_back(LOWORD(wParam));
             EndDialog(h, 77);
             return TRUE;

@@ -10,7 +10,8 @@
 
 namespace winport {
 namespace {
-    // Check boxes and radio buttons that change state on a click only when automatic.
+    // Check boxes and radio buttons that change state on a click only when automatic and, as
+    // in Windows, take clicks anywhere in their window, not only on the box and its label.
     template <class Base> class StatefulButton : public Base {
     public:
         bool automatic = false;
@@ -21,6 +22,7 @@ namespace {
             if (automatic)
                 Base::nextCheckState();
         }
+        bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
     };
 
     class Button : public Control {

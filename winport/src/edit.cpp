@@ -456,17 +456,19 @@ namespace {
                     toQt(m_text.substr(m_selStart, m_selEnd - m_selStart)));
         }
 
+        // A multi-line edit pastes lone "\n" as "\r\n"; a single-line edit pastes the first line.
         void paste()
         {
             std::string text = fromQt(QGuiApplication::clipboard()->text());
+            if (!m_multiline) {
+                replaceSelection(text.substr(0, text.find_first_of("\r\n")));
+                return;
+            }
             std::string converted;
             for (size_t i = 0; i < text.size(); ++i) {
                 if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-                    converted += m_multiline ? "\r\n" : "";
-                else if (text[i] == '\r' && !m_multiline)
-                    continue;
-                else
-                    converted += text[i];
+                    converted += '\r';
+                converted += text[i];
             }
             replaceSelection(converted);
         }
