@@ -133,4 +133,30 @@ TEST_F(Fonts, FontDialogTakesTheScriptedFont)
     CFontDialog cancelled;
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
 }
+
+TEST_F(Fonts, CommonDialogsCheckTheirRequests)
+{
+    LOGFONTA lf {};
+    CHOOSEFONTA request {};
+    request.lStructSize = sizeof request - 4;
+    request.lpLogFont = &lf;
+    EXPECT_FALSE(ChooseFont(&request));
+    EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
+    request.lStructSize = sizeof request;
+    request.lpLogFont = nullptr;
+    EXPECT_FALSE(ChooseFont(&request));
+    EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_INITIALIZATION));
+
+    winport::testing::ScriptFontDialogCancel();
+    request.lpLogFont = &lf;
+    EXPECT_FALSE(ChooseFont(&request));
+    EXPECT_EQ(CommDlgExtendedError(), 0u); // a cancel is no error
+
+    PRINTDLGA print {};
+    print.lStructSize = sizeof print;
+    print.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    EXPECT_FALSE(PrintDlg(&print));
+    EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(PDERR_NODEFAULTPRN));
+    EXPECT_EQ(print.hDC, nullptr);
+}
 }

@@ -91,6 +91,21 @@ TEST_F(Mouse, AHookThatAnswersNonZeroSwallowsTheMessage)
     EXPECT_EQ(SetWindowsHookEx(4 /* not a mouse hook */, recordingHook, nullptr, 0), nullptr);
 }
 
+// Two hooks with one procedure and one remembered handle, as a program that installs its hook
+// twice has: each runs once per event, whichever handle it passes on.
+TEST_F(Mouse, TheChainGoesOnAfterTheRunningHookWhateverHandleIsPassed)
+{
+    HHOOK first = SetWindowsHookEx(WH_MOUSE, recordingHook, nullptr, GetCurrentThreadId());
+    g_hook = SetWindowsHookEx(WH_MOUSE, recordingHook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(first, g_hook);
+    ASSERT_TRUE(winport::testing::Click(child, 4, 4, VK_RBUTTON));
+    size_t downs = 0;
+    for (const HookCall& c : g_calls)
+        downs += c.message == WM_RBUTTONDOWN;
+    EXPECT_EQ(downs, 2u);
+    EXPECT_TRUE(UnhookWindowsHookEx(first));
+}
+
 TEST_F(Mouse, TrackingPostsHoverThenLeave)
 {
     winport::testing::MouseMove(child, 10, 10);
