@@ -2,6 +2,8 @@
 // the title-less result walk.
 #include "db/orlamocdatabase.h"
 #include "db/sqlquerycommon.h"
+
+#include <afxtime.h>
 #include "odbctest.h"
 #include "testdb.h"
 
@@ -34,7 +36,8 @@ protected:
     std::string connect() const { return m_db->connectString(); }
 
     // Runs one capture on a fresh query object.
-    long capture(const std::string& sql, long type, void* destination, orlamoCDatabase* db = nullptr)
+    long capture(
+        const std::string& sql, long type, void* destination, orlamoCDatabase* db = nullptr)
     {
         long result = 0;
         SQLQueryCommon query(const_cast<char*>(connect().c_str()), &result);

@@ -15,7 +15,7 @@ namespace {
 
 const char kSqlite[] = "Driver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so;Database=";
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
@@ -29,25 +29,26 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         m_dir = pattern;
         m_connect = std::string(kSqlite) + m_dir + "/cli.db;";
-        Run setup = run("--connect '" + m_connect
-            + "' \"CREATE TABLE m (id INTEGER, name VARCHAR(8)); INSERT INTO m VALUES (1, 'north'); "
+        CliRun setup = run("--connect '" + m_connect
+            + "' \"CREATE TABLE m (id INTEGER, name VARCHAR(8)); INSERT INTO m VALUES (1, "
+              "'north'); "
               "INSERT INTO m VALUES (22, NULL)\"");
         ASSERT_EQ(setup.status, 0) << setup.err;
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
-    Run run(const std::string& arguments, const std::string& input = std::string())
+    CliRun run(const std::string& arguments, const std::string& input = std::string())
     {
         std::string errFile = m_dir + "/stderr";
-        std::string command = std::string(TESSILO_BINARY_DIR) + "/bin/tessilo sql " + arguments
-            + " 2>" + errFile;
+        std::string command
+            = std::string(TESSILO_BINARY_DIR) + "/bin/tessilo sql " + arguments + " 2>" + errFile;
         if (!input.empty()) {
             std::ofstream(m_dir + "/stdin") << input;
             command += " <" + m_dir + "/stdin";
         } else {
             command += " </dev/null";
         }
-        Run result;
+        CliRun result;
         result.status = testsupport::runCommand(command, &result.out);
         std::ifstream err(errFile);
         result.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
@@ -65,24 +66,25 @@ const char kTable[] = "id     name\n"
 
 TEST_F(CliSql, PrintsTitlesUnderlineAndRowsFromArgumentsFileAndInput)
 {
-    Run fromArgs = run("--connect '" + m_connect + "' SELECT id, name FROM m ORDER BY id");
+    CliRun fromArgs = run("--connect '" + m_connect + "' SELECT id, name FROM m ORDER BY id");
     EXPECT_EQ(fromArgs.status, 0) << fromArgs.err;
     EXPECT_EQ(fromArgs.out, kTable);
     EXPECT_EQ(fromArgs.err, "");
 
     std::ofstream(m_dir + "/q.sql") << "SELECT id,\n  name\nFROM m\nORDER BY id;\n";
-    Run fromFile = run("-c '" + m_connect + "' -f " + m_dir + "/q.sql");
+    CliRun fromFile = run("-c '" + m_connect + "' -f " + m_dir + "/q.sql");
     EXPECT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, kTable);
 
-    Run fromInput = run("-c '" + m_connect + "'", "SELECT id, name FROM m ORDER BY id;");
+    CliRun fromInput = run("-c '" + m_connect + "'", "SELECT id, name FROM m ORDER BY id;");
     EXPECT_EQ(fromInput.status, 0) << fromInput.err;
     EXPECT_EQ(fromInput.out, kTable);
 }
 
 TEST_F(CliSql, DiagnosticsGoToStandardErrorAndFailTheRun)
 {
-    Run result = run("-c '" + m_connect + "' 'SELECT * FROM nowhere; SELECT id FROM m WHERE id = 1;'");
+    CliRun result
+        = run("-c '" + m_connect + "' 'SELECT * FROM nowhere; SELECT id FROM m WHERE id = 1;'");
     EXPECT_EQ(WEXITSTATUS(result.status), 1);
     EXPECT_NE(result.err.find("] "), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("nowhere"), std::string::npos) << result.err;
@@ -92,7 +94,7 @@ TEST_F(CliSql, DiagnosticsGoToStandardErrorAndFailTheRun)
 
 TEST_F(CliSql, FailedConnectExitsNonZero)
 {
-    Run result = run("-c 'Driver=/nonexistent/driver.so;' 'SELECT 1'");
+    CliRun result = run("-c 'Driver=/nonexistent/driver.so;' 'SELECT 1'");
     EXPECT_EQ(WEXITSTATUS(result.status), 1);
     EXPECT_NE(result.err.find("cannot connect"), std::string::npos) << result.err;
     EXPECT_EQ(result.out, "");
@@ -102,7 +104,7 @@ TEST_F(CliSql, WithoutAConfiguredDatabaseItSaysSo)
 {
     WriteProfileStringA("tessilo40", "ConnectStr", nullptr);
     WriteProfileStringA("tessilo40", "ConnectStrInstalled", nullptr);
-    Run result = run("'SELECT 1'");
+    CliRun result = run("'SELECT 1'");
     EXPECT_EQ(WEXITSTATUS(result.status), 1);
     EXPECT_NE(result.err.find("no usable database"), std::string::npos) << result.err;
 }
@@ -110,7 +112,7 @@ TEST_F(CliSql, WithoutAConfiguredDatabaseItSaysSo)
 TEST_F(CliSql, TheDefaultConnectStringReachesTheSampleDatabase)
 {
     testsupport::buildSampleDatabase(50);
-    Run result = run("\"SELECT COUNT(*) AS n FROM sqlite_master WHERE type = 'table'\"");
+    CliRun result = run("\"SELECT COUNT(*) AS n FROM sqlite_master WHERE type = 'table'\"");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("n\n------\n"), std::string::npos) << result.out;
 }
