@@ -5,3 +5,6 @@
 #include "winerror.h"
 #include "winsync.h"
 #include "winbase.h"
+#include "winuser.h"
+#include "wingdi.h"
+#include "commctrl.h"
