@@ -1,11 +1,6 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-<<<<<<< HEAD
-// so that tests running in parallel never share state, windows render offscreen, and ODBC uses the
-// build's own configuration (odbctest.h).
-=======
-// so that tests running in parallel never share state, windows render offscreen, and modal UI
-// needs scripted answers.
->>>>>>> 3237e50
+// so that tests running in parallel never share state, windows render offscreen, modal UI needs
+// scripted answers, and ODBC uses the build's own configuration (odbctest.h).
 #include <gtest/gtest.h>
 #include <testing.h>
 
