@@ -5,3 +5,4 @@
 #include "commctrl.h"
 #include "tabctrl.h"
 #include "richeditctrl.h"
+#include "listctrl.h"
