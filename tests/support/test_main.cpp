@@ -1,6 +1,6 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-// so that tests running in parallel never share state, windows render offscreen, modal UI needs
-// scripted answers, and ODBC uses the build's own configuration (odbctest.h).
+// so that tests running in parallel never share state, windows render offscreen, ODBC uses the
+// build's own configuration (odbctest.h), and modal UI needs scripted answers.
 #include <gtest/gtest.h>
 #include <testing.h>
 

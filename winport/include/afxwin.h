@@ -10,3 +10,4 @@
 #include "cdialog.h"
 #include "cfont.h"
 #include "cdc.h"
+#include "afxwinapp.h"

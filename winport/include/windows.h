@@ -5,6 +5,8 @@
 #include "winerror.h"
 #include "winsync.h"
 #include "winbase.h"
+#include "wintime.h"
+#include "libloaderapi.h"
 #include "winuser.h"
 #include "wingdi.h"
 #include "commctrl.h"
