@@ -39,8 +39,8 @@ protected:
                 + text(sel->stSelStart));
         } else if (header->code == MCN_GETDAYSTATE) {
             auto* state = reinterpret_cast<NMDAYSTATE*>(lParam);
-            events.push_back("daystate " + text(state->stStart) + " x"
-                + std::to_string(state->cDayState));
+            events.push_back(
+                "daystate " + text(state->stStart) + " x" + std::to_string(state->cDayState));
             for (int m = 0; m < state->cDayState; ++m)
                 state->prgDayState[m] = 1;
         }
@@ -108,14 +108,15 @@ TEST_F(MonthCalendar, KeysMoveTheSelectionAndEnterSelects)
 {
     ASSERT_TRUE(PressKey(calendar.m_hWnd, VK_RIGHT));
     ASSERT_TRUE(PressKey(calendar.m_hWnd, VK_RETURN));
-    EXPECT_EQ(host.events, (std::vector<std::string> { "selchange 2025-1-16", "select 2025-1-16" }));
+    EXPECT_EQ(
+        host.events, (std::vector<std::string> { "selchange 2025-1-16", "select 2025-1-16" }));
 }
 
 TEST_F(MonthCalendar, PagingMovesTheSelectionToTheSameDayAndAsksForDayStates)
 {
     ASSERT_TRUE(PressKey(calendar.m_hWnd, VK_NEXT));
-    EXPECT_EQ(host.events,
-        (std::vector<std::string> { "selchange 2025-2-15", "daystate 2025-1-1 x3" }));
+    EXPECT_EQ(
+        host.events, (std::vector<std::string> { "selchange 2025-2-15", "daystate 2025-1-1 x3" }));
     SYSTEMTIME back;
     ASSERT_TRUE(calendar.GetCurSel(&back));
     EXPECT_EQ(text(back), "2025-2-15");
