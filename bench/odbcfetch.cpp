@@ -1,8 +1,9 @@
 // Fetch throughput from the sample database: 200,000 rows x 5 columns through sqlite3 -csv,
-// isql -b and the library's fetch sequence (ODBC 2, text bindings) over the Access driver, the
-// latter with and without the cursor library and straight through the SQLite3 driver. Prints rows
-// per second and ratios.
+// isql -b, MfcSQL with a discarding output (SQLQuery) over the Access driver with and without the
+// cursor library, and the bare fetch sequence (ODBC 2, text bindings) over the Access driver and
+// straight through the SQLite3 driver. Prints rows per second and ratios.
 //   bench_odbcfetch [--rows N] [--repeat N]
+#include "db/sqlquery.h"
 #include "odbcconfig.h"
 
 #include <sql.h>
@@ -57,8 +58,9 @@ long shell(const std::string& command)
     return -1; // rows are not counted for external programs
 }
 
-// The library's fetch sequence: every column bound as text, rows fetched one by one.
-long fetchAll(const std::string& connect, bool cursorLibrary)
+// The fetch sequence the library runs, without the library: every column bound as text, rows
+// fetched one by one.
+long fetchAll(const std::string& connect)
 {
     SQLHENV env;
     SQLHDBC dbc;
@@ -66,9 +68,6 @@ long fetchAll(const std::string& connect, bool cursorLibrary)
     SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC2), 0);
     SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    if (cursorLibrary)
-        SQLSetConnectAttr(
-            dbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
     SQLCHAR out[512];
     if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr,
             reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, out,
@@ -102,6 +101,36 @@ long fetchAll(const std::string& connect, bool cursorLibrary)
     if (checksum == 0)
         fprintf(stderr, "bench_odbcfetch: no data fetched\n");
     return rows;
+}
+
+// SQLQuery discards every cell: what remains is the statement layer's own cost (splitting,
+// bindings, fetch loop, one virtual output call per cell).
+long queryRows(const std::string& connect, bool cursorLibrary)
+{
+    long result = 0;
+    SQLQuery query(const_cast<char*>(connect.c_str()), &result);
+    if (result != 0) {
+        fprintf(stderr, "bench_odbcfetch: SQLQuery cannot connect (%ld)\n", result);
+        exit(1);
+    }
+    if (!cursorLibrary) {
+        // The library always asks for the cursor library; connect the same handle again
+        // without it.
+        SQLHDBC dbc = query.m_ODBCItem.hdbc;
+        SQLDisconnect(dbc);
+        SQLSetConnectAttr(
+            dbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_DRIVER), 0);
+        if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr,
+                reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS,
+                nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
+            fprintf(stderr, "bench_odbcfetch: cannot connect again without the cursor library\n");
+            exit(1);
+        }
+    }
+    query.m_sql = kQuery;
+    if (query.SQLQueryExec() != 0)
+        fprintf(stderr, "bench_odbcfetch: SQLQueryExec failed\n");
+    return query.m_count;
 }
 
 } // namespace
@@ -147,21 +176,25 @@ int main(int argc, char** argv)
         return shell(
             "echo " + quoted(kQuery) + " | isql -b -d, -k " + quoted(connect) + " >/dev/null");
     });
-    measure("ODBC fetch, no cursor library", [&] { return fetchAll(connect, false); });
-    measure("ODBC fetch, cursor library", [&] { return fetchAll(connect, true); });
-    measure("ODBC fetch, SQLite3 driver direct",
-        [&] { return fetchAll("Driver=SQLite3;Database=" + native + ";", false); });
+    measure("MfcSQL (SQLQuery), cursor library", [&] { return queryRows(connect, true); });
+    measure("MfcSQL (SQLQuery), no cursor lib.", [&] { return queryRows(connect, false); });
+    measure("bare ODBC fetch, Access driver", [&] { return fetchAll(connect); });
+    measure("bare ODBC fetch, SQLite3 driver",
+        [&] { return fetchAll("Driver=SQLite3;Database=" + native + ";"); });
+    enum { sqlite3Csv, isql, withCursors, withoutCursors, bareAccess, bareSqlite };
 
     printf("%ld rows x 5 columns, best of %d runs\n", rows, repeat);
-    printf("%-34s %10s %14s %10s\n", "", "seconds", "rows/second", "vs sqlite3");
+    printf("%-36s %9s %12s %11s %9s\n", "", "seconds", "rows/second", "vs sqlite3", "vs isql");
     for (const Measurement& m : results) {
-        printf("%-34s %10.3f %14.0f %9.2fx\n", m.name, m.seconds, m.rows / m.seconds,
-            m.seconds / results[0].seconds);
+        printf("%-36s %9.3f %12.0f %10.2fx %8.2fx\n", m.name, m.seconds, m.rows / m.seconds,
+            m.seconds / results[sqlite3Csv].seconds, m.seconds / results[isql].seconds);
     }
-    printf("cursor library cost: %.2fx the fetch time without it\n",
-        results[3].seconds / results[2].seconds);
+    printf("cursor library cost: MfcSQL takes %.2fx the time it takes without it\n",
+        results[withCursors].seconds / results[withoutCursors].seconds);
+    printf("statement layer cost: MfcSQL without the cursor library takes %.2fx the bare fetch\n",
+        results[withoutCursors].seconds / results[bareAccess].seconds);
     printf("Access driver forwarding cost: %.2fx the SQLite3 driver's own fetch time\n",
-        results[2].seconds / results[4].seconds);
+        results[bareAccess].seconds / results[bareSqlite].seconds);
 
     std::string cleanup = "rm -rf " + quoted(root);
     return system(cleanup.c_str()) == 0 ? 0 : 1;
