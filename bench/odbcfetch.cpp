@@ -137,8 +137,8 @@ long queryRows(const std::string& connect, bool cursorLibrary)
         SQLSetConnectAttr(
             dbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_DRIVER), 0);
         if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr,
-                reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS,
-                nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
+                reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, nullptr, 0,
+                nullptr, SQL_DRIVER_NOPROMPT))) {
             fprintf(stderr, "bench_odbcfetch: cannot connect again without the cursor library\n");
             exit(1);
         }
@@ -202,8 +202,8 @@ int main(int argc, char** argv)
     printf("%ld rows x 5 columns, best of %d runs (wall and processor seconds; ratios of "
            "processor time)\n",
         rows, repeat);
-    printf("%-36s %8s %8s %12s %11s %9s\n", "", "wall", "cpu", "rows/cpu-s", "vs sqlite3",
-        "vs isql");
+    printf(
+        "%-36s %8s %8s %12s %11s %9s\n", "", "wall", "cpu", "rows/cpu-s", "vs sqlite3", "vs isql");
     for (int i = 0; i < static_cast<int>(results.size()); ++i) {
         const Measurement& m = results[i];
         printf("%-36s %8.3f %8.3f %12.0f %10.2fx %8.2fx\n", m.name, m.seconds, m.cpuSeconds,
