@@ -163,7 +163,7 @@ TEST_P(MfcSQLBackend, AFailedStatementDoesNotStopTheOnesAfterIt)
     auto sql = connect();
     long count = -1;
     EXPECT_EQ(sql->run("INSERT INTO missing VALUES (1); INSERT INTO after_error VALUES (5);"
-                       "SELECT nothing FROM missing; SELECT id FROM after_error;",
+                       "SELECT absent FROM missing; SELECT id FROM after_error;",
                   &count),
         0);
     EXPECT_EQ(sql->statements.size(), 4u);
