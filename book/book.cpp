@@ -31,8 +31,8 @@ static_assert(sizeof(LRESULT) == sizeof(long), "page notification results are lo
 } // namespace
 
 BEGIN_MESSAGE_MAP(book, CTabCtrl)
-ON_NOTIFY_REFLECT(TCN_SELCHANGE, &book::OnSelchange)
-ON_NOTIFY_REFLECT(TCN_SELCHANGING, &book::OnSelchanging)
+ON_NOTIFY_REFLECT(TCN_SELCHANGE, OnSelchange)
+ON_NOTIFY_REFLECT(TCN_SELCHANGING, OnSelchanging)
 ON_WM_SIZE()
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSEACTIVATE()

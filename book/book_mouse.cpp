@@ -29,7 +29,7 @@ void book::installMouseHook()
     if (m_bookHook)
         return;
     m_bookHook = ::SetWindowsHookExA(
-        WH_MOUSE, mouseHookProc, TessiloApp.GetModuleHandle(), ::GetCurrentThreadId());
+        WH_MOUSE, mouseHookProc, CTessiloApp::GetLibraryModule(), ::GetCurrentThreadId());
     hookHandle = m_bookHook;
     hookOwner = this;
     m_bookTracking = TRUE;

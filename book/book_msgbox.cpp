@@ -95,7 +95,7 @@ HWND book::bookMessageBox(HWND, CString title, CString text, int type, int* stat
     messageBoxRecord.text = text;
     messageBoxRecord.type = type;
     HWND box
-        = ::CreateDialogParamA(TessiloApp.GetModuleHandle(), MAKEINTRESOURCEA(IDD_BOOK_MESSAGEBOX),
+        = ::CreateDialogParamA(CTessiloApp::GetLibraryModule(), MAKEINTRESOURCEA(IDD_BOOK_MESSAGEBOX),
             GetSafeHwnd(), messageBoxProc, reinterpret_cast<LPARAM>(this));
     if (!box) {
         if (status)
