@@ -1,6 +1,9 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-// so that tests running in parallel never share state, and windows render offscreen.
+// so that tests running in parallel never share state, windows render offscreen, and ODBC uses the
+// build's own configuration (odbctest.h).
 #include <gtest/gtest.h>
+
+#include "odbcconfig.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +13,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    tessiloUseProjectOdbcConfig();
     std::string root;
     if (!getenv("RIVANTA_ROOT")) {
         char tmpl[] = "/tmp/tessilo-test-XXXXXX";

@@ -4,3 +4,4 @@
 #include "wintypes.h"
 #include "winerror.h"
 #include "winsync.h"
+#include "winbase.h"

@@ -1,0 +1,36 @@
+// Diagnostic records that the Access driver raises itself (as opposed to the backend's, which are
+// read from the backend when the queue is empty). Handed out once each through SQLError.
+#pragma once
+
+#include <sql.h>
+
+#include <deque>
+#include <string>
+
+namespace accessdriver {
+
+struct DiagnosticRecord {
+    std::string state; // ODBC 3 state; the ODBC 2 form is chosen when the record is read
+    SQLINTEGER native = 0;
+    std::string message;
+};
+
+class Diagnostics {
+public:
+    void clear() { records_.clear(); }
+    void post(const char* state, SQLINTEGER native, const std::string& message);
+    bool empty() const { return records_.empty(); }
+
+    // Writes and removes the oldest record in SQLError's form; the state in ODBC 2 form when
+    // odbcVersion is SQL_OV_ODBC2. SQL_NO_DATA when there is none.
+    SQLRETURN take(SQLINTEGER odbcVersion, SQLCHAR* state, SQLINTEGER* native, SQLCHAR* message,
+        SQLSMALLINT messageMax, SQLSMALLINT* messageLength);
+
+private:
+    std::deque<DiagnosticRecord> records_;
+};
+
+// The prefix of every message the Access driver writes itself.
+extern const char* const kMessagePrefix;
+
+} // namespace accessdriver

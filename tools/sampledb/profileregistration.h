@@ -1,0 +1,20 @@
+// Makes the library find a database: "ConnectStr" and "ConnectStrInstalled" in the profile
+// section "tessilo40", each written only when it does not already name an existing database file.
+#pragma once
+
+#include <string>
+
+namespace sampledb {
+
+// The suite's usual connect string (the form of connect-string template 1) for a database file
+// given as a Windows path.
+std::string connectStringFor(const std::string& windowsPath);
+
+// True when the connect string's DBQ= names a file that exists.
+bool namesExistingDatabase(const std::string& connect);
+
+// Writes the two keys where needed; returns the keys it wrote (", "-separated), "" for none.
+// Throws std::runtime_error when the profile cannot be written.
+std::string registerInProfile(const std::string& windowsPath);
+
+} // namespace sampledb
