@@ -94,9 +94,9 @@ HWND book::bookMessageBox(HWND, CString title, CString text, int type, int* stat
     messageBoxRecord.title = title;
     messageBoxRecord.text = text;
     messageBoxRecord.type = type;
-    HWND box
-        = ::CreateDialogParamA(CTessiloApp::GetLibraryModule(), MAKEINTRESOURCEA(IDD_BOOK_MESSAGEBOX),
-            GetSafeHwnd(), messageBoxProc, reinterpret_cast<LPARAM>(this));
+    HWND box = ::CreateDialogParamA(CTessiloApp::GetLibraryModule(),
+        MAKEINTRESOURCEA(IDD_BOOK_MESSAGEBOX), GetSafeHwnd(), messageBoxProc,
+        reinterpret_cast<LPARAM>(this));
     if (!box) {
         if (status)
             *status = E_FAIL;

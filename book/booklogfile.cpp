@@ -2,7 +2,26 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
+
+// Writers of the log take turns: each holds the file with writing denied to others for the moment
+// of its write, so records from several processes never overwrite or tear each other. A writer
+// that finds the file taken tries again for a short while before giving up.
+HANDLE openForWriting(const CString& path, DWORD share, DWORD disposition)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (;;) {
+        HANDLE file = CreateFileA(
+            path, GENERIC_WRITE, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION
+            || std::chrono::steady_clock::now() > deadline)
+            return file;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
 
 bool writeAll(HANDLE file, const CString& record)
 {
@@ -55,9 +74,7 @@ bool bookLogFile::append(const CString& record) const
 {
     if (m_path.IsEmpty())
         return false;
-    // Append access makes every write land at the end of the file, whoever else is appending.
-    HANDLE file = CreateFileA(m_path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = openForWriting(m_path, FILE_SHARE_READ, OPEN_ALWAYS);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     SetFilePointer(file, 0, nullptr, FILE_END);
@@ -68,9 +85,9 @@ bool bookLogFile::append(const CString& record) const
 
 long long bookLogFile::length() const
 {
-    HANDLE file = CreateFileA(m_path, GENERIC_READ | GENERIC_WRITE,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file
+        = CreateFileA(m_path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
     LARGE_INTEGER size {};
@@ -83,8 +100,7 @@ bool bookLogFile::backUp() const { return CopyFileA(m_path, m_path + ".bak", FAL
 
 bool bookLogFile::rewrite(const CString& record) const
 {
-    HANDLE file = CreateFileA(
-        m_path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = openForWriting(m_path, 0, CREATE_ALWAYS);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     bool written = writeAll(file, record);
