@@ -5,3 +5,8 @@
 #include "tessilo40_api.h"
 #include <windows.h>
 #include <afx.h>
+#include <afxinet.h>
+
+#include "inet/netvaneftp.h"
+#include "inet/netvanehttp.h"
+#include "ftp/dlgftpitem.h"

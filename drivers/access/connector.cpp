@@ -95,6 +95,30 @@ namespace {
         return "Database=" + file.nativePath + ";NoCreat=1;";
     }
 
+    // Moves the backend's records of a failed connect into the connection's own, so that the
+    // backend's handles can go; a backend that failed without a word gets one from the driver.
+    void takeBackendDiagnostics(Connection& c, const std::string& dbq)
+    {
+        bool any = false;
+        for (int i = 0; i < 64; ++i) {
+            SQLCHAR state[6] = "";
+            SQLCHAR message[2048] = "";
+            SQLINTEGER native = 0;
+            SQLSMALLINT length = 0;
+            SQLRETURN rc = c.api().SQLError(SQL_NULL_HENV, c.backendConnection, SQL_NULL_HSTMT,
+                state, &native, message, sizeof message, &length);
+            if (!SQL_SUCCEEDED(rc))
+                break;
+            c.diagnostics.keep(
+                reinterpret_cast<char*>(state), native, reinterpret_cast<char*>(message));
+            any = true;
+        }
+        if (!any) {
+            c.diagnostics.post("HY000", -1032,
+                std::string("The ") + c.backend->name() + " cannot open '" + dbq + "'.");
+        }
+    }
+
     SQLRETURN writeCompleted(Connection& c, const std::string& text, SQLCHAR* out,
         SQLSMALLINT outMax, SQLSMALLINT* outLength)
     {
@@ -121,7 +145,7 @@ SQLRETURN connectConnection(Connection& c, const std::string& connectString, SQL
         c.diagnostics.post("08002", 0, "Connection name in use");
         return SQL_ERROR;
     }
-    c.releaseBackend(); // what a failed attempt left for its diagnostics
+    c.releaseBackend(); // what an attempt that failed after allocating left behind
     c.backend = nullptr;
 
     ConnectString caller(connectString);
@@ -151,8 +175,11 @@ SQLRETURN connectConnection(Connection& c, const std::string& connectString, SQL
     SQLRETURN rc = c.api().SQLDriverConnect(c.backendConnection, nullptr,
         reinterpret_cast<SQLCHAR*>(const_cast<char*>(forwarded.c_str())), SQL_NTS, backendCompleted,
         sizeof backendCompleted, &backendLength, SQL_DRIVER_NOPROMPT);
-    if (!SQL_SUCCEEDED(rc))
-        return rc; // the backend's records stay readable through SQLError
+    if (!SQL_SUCCEEDED(rc)) {
+        takeBackendDiagnostics(c, dbq);
+        c.releaseBackend();
+        return rc;
+    }
     c.connected = true;
     SQLRETURN written = writeCompleted(c, caller.text(), completed, completedMax, completedLength);
     return rc == SQL_SUCCESS ? written : rc;

@@ -22,7 +22,13 @@ namespace {
 
 void Diagnostics::post(const char* state, SQLINTEGER native, const std::string& message)
 {
-    records_.push_back(DiagnosticRecord { state, native, std::string(kMessagePrefix) + message });
+    records_.push_back(
+        DiagnosticRecord { state, native, std::string(kMessagePrefix) + message, true });
+}
+
+void Diagnostics::keep(const std::string& state, SQLINTEGER native, const std::string& message)
+{
+    records_.push_back(DiagnosticRecord { state, native, message, false });
 }
 
 SQLRETURN Diagnostics::take(SQLINTEGER odbcVersion, SQLCHAR* state, SQLINTEGER* native,
@@ -33,8 +39,9 @@ SQLRETURN Diagnostics::take(SQLINTEGER odbcVersion, SQLCHAR* state, SQLINTEGER* 
     DiagnosticRecord record = records_.front();
     records_.pop_front();
     if (state) {
-        std::string s = stateFor(record.state, odbcVersion);
-        memcpy(state, s.c_str(), 6);
+        std::string s = record.own ? stateFor(record.state, odbcVersion) : record.state;
+        s.resize(std::min<size_t>(s.size(), 5));
+        memcpy(state, s.c_str(), s.size() + 1);
     }
     if (native)
         *native = record.native;

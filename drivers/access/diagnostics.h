@@ -10,15 +10,18 @@
 namespace accessdriver {
 
 struct DiagnosticRecord {
-    std::string state; // ODBC 3 state; the ODBC 2 form is chosen when the record is read
+    std::string state;
     SQLINTEGER native = 0;
     std::string message;
+    bool own = true; // the driver's own: ODBC 3 state, ODBC 2 form chosen when read
 };
 
 class Diagnostics {
 public:
     void clear() { records_.clear(); }
     void post(const char* state, SQLINTEGER native, const std::string& message);
+    // A backend's record, kept as the backend wrote it.
+    void keep(const std::string& state, SQLINTEGER native, const std::string& message);
     bool empty() const { return records_.empty(); }
 
     // Writes and removes the oldest record in SQLError's form; the state in ODBC 2 form when

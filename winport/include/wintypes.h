@@ -156,3 +156,33 @@ typedef struct _SYSTEMTIME {
 
 static_assert(sizeof(LONG) == 4 && sizeof(DWORD) == 4, "Win32 widths");
 static_assert(sizeof(SYSTEMTIME) == 16 && sizeof(FILETIME) == 8, "Win32 layouts");
+
+// The rest of what the ODBC headers (<sql.h>, <sqlext.h>) expect windows.h to have declared, so
+// that they can follow this header without redefining its types.
+#define ALREADY_HAVE_WINDOWS_TYPE 1
+#ifndef FAR
+#define FAR
+#endif
+#ifndef CALLBACK
+#define CALLBACK
+#endif
+#ifndef SQL_API
+#define SQL_API
+#endif
+typedef unsigned short WCHAR; // UTF-16 unit, as unixODBC's SQLWCHAR
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef signed char SCHAR;
+typedef SCHAR SQLSCHAR;
+typedef int SDWORD;
+typedef unsigned int UDWORD;
+typedef short SWORD;
+typedef unsigned short UWORD;
+typedef long SLONG;
+typedef short SSHORT;
+typedef double SDOUBLE;
+typedef double LDOUBLE;
+typedef float SFLOAT;
+typedef void* PTR;
+typedef short RETCODE;
+typedef void* SQLHWND;

@@ -1,4 +1,4 @@
-// A small ODBC client for the driver tests: the call sequence of the library's statement class
+// A small ODBC client for tests: the call sequence of the library's statement class
 // (ODBC 2 behaviour, the cursor library, SQLDriverConnect with completion, text bindings), with
 // every diagnostic record collected.
 #pragma once

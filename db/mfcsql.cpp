@@ -1,0 +1,218 @@
+// MfcSQL construction, connection and the SQL text holder.
+#include "db/mfcsql.h"
+#include "db/mfcsqlprofile.h"
+
+#include <objbase.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+long MfcSQL::s_lastOutputRow = -1;
+CString MfcSQL::s_titleText;
+long MfcSQL::s_titleCount = 0;
+CString MfcSQL::s_buildTitleText;
+long MfcSQL::s_buildTitleCount = 0;
+
+namespace {
+const char kDatabaseFile[] = "Rivanta40.mdb";
+
+// The path from just after "DBQ=" up to and including the database file name, or empty when the
+// connect string names no such file.
+CString databasePathOf(const CString& connect)
+{
+    int dbq = connect.Find("DBQ=");
+    int file = connect.Find(kDatabaseFile);
+    if (dbq < 0 || file < 0 || file < dbq)
+        return CString();
+    int start = dbq + 4;
+    return connect.Mid(start, file + static_cast<int>(sizeof kDatabaseFile) - 1 - start);
+}
+}
+
+MfcSQL::MfcSQL()
+{
+    clearItem();
+    m_ODBCItem.separator = '-';
+    setDefaults();
+}
+
+MfcSQL::MfcSQL(long* result)
+{
+    clearItem();
+    MfcSQLDeInit();
+    long code = MfcSQLInit();
+    if (code == 0) {
+        setDefaults();
+    } else {
+        MfcSQLDeInit();
+        if (result)
+            *result = code;
+    }
+}
+
+MfcSQL::MfcSQL(char* connect, long* result)
+{
+    clearItem();
+    MfcSQLDeInit();
+    long code = MfcSQLInit(connect);
+    if (code == 0) {
+        setDefaults();
+    } else {
+        MfcSQLDeInit();
+        if (result)
+            *result = code;
+    }
+}
+
+MfcSQL::MfcSQL(const MfcSQL& other)
+{
+    std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem);
+}
+
+MfcSQL& MfcSQL::operator=(const MfcSQL& other)
+{
+    if (this != &other)
+        std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem);
+    return *this;
+}
+
+MfcSQL::~MfcSQL() { MfcSQLDeInit(); }
+
+void MfcSQL::clearItem() { std::memset(&m_ODBCItem, 0, sizeof m_ODBCItem); }
+
+void MfcSQL::setDefaults()
+{
+    m_ODBCItem.decimalPlaces
+        = static_cast<ULONG>(std::atoi(mfcsqlProfileString("DecimalPlaces", "2")));
+    for (ColumnFormat& format : m_ODBCItem.columnFormat) {
+        format.shown = 1;
+        format.reserved = 1;
+        format.totals = 1;
+    }
+}
+
+long MfcSQL::MfcSQLSetOutput(bookRichEdit* output)
+{
+    m_ODBCItem.richEdit = output;
+    return 0;
+}
+
+long MfcSQL::MfcSQLSetOutput(bookEdit* output)
+{
+    m_ODBCItem.edit = output;
+    return 0;
+}
+
+long MfcSQL::MfcSQLSetOutput(bookListSQL* output)
+{
+    m_ODBCItem.list = output;
+    return 0;
+}
+
+long MfcSQL::MfcSQLInit(char* connect)
+{
+    m_ODBCItem.separator = '-';
+    // The completed connect string comes back into the same 512-character buffer; a longer
+    // request could not be held there.
+    if (connect && std::strlen(connect) >= MFCSQL_CONNECT_SIZE)
+        return E_FAIL;
+    if (SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &m_ODBCItem.henv) == SQL_ERROR)
+        return E_FAIL;
+    SQLRETURN rc = SQLSetEnvAttr(
+        m_ODBCItem.henv, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC2), 0);
+    if (rc != SQL_SUCCESS)
+        SQLHandleError(m_ODBCItem.henv, SQL_HANDLE_ENV, rc);
+    rc = SQLAllocHandle(SQL_HANDLE_DBC, m_ODBCItem.henv, &m_ODBCItem.hdbc);
+    if (rc != SQL_SUCCESS)
+        SQLHandleError(m_ODBCItem.henv, SQL_HANDLE_ENV, rc);
+    SQLSetConnectAttr(
+        m_ODBCItem.hdbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
+    std::memset(m_ODBCItem.connect, 0, sizeof m_ODBCItem.connect);
+    if (connect)
+        std::strcpy(m_ODBCItem.connect, connect);
+    SQLCHAR* buffer = reinterpret_cast<SQLCHAR*>(m_ODBCItem.connect);
+    rc = SQLDriverConnect(m_ODBCItem.hdbc, nullptr, buffer, SQL_NTS, buffer,
+        MFCSQL_CONNECT_SIZE - 1, nullptr, SQL_DRIVER_COMPLETE);
+    if (rc != SQL_SUCCESS)
+        SQLHandleError(m_ODBCItem.hdbc, SQL_HANDLE_DBC, rc);
+    return static_cast<long>(rc);
+}
+
+long MfcSQL::MfcSQLInit()
+{
+    CString connect = mfcsqlProfileString("ConnectStr", "");
+    long result = 0;
+    if (!connect.IsEmpty() && !ConnectCDatabaseGetConnectStrGetDrive(connect).IsEmpty()) {
+        CString path = databasePathOf(connect);
+        if (!path.IsEmpty() && !mfcsqlFileExists(path)) {
+            connect.Empty();
+            result = E_FAIL;
+            CString installed = mfcsqlProfileString("ConnectStrInstalled", "");
+            CString installedPath = databasePathOf(installed);
+            if (!installedPath.IsEmpty() && mfcsqlFileExists(installedPath)) {
+                connect = installed;
+                result = 0;
+            }
+        }
+    }
+    if (result == 0)
+        result = MfcSQLInit(const_cast<char*>(connect.GetString()));
+    return result;
+}
+
+long MfcSQL::MfcSQLDeInit()
+{
+    if (m_ODBCItem.hdbc) {
+        SQLDisconnect(m_ODBCItem.hdbc);
+        SQLFreeHandle(SQL_HANDLE_DBC, m_ODBCItem.hdbc);
+    }
+    if (m_ODBCItem.henv)
+        SQLFreeHandle(SQL_HANDLE_ENV, m_ODBCItem.henv);
+    MfcSQLSetSQLBuff(0);
+    clearItem();
+    return 0;
+}
+
+CString MfcSQL::ConnectCDatabaseGetConnectStrGetDrive(CString connect)
+{
+    int dbq = connect.Find("DBQ=");
+    if (connect.IsEmpty() || dbq < 0)
+        return CString();
+    CString drive = connect.Mid(dbq + 4, 2);
+    if (drive.GetLength() == 2 && drive[1] == ':')
+        return drive;
+    char directory[MAX_PATH + 1] = {};
+    DWORD length = GetCurrentDirectoryA(MAX_PATH, directory);
+    if (length > 1 && length <= MAX_PATH) {
+        CString current(directory, 2);
+        if (current.Find(':') >= 0)
+            return current;
+    }
+    return CString();
+}
+
+_ODBCItemBuff* MfcSQL::MfcSQLSetSQLBuff(unsigned int size)
+{
+    if (size == 0)
+        return nullptr;
+    auto* buff = static_cast<_ODBCItemBuff*>(CoTaskMemAlloc(sizeof(_ODBCItemBuff)));
+    if (!buff)
+        return nullptr;
+    buff->buffer = new (std::nothrow) char[static_cast<size_t>(size) + 1]();
+    if (!buff->buffer) {
+        CoTaskMemFree(buff);
+        return nullptr;
+    }
+    buff->size = size;
+    return buff;
+}
+
+long MfcSQL::MfcSQLFreeSQLBuff(_ODBCItemBuff* buff)
+{
+    if (buff) {
+        delete[] buff->buffer;
+        CoTaskMemFree(buff);
+    }
+    return 0;
+}
