@@ -3,3 +3,5 @@
 
 #include "windows.h"
 #include "afxstr.h"
+#include "afxexcept.h"
+#include "afxfile.h"

@@ -55,6 +55,7 @@ const SystemMessage systemMessages[] = {
     { 123, "The filename, directory name, or volume label syntax is incorrect." },
     { 131, "An attempt was made to move the file pointer before the beginning of the file." },
     { 145, "The directory is not empty." },
+    { 160, "One or more arguments are not correct." },
     { 161, "The specified path is invalid." },
     { 183, "Cannot create a file when that file already exists." },
     { 206, "The filename or extension is too long." },
