@@ -22,5 +22,8 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/tessilo40ConfigVersion.cmak
 install(FILES ${CMAKE_BINARY_DIR}/tessilo40Config.cmake ${CMAKE_BINARY_DIR}/tessilo40ConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tessilo40)
 
+# The pkg-config file finds the prefix from its own place, so an installed tree can move.
+file(RELATIVE_PATH TESSILO_PC_PREFIX_FROM_PCDIR ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+string(REGEX REPLACE "/$" "" TESSILO_PC_PREFIX_FROM_PCDIR "${TESSILO_PC_PREFIX_FROM_PCDIR}")
 configure_file(${CMAKE_SOURCE_DIR}/cmake/tessilo40.pc.in ${CMAKE_BINARY_DIR}/tessilo40.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/tessilo40.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -4,9 +4,16 @@
 
 #include "tessilo40_api.h"
 #include <windows.h>
+#include <objbase.h>
+#include <commctrl.h>
 #include <afx.h>
+#include <afxcoll.h>
+#include <afxwin.h>
 #include <afxinet.h>
 
+#include "app/tessilo.h"
+#include "app/keyvaluepairlist.h"
+#include "report/dateformat.h"
 #include "inet/netvaneftp.h"
 #include "inet/netvanehttp.h"
 #include "ftp/dlgftpitem.h"

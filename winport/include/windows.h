@@ -5,3 +5,5 @@
 #include "winerror.h"
 #include "winsync.h"
 #include "winbase.h"
+#include "wintime.h"
+#include "libloaderapi.h"
