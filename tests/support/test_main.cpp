@@ -1,7 +1,8 @@
 // Test entry point: every test process gets its own empty RIVANTA_ROOT (drives, profile files)
-// so that tests running in parallel never share state, windows render offscreen, and ODBC uses the
-// build's own configuration (odbctest.h).
+// so that tests running in parallel never share state, windows render offscreen, ODBC uses the
+// build's own configuration (odbctest.h), and modal UI needs scripted answers.
 #include <gtest/gtest.h>
+#include <testing.h>
 
 #include "odbcconfig.h"
 
@@ -25,6 +26,9 @@ int main(int argc, char** argv)
         setenv("RIVANTA_ROOT", root.c_str(), 1);
     }
     testing::InitGoogleTest(&argc, argv);
+    // Modal UI in tests takes scripted answers; one without an answer fails the test at once.
+    winport::testing::EnableScriptedUi(
+        [](const std::string& message) { ADD_FAILURE() << message; });
     int rc = RUN_ALL_TESTS();
     if (!root.empty() && !getenv("TESSILO_KEEP_TEST_ROOT")) {
         std::error_code ec;

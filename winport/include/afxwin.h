@@ -3,3 +3,11 @@
 
 #include "afx.h"
 #include "afxwinapp.h"
+#include "windows.h"
+#include "atltypes.h"
+#include "cmdtarget.h"
+#include "cwnd.h"
+#include "cwinthread.h"
+#include "cdialog.h"
+#include "cfont.h"
+#include "cdc.h"

@@ -7,3 +7,6 @@
 #include "winbase.h"
 #include "wintime.h"
 #include "libloaderapi.h"
+#include "winuser.h"
+#include "wingdi.h"
+#include "commctrl.h"

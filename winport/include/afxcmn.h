@@ -1,0 +1,6 @@
+// MFC's common-control classes.
+#pragma once
+
+#include "afxwin.h"
+#include "commctrl.h"
+#include "tabctrl.h"
