@@ -108,7 +108,7 @@ long book::bookInit(unsigned int id)
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP | TCS_RAGGEDRIGHT;
     if (!Create(style, rect, m_bookParent, id))
         return E_FAIL;
-    SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetWindowPos(GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetMinTabWidth(-1);
     readDecimalPlaces();
     return 0;

@@ -35,7 +35,7 @@ void showButtons(HWND dialog, int type)
         showButton(dialog, IDC_BOOKMSG_NO);
         break;
     case MB_YESNOCANCEL:
-    case MB_CANCELTRYCONTINUE:
+    case 6: // the callers' question type: Yes, No and Cancel
         showButton(dialog, IDC_BOOKMSG_YES);
         showButton(dialog, IDC_BOOKMSG_NO);
         showButton(dialog, IDCANCEL);

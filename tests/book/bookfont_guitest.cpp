@@ -60,11 +60,10 @@ TEST_F(BookFont, CreateFontSizesAndNullFace)
 
 TEST_F(BookFont, AllocFontDerivesFromTheWindowsFont)
 {
-    HWND label = ::CreateWindowEx(0, "STATIC", "x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
-        host().GetSafeHwnd(), nullptr, nullptr, nullptr);
-    ASSERT_NE(label, nullptr);
+    HWND label = bk().GetSafeHwnd(); // the tab control keeps the font it is given
     EXPECT_EQ(bk().bookAllocFont(nullptr, 8, const_cast<char*>("Arial"), 0, nullptr), nullptr);
-    ::SendMessage(label, WM_SETFONT, reinterpret_cast<WPARAM>(bk().bookGetFont()->GetSafeHandle()), FALSE);
+    ::SendMessage(
+        label, WM_SETFONT, reinterpret_cast<WPARAM>(bk().bookGetFont()->GetSafeHandle()), FALSE);
     struct {
         int size;
         LONG height;
@@ -85,7 +84,6 @@ TEST_F(BookFont, AllocFontDerivesFromTheWindowsFont)
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(std::strlen(logFontOf(font).lfFaceName), 31u);
     ::DeleteObject(font);
-    ::DestroyWindow(label);
 }
 
 TEST_F(BookFont, CancellingTheFontDialogReturnsTwo)
@@ -108,7 +106,8 @@ TEST_F(BookFont, ChosenFontFallsBackToPointSizeAndFace)
     calls.clear();
     answerFontDialog(&chosen);
     EXPECT_EQ(bk().bookSetFont(), 0);
-    EXPECT_EQ(calls, (Calls { "A:GetFontCfd", "A:GetFontWindow", "A:SetFont(dialog)", "A:SetFont(12,Arial)" }));
+    EXPECT_EQ(calls,
+        (Calls { "A:GetFontCfd", "A:GetFontWindow", "A:SetFont(dialog)", "A:SetFont(12,Arial)" }));
 
     a.setFontDialogResult = 0;
     calls.clear();

@@ -11,13 +11,26 @@ namespace {
 
 class MessageBoxTest : public BookHostTest {
 protected:
+    void SetUp() override
+    {
+        BookHostTest::SetUp();
+        HWND edit = ::CreateWindowEx(
+            0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, host().GetSafeHwnd(), nullptr, nullptr, nullptr);
+        if (!edit)
+            GTEST_SKIP() << "the platform layer has no edit control yet (the box's text field)";
+        ::DestroyWindow(edit);
+    }
+
     std::string fieldText(HWND box)
     {
         char text[512] = {};
         ::GetDlgItemTextA(box, IDC_BOOKMSG_TEXT, text, sizeof text);
         return text;
     }
-    bool shown(HWND box, int id) { return ::IsWindowVisible(::GetDlgItem(box, id)) && ::IsWindowEnabled(::GetDlgItem(box, id)); }
+    bool shown(HWND box, int id)
+    {
+        return ::IsWindowVisible(::GetDlgItem(box, id)) && ::IsWindowEnabled(::GetDlgItem(box, id));
+    }
 };
 
 } // namespace
@@ -30,7 +43,8 @@ TEST_F(MessageBoxTest, AnswerGoesToTheCurrentPageAndTheBoxStaysOpen)
     bk().bookToPage(1);
     calls.clear();
     int status = -1;
-    HWND box = bk().bookMessageBox(nullptr, CString("Reading"), CString("Save the reading?"), 6, &status);
+    HWND box = bk().bookMessageBox(
+        nullptr, CString("Reading"), CString("Save the reading?"), 6, &status);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(::IsWindowVisible(box));

@@ -141,7 +141,10 @@ public:
         return 0;
     }
     long bookpageSetFont(HWND) override { return recorded("SetFont(window)", 0); }
-    long bookpageSetFont(HWND, LOGFONTA*) override { return recorded("SetFont(window,logfont)", 0); }
+    long bookpageSetFont(HWND, LOGFONTA*) override
+    {
+        return recorded("SetFont(window,logfont)", 0);
+    }
     long bookpageFileOpen() override { return recorded("FileOpen", E_FAIL); }
     long bookpageFileSave() override { return recorded("FileSave", E_FAIL); }
     void bookpageShow(BOOL show) override

@@ -1,153 +1,170 @@
 #include "demopages.h"
 
-#include <cstdio>
-
 namespace {
 
 const int kMargin = 10;
 
-HWND makeChild(HWND parent, const char* windowClass, const char* text, DWORD style)
+CString period(const char* name, const CTime& from, const CTime& to)
 {
-    return ::CreateWindowEx(0, windowClass, text, WS_CHILD | style, 0, 0, 10, 10, parent, nullptr,
-        nullptr, nullptr);
+    CString line;
+    line.Format("%-16s %s  to  %s", name, from.Format("%a %d %b %Y %H:%M:%S").GetString(),
+        to.Format("%a %d %b %Y %H:%M:%S").GetString());
+    return line;
 }
 
 } // namespace
 
-demoPane::demoPane(book* owner, const char* title, unsigned int index, long* status)
+BEGIN_MESSAGE_MAP(demoSheet, CWnd)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+void demoSheet::OnPaint()
+{
+    CPaintDC dc(this);
+    CFont* old = font ? dc.SelectObject(font) : nullptr;
+    dc.SetBkMode(TRANSPARENT);
+    TEXTMETRICA metrics {};
+    dc.GetTextMetrics(&metrics);
+    int lineHeight = metrics.tmHeight + metrics.tmExternalLeading + 2;
+    int y = kMargin;
+    for (const CString& line : lines) {
+        dc.TextOut(kMargin, y, line);
+        y += lineHeight;
+    }
+    if (old)
+        dc.SelectObject(old);
+}
+
+demoSheetPage::demoSheetPage(book* owner, const char* title, unsigned int index, long* status)
     : bookpage(owner, const_cast<char*>(title), index, status)
 {
 }
 
-demoPane::~demoPane() { }
+demoSheetPage::~demoSheetPage() { demoSheetPage::bookpageDestroy(); }
 
-void demoPane::own(HWND window)
+long demoSheetPage::bookpageCreate()
 {
-    if (window)
-        m_windows.push_back(window);
-}
-
-long demoPane::bookpageDestroy()
-{
-    for (HWND window : m_windows)
-        ::DestroyWindow(window);
-    m_windows.clear();
+    book* owner = bookpageGetOwner();
+    if (!m_sheet.CreateEx(0, nullptr, "", WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), owner, 0))
+        return E_FAIL;
+    m_sheet.font = owner->bookGetFont();
+    m_sheet.lines = sheetLines();
     return 0;
 }
 
-long demoPane::bookpageChanging()
+long demoSheetPage::bookpageDestroy()
 {
-    for (HWND window : m_windows)
-        ::ShowWindow(window, SW_HIDE);
+    if (m_sheet.GetSafeHwnd())
+        m_sheet.DestroyWindow();
+    return 0;
+}
+
+long demoSheetPage::bookpageChanging()
+{
+    if (m_sheet.GetSafeHwnd())
+        m_sheet.ShowWindow(SW_HIDE);
     return bookpage::bookpageChanging();
 }
 
-long demoPane::bookpageChange()
+long demoSheetPage::bookpageChange()
 {
-    layout(paneRect());
-    for (HWND window : m_windows)
-        ::ShowWindow(window, SW_SHOW);
+    layout();
+    if (m_sheet.GetSafeHwnd())
+        m_sheet.ShowWindow(SW_SHOW);
     return bookpage::bookpageChange();
 }
 
-long demoPane::bookpageSize(unsigned int, int, int)
+long demoSheetPage::bookpageSize(unsigned int, int, int)
 {
-    layout(paneRect());
+    layout();
     return 0;
 }
 
-CRect demoPane::paneRect()
+// The sheet fills the book's display area (below the tabs) less a margin.
+void demoSheetPage::layout()
 {
-    CRect area(0, 0, 0, 0);
     book* owner = bookpageGetOwner();
-    if (!owner || !owner->GetSafeHwnd())
-        return area;
+    if (!owner || !owner->GetSafeHwnd() || !m_sheet.GetSafeHwnd())
+        return;
+    CRect area;
     owner->GetClientRect(&area);
     owner->AdjustRect(FALSE, &area);
     area.DeflateRect(kMargin, kMargin);
-    return area;
+    m_sheet.MoveWindow(area.left, area.top, area.Width(), area.Height());
 }
 
 demoReadingsPage::demoReadingsPage(book* owner, unsigned int index, long* status)
-    : demoPane(owner, "Readings", index, status)
+    : demoSheetPage(owner, "Readings", index, status)
 {
     long result = bookpageInit(const_cast<char*>("Readings"), index);
     if (status)
         *status = result;
 }
 
-demoReadingsPage::~demoReadingsPage() { bookpageDestroy(); }
-
-long demoReadingsPage::bookpageCreate()
+std::vector<CString> demoReadingsPage::sheetLines()
 {
     book* owner = bookpageGetOwner();
-    m_text = makeChild(owner->GetSafeHwnd(), "EDIT", "",
-        WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
-    if (!m_text)
-        return E_FAIL;
-    own(m_text);
-    if (CFont* font = owner->bookGetFont())
-        ::SendMessage(m_text, WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), FALSE);
-
     struct {
         const char* meter;
         double previous;
         double current;
-    } readings[] = { { "M-1021 Canal head", 1520.125, 1598.4 }, { "M-1044 Lateral 3", 87.5, 91.219 },
-        { "M-2107 North ditch", 4411.0, 4472.666 }, { "M-3310 Reservoir out", 12.0, 12.004 } };
+    } readings[] = { { "M-1021 Canal head", 1520.125, 1598.4 },
+        { "M-1044 Lateral 3", 87.5, 91.219 }, { "M-2107 North ditch", 4411.0, 4472.666 },
+        { "M-3310 Reservoir out", 12.0, 12.004 } };
     int places = owner->bookGetDecimalPlaces();
-    CString text("Meter                      Previous     Current      Volume\r\n");
-    text += "-------------------------  -----------  -----------  ----------\r\n";
+    std::vector<CString> lines { "Meter                    Previous     Current      Volume",
+        "----------------------  -----------  -----------  ----------" };
+    double total = 0;
     for (const auto& r : readings) {
         CString previous, current, volume;
         double a = r.previous, b = r.current, used = r.current - r.previous;
         owner->FormatDecimalPlace(&previous, 11 - places, 0, places, 11, &a);
         owner->FormatDecimalPlace(&current, 11 - places, 0, places, 11, &b);
         owner->FormatDecimalPlace(&volume, 10 - places, 0, places, 10, &used);
+        total += used;
         CString line;
-        line.Format("%-25s  %s  %s  %s\r\n", r.meter, previous.GetString(), current.GetString(),
+        line.Format("%-22s  %s  %s  %s", r.meter, previous.GetString(), current.GetString(),
             volume.GetString());
-        text += line;
+        lines.push_back(line);
     }
-    CTime from, to;
-    owner->bookCalendarsGetCurrentWeek(&from, &to);
-    text += "\r\nWater week: " + from.Format("%a %d %b %Y") + " to " + to.Format("%a %d %b %Y") + "\r\n";
-    text += "Log file: " + owner->bookLogGetFile() + "\r\n";
-    ::SetWindowText(m_text, text);
-    return 0;
-}
-
-void demoReadingsPage::layout(const CRect& area)
-{
-    ::MoveWindow(m_text, area.left, area.top, area.Width(), area.Height(), TRUE);
+    CString sum;
+    owner->FormatDecimalPlace(&sum, 10 - places, 0, places, 10, &total);
+    CString rule, totalLine;
+    rule.Format("%-22s  %11s  %11s  %s", "", "", "", "----------");
+    totalLine.Format("%-22s  %11s  %11s  %s", "Total volume", "", "", sum.GetString());
+    lines.push_back(rule);
+    lines.push_back(totalLine);
+    lines.push_back(CString());
+    CString rounded;
+    owner->dbRoundDoubleRoundCeil(2.001, places, &rounded, 0);
+    lines.push_back(
+        "2.001 rounded up to " + CString(std::to_string(places).c_str()) + " places: " + rounded);
+    lines.push_back("Log file: " + owner->bookLogGetFile());
+    return lines;
 }
 
 demoWaterWeekPage::demoWaterWeekPage(book* owner, unsigned int index, long* status)
-    : demoPane(owner, "Water week", index, status)
+    : demoSheetPage(owner, "Water week", index, status)
 {
     long result = bookpageInit(const_cast<char*>("Water week"), index);
     if (status)
         *status = result;
 }
 
-demoWaterWeekPage::~demoWaterWeekPage() { bookpageDestroy(); }
-
-long demoWaterWeekPage::bookpageCreate()
+std::vector<CString> demoWaterWeekPage::sheetLines()
 {
     book* owner = bookpageGetOwner();
-    m_start = makeChild(owner->GetSafeHwnd(), MONTHCAL_CLASS, "", WS_BORDER);
-    m_end = makeChild(owner->GetSafeHwnd(), MONTHCAL_CLASS, "", WS_BORDER);
-    own(m_start);
-    own(m_end);
-    if (!m_start || !m_end)
-        return E_FAIL;
-    owner->bookCalendarsSetCurrentWeek(m_start, m_end);
-    return 0;
-}
-
-void demoWaterWeekPage::layout(const CRect& area)
-{
-    int width = (area.Width() - kMargin) / 2;
-    ::MoveWindow(m_start, area.left, area.top, width, area.Height(), TRUE);
-    ::MoveWindow(m_end, area.left + width + kMargin, area.top, width, area.Height(), TRUE);
+    CTime from, to;
+    std::vector<CString> lines;
+    owner->bookCalendarsGetCurrentWeek(&from, &to);
+    lines.push_back(period("Current week", from, to));
+    owner->bookCalendarsGetPreviousWeek(&from, &to);
+    lines.push_back(period("Previous week", from, to));
+    owner->bookCalendarsGetNextWeek(&from, &to);
+    lines.push_back(period("Next week", from, to));
+    lines.push_back(CString());
+    CTime day = CTime::GetCurrentTime();
+    CTime snapped = owner->bookCalendarsBackToWaterWeekDayEnd(1, day);
+    lines.push_back("Back to Sunday:  " + snapped.Format("%a %d %b %Y %H:%M:%S"));
+    return lines;
 }

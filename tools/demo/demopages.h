@@ -1,49 +1,54 @@
-// The demo's two pages: a readings page with a text pane, and a water-week page with the start
-// and end calendars of a period.
+// The demo's two pages. Each shows a sheet of text lines worked out by the book (decimal
+// formatting, the log file, water weeks and snapped periods), drawn with the book's font.
 #pragma once
 
 #include "book/book.h"
 
-// A page whose one child window (created by the derived page) is shown only while it is current.
-class demoPane : public bookpage {
-public:
-    demoPane(book* owner, const char* title, unsigned int index, long* status);
-    ~demoPane() override;
+#include <vector>
 
+// A child window of the book that draws lines of text.
+class demoSheet : public CWnd {
+public:
+    std::vector<CString> lines;
+    CFont* font = nullptr;
+
+protected:
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+};
+
+// A page with one sheet, shown only while the page is current and sized to the book's display area.
+class demoSheetPage : public bookpage {
+public:
+    ~demoSheetPage() override;
+
+    long bookpageCreate() override;
     long bookpageDestroy() override;
     long bookpageChanging() override;
     long bookpageChange() override;
     long bookpageSize(unsigned int type, int cx, int cy) override;
 
 protected:
-    // The area below the tabs, in the host window's client coordinates.
-    CRect paneRect();
-    virtual void layout(const CRect& area) = 0;
-    void own(HWND window);
+    demoSheetPage(book* owner, const char* title, unsigned int index, long* status);
+    virtual std::vector<CString> sheetLines() = 0;
 
 private:
-    std::vector<HWND> m_windows;
+    void layout();
+    demoSheet m_sheet;
 };
 
-class demoReadingsPage : public demoPane {
+class demoReadingsPage : public demoSheetPage {
 public:
     demoReadingsPage(book* owner, unsigned int index, long* status);
-    ~demoReadingsPage() override;
-    long bookpageCreate() override;
 
 private:
-    void layout(const CRect& area) override;
-    HWND m_text = nullptr;
+    std::vector<CString> sheetLines() override;
 };
 
-class demoWaterWeekPage : public demoPane {
+class demoWaterWeekPage : public demoSheetPage {
 public:
     demoWaterWeekPage(book* owner, unsigned int index, long* status);
-    ~demoWaterWeekPage() override;
-    long bookpageCreate() override;
 
 private:
-    void layout(const CRect& area) override;
-    HWND m_start = nullptr;
-    HWND m_end = nullptr;
+    std::vector<CString> sheetLines() override;
 };

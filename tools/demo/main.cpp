@@ -8,6 +8,8 @@
 // and the program exits.
 #include "demopages.h"
 
+#include <testing.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,22 +17,30 @@
 
 namespace {
 
-book* hostedBook = nullptr;
+// The host's frame: its client area is the book's, and closing it ends the program.
+class demoFrame : public CWnd {
+public:
+    book* hosted = nullptr;
 
-LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_SIZE:
-        if (hostedBook && hostedBook->GetSafeHwnd())
-            ::MoveWindow(hostedBook->GetSafeHwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
-    default:
-        return ::DefWindowProc(window, message, wParam, lParam);
+protected:
+    afx_msg void OnSize(UINT type, int cx, int cy)
+    {
+        CWnd::OnSize(type, cx, cy);
+        if (hosted && hosted->GetSafeHwnd())
+            hosted->MoveWindow(0, 0, cx, cy);
     }
-}
+    afx_msg void OnDestroy()
+    {
+        CWnd::OnDestroy();
+        ::PostQuitMessage(0);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(demoFrame, CWnd)
+ON_WM_SIZE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
 
 int usage()
 {
@@ -55,25 +65,22 @@ int main(int argc, char** argv)
     if (!screenshot.empty() && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
-    WNDCLASSA frameClass {};
-    frameClass.lpfnWndProc = hostProc;
-    frameClass.lpszClassName = "TessiloDemoFrame";
-    ::RegisterClass(&frameClass);
-    HWND frame = ::CreateWindowEx(0, "TessiloDemoFrame", "tessilo40 demo - Rivanta 40",
-        WS_OVERLAPPEDWINDOW, 80, 80, 680, 440, nullptr, nullptr, nullptr, nullptr);
-    if (!frame) {
+    demoFrame frame;
+    if (!frame.CreateEx(0, nullptr, "tessilo40 demo - Rivanta 40", WS_OVERLAPPEDWINDOW, 80, 80, 680,
+            440, nullptr, nullptr)) {
         std::fprintf(stderr, "tessilo-demo: cannot create the frame window\n");
         return 1;
     }
-    CWnd* host = CWnd::FromHandle(frame);
+    CWnd* host = &frame;
 
     long status = 0;
     book pages(host, 100, &status);
     if (status != 0) {
-        std::fprintf(stderr, "tessilo-demo: cannot create the book (0x%08lx)\n", status & 0xFFFFFFFFL);
+        std::fprintf(
+            stderr, "tessilo-demo: cannot create the book (0x%08lx)\n", status & 0xFFFFFFFFL);
         return 1;
     }
-    hostedBook = &pages;
+    frame.hosted = &pages;
     long readingsStatus = 0, weekStatus = 0;
     demoReadingsPage readings(&pages, 0, &readingsStatus);
     demoWaterWeekPage week(&pages, 1, &weekStatus);
@@ -81,7 +88,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
-    ::ShowWindow(frame, SW_SHOW);
+    frame.ShowWindow(SW_SHOW);
     CRect client;
     host->GetClientRect(&client);
     ::MoveWindow(pages.GetSafeHwnd(), 0, 0, client.Width(), client.Height(), TRUE);
@@ -93,16 +100,15 @@ int main(int argc, char** argv)
 
     int result = 0;
     if (!screenshot.empty()) {
-        MSG msg;
-        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        if (!winportSaveWindowImage(frame, screenshot.c_str())) {
+        winport::testing::PumpEvents(100);
+        if (!winport::testing::SaveWindowPng(frame.GetSafeHwnd(), screenshot.c_str())) {
             std::fprintf(stderr, "tessilo-demo: cannot save %s\n", screenshot.c_str());
             result = 1;
         } else {
             std::printf("tessilo-demo: screenshot saved to %s\n", screenshot.c_str());
         }
-        ::DestroyWindow(frame);
+        frame.hosted = nullptr;
+        frame.DestroyWindow();
     } else {
         MSG msg;
         while (::GetMessage(&msg, nullptr, 0, 0) > 0) {
@@ -112,7 +118,5 @@ int main(int argc, char** argv)
             }
         }
     }
-    pages.bookShow(FALSE);
-    hostedBook = nullptr;
     return result;
 }
