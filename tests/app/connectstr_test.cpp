@@ -176,6 +176,10 @@ TEST_F(ConnectStr, TemplateFileInTheOrlamoFolderOfTheCurrentDrive)
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), "from work");
     createFile(c + "/work/mfcConnectStrings.txt", "5 = five\n");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), expectedTemplates[4]);
+    // A folder of that name cannot be opened as a file: the \orlamo\ file answers.
+    fs::remove(c + "/work/mfcConnectStrings.txt");
+    fs::create_directories(c + "/work/mfcConnectStrings.txt");
+    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), "from orlamo");
     // The lookup leaves the current directory where it was.
     char now[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, now);
@@ -255,7 +259,7 @@ TEST_F(ConnectStr, SplitPathChecksPointersAndLengths)
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", untouched, dir, nullptr, ext));
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", untouched, dir, name, nullptr));
     EXPECT_FALSE(TessiloApp.GetODBCConnectSplitPath("C:\\x", nullptr, dir, name, ext));
-    const std::string longest = "C:\\" + std::string(250, 'd') + "\\n.e"; // 259 characters
+    const std::string longest = "C:\\" + std::string(252, 'd') + "\\n.e"; // 259 characters
     ASSERT_EQ(longest.size(), 259u);
     EXPECT_TRUE(TessiloApp.GetODBCConnectSplitPath(longest.c_str(), drive, dir, name, ext));
     const std::string tooLong = longest + "x";

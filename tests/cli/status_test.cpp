@@ -13,18 +13,18 @@
 namespace fs = std::filesystem;
 
 namespace {
-struct Run {
+struct CommandResult {
     int exitCode;
     std::string output; // standard output and error together
 };
 
 class TessiloCommand : public testing::Test {
 protected:
-    Run run(const std::string& arguments)
+    CommandResult run(const std::string& arguments)
     {
         const std::string command = "cd '" + root.path() + "' && RIVANTA_ROOT='" + root.path()
             + "' '" + TESSILO_BINARY_DIR + "/bin/tessilo' " + arguments + " 2>&1";
-        Run result { -1, "" };
+        CommandResult result { -1, "" };
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe)
             return result;
@@ -49,7 +49,7 @@ bool contains(const std::string& text, const std::string& part)
 
 TEST_F(TessiloCommand, StatusOnAFreshRootSucceedsAndExplainsTheEmptyChoice)
 {
-    const Run r = run("status");
+    const CommandResult r = run("status");
     EXPECT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(contains(r.output, root.path() + "/win.ini, section [tessilo40] (not written yet)"))
         << r.output;
@@ -70,7 +70,7 @@ TEST_F(TessiloCommand, StatusNamesTheStoredStringAndTheTemplateFile)
     fs::create_directories(root.path() + "/drives/c/orlamo");
     std::ofstream(root.path() + "/drives/c/orlamo/mfcConnectStrings.txt")
         << "2 = DSN=from the file;\n";
-    const Run r = run("status");
+    const CommandResult r = run("status");
     EXPECT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(contains(r.output, "the stored ConnectStr (its database file exists)")) << r.output;
     EXPECT_TRUE(contains(r.output, "\"2\" -> template 2")) << r.output;
@@ -86,7 +86,7 @@ TEST_F(TessiloCommand, StatusFallsBackToTheInstalledString)
     std::ofstream(root.path() + "/drives/c/db/Rivanta40.mdb") << "";
     writeWinIni("[tessilo40]\nConnectStr=DBQ=C:\\gone\\Rivanta40.mdb;\n"
                 "ConnectStrInstalled=DBQ=C:\\db\\Rivanta40.mdb;\nConnectStrType=\n");
-    const Run r = run("status");
+    const CommandResult r = run("status");
     EXPECT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(contains(r.output, "refused: names the database file C:\\gone\\Rivanta40.mdb"))
         << r.output;
@@ -96,7 +96,7 @@ TEST_F(TessiloCommand, StatusFallsBackToTheInstalledString)
 
 TEST_F(TessiloCommand, ErrorsExitNonZeroWithAMessage)
 {
-    Run r = run("frobnicate");
+    CommandResult r = run("frobnicate");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(contains(r.output, "tessilo: unknown command \"frobnicate\"")) << r.output;
     r = run("");
@@ -115,7 +115,7 @@ TEST_F(TessiloCommand, ErrorsExitNonZeroWithAMessage)
 
 TEST_F(TessiloCommand, HelpListsAndDescribesCommands)
 {
-    Run r = run("help");
+    CommandResult r = run("help");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(contains(r.output, "  status ")) << r.output;
     EXPECT_TRUE(contains(r.output, "  help ")) << r.output;

@@ -161,7 +161,11 @@ struct AccessFileCase {
     const char* file;
     const char* sql;
     std::vector<std::optional<std::string>> firstRow;
+    std::vector<std::string> names;
+    std::vector<SQLLEN> types; // as mdbtools reports them, DATETIME with its ODBC 2 code
 };
+
+void PrintTo(const AccessFileCase& c, std::ostream* os) { *os << c.file; }
 
 class AccessFile : public testing::TestWithParam<AccessFileCase> { };
 
@@ -181,6 +185,8 @@ TEST_P(AccessFile, ReadsThroughMdbtools)
     ASSERT_EQ(r.rc, SQL_SUCCESS) << describe(r.diagnostics);
     ASSERT_FALSE(r.rows.empty());
     EXPECT_EQ(r.rows[0], c.firstRow);
+    EXPECT_EQ(r.names, c.names);
+    EXPECT_EQ(r.types, c.types);
 
     OdbcResult write = client.query("DELETE FROM MSysObjects");
     EXPECT_EQ(write.rc, SQL_ERROR);
@@ -188,12 +194,14 @@ TEST_P(AccessFile, ReadsThroughMdbtools)
 
 INSTANTIATE_TEST_SUITE_P(Files, AccessFile,
     testing::Values(AccessFileCase { "testV1997.mdb", "SELECT A, C, G, H FROM Table1",
-                        { "a", "0", "1981-12-12 00:00:00", "0.0000" } },
-        AccessFileCase {
-            "testV2010.accdb", "SELECT A, B, E, F FROM Table1", { "a", "b", "0", "0" } },
-        AccessFileCase { "test2V2000.mdb", "SELECT COUNT(*) FROM MSP_PROJECTS", { "1" } },
-        AccessFileCase {
-            "fixedNumericTestV2003.mdb", "SELECT col1, col2 FROM test", { "some data", "1" } }),
+                        { "a", "0", "1981-12-12 00:00:00", "0.0000" }, { "A", "C", "G", "H" },
+                        { SQL_VARCHAR, SQL_TINYINT, 11, SQL_DECIMAL } },
+        AccessFileCase { "testV2010.accdb", "SELECT A, B, E, F FROM Table1", { "a", "b", "0", "0" },
+            { "A", "B", "E", "F" }, { SQL_VARCHAR, SQL_VARCHAR, SQL_INTEGER, SQL_DOUBLE } },
+        AccessFileCase { "test2V2000.mdb", "SELECT COUNT(*) FROM MSP_PROJECTS", { "1" },
+            { "count" }, { SQL_VARCHAR } },
+        AccessFileCase { "fixedNumericTestV2003.mdb", "SELECT col1, col2 FROM test",
+            { "some data", "1" }, { "col1", "col2" }, { SQL_VARCHAR, SQL_LONGVARCHAR } }),
     [](const testing::TestParamInfo<AccessFileCase>& info) {
         std::string name = info.param.file;
         return name.substr(0, name.find('.'));

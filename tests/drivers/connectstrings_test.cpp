@@ -65,6 +65,8 @@ std::string fileContents(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+void PrintTo(const TemplateCase& c, std::ostream* os) { *os << "template " << c.number; }
+
 class TemplateConnect : public testing::TestWithParam<std::tuple<TemplateCase, bool>> { };
 
 TEST_P(TemplateConnect, ReachesTheSampleDatabaseUnlessTheDriverManagerRefuses)
@@ -163,6 +165,8 @@ struct RefusedCase {
     SQLINTEGER native;
     const char* text;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
 
 class RefusedDatabase : public testing::TestWithParam<RefusedCase> { };
 

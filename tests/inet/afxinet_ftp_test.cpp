@@ -338,6 +338,7 @@ TEST_F(FtpTest, StatusesOfALoginComeInOrder)
     EXPECT_LT(first(INTERNET_STATUS_RESPONSE_RECEIVED), first(INTERNET_STATUS_SENDING_REQUEST))
         << "the greeting comes before the first command";
     EXPECT_LT(first(INTERNET_STATUS_SENDING_REQUEST), first(INTERNET_STATUS_REQUEST_SENT));
+    EXPECT_EQ(codes.back(), DWORD(INTERNET_STATUS_REQUEST_COMPLETE)) << "the login request ended";
     session.codes.clear();
     connection.reset();
     EXPECT_EQ(session.codes,

@@ -45,33 +45,6 @@ TEST(AfxParseURL, SplitsUrls)
     }
 }
 
-TEST(AfxMatchWildcard, FollowsWindowsRules)
-{
-    const struct {
-        const char* pattern;
-        const char* name;
-        BOOL match;
-    } cases[] = {
-        { "*.*", "noext", TRUE },
-        { "*.*", ".hidden", TRUE },
-        { "*", "anything.at.all", TRUE },
-        { "*.txt", "UPPER.TXT", TRUE },
-        { "*.txt", "a.txt.bak", FALSE },
-        { "data?.csv", "data7.csv", TRUE },
-        { "data?.csv", "data77.csv", FALSE },
-        { "net*.*", "network", TRUE },
-        { "net*.*", "pipes", FALSE },
-        { "a*b*c", "aXXbYYc", TRUE },
-        { "a*b*c", "aXXbYY", FALSE },
-        { "with blank*", "with blanks in it", TRUE },
-        { "exact", "EXACT", TRUE },
-        { "exact", "exactly", FALSE },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(AfxMatchWildcard(c.pattern, c.name), c.match) << c.pattern << " / " << c.name;
-    EXPECT_FALSE(AfxMatchWildcard(nullptr, "x"));
-}
-
 TEST(CInternetException, MessageIsCutToTheBuffer)
 {
     CInternetException* e = new CInternetException(ERROR_INTERNET_TIMEOUT);

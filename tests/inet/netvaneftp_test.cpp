@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -171,6 +172,28 @@ TEST_F(NetvaneFtpTest, FinderKeepsTheFirstFindRecord)
     finder->GetFileDescriptor(&record);
     EXPECT_STREQ(record.cFileName, "huge");
     EXPECT_NE(record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+// Statuses may arrive from other threads: every line lands whole in the log. The count's
+// increment is two separately locked steps, so it may fall short under contention.
+TEST(NetvaneFtpSess, StatusLogIsSafeAcrossThreads)
+{
+    CNetvaneFtpSess session;
+    constexpr int kPerThread = 2000;
+    auto report = [&] {
+        for (int i = 0; i < kPerThread; ++i)
+            session.OnStatusCallback(1, INTERNET_STATUS_SENDING_REQUEST, nullptr, 0);
+    };
+    std::thread first(report);
+    std::thread second(report);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(session.GetStatus().GetLength() % 33, 0) << "whole lines only";
+    first.join();
+    second.join();
+    std::vector<std::string> lines = LogLines(session.GetStatus());
+    EXPECT_EQ(lines.size(), size_t(2 * kPerThread));
+    EXPECT_LE(session.GetStatusCount(), 2 * kPerThread);
+    EXPECT_GT(session.GetStatusCount(), 0);
 }
 
 TEST(NetvaneText, EncodeAndDecode)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -125,6 +126,11 @@ TEST_F(FindFile, CFileFindWalksMatchesLikeMfc)
             EXPECT_EQ(finder.GetFileTitle(), CString("c"));
             EXPECT_EQ(finder.GetLength(), 5u);
             EXPECT_EQ(finder.GetFileURL(), CString("file://C:\\find\\c.log"));
+            CTime written;
+            ASSERT_TRUE(finder.GetLastWriteTime(written));
+            struct stat st;
+            ASSERT_EQ(stat((folder + "/c.log").c_str(), &st), 0);
+            EXPECT_EQ(written.GetTime(), st.st_mtime);
         }
     }
     EXPECT_EQ(files, (std::vector<std::string> { ".hidden", "a.txt", "B.TXT", "c.log", "noext" }));
@@ -138,7 +144,9 @@ TEST_F(FindFile, CFileFindWalksMatchesLikeMfc)
     EXPECT_EQ(finder.GetFileName(), CString());
     EXPECT_FALSE(finder.FindNextFile());
 
-    ASSERT_TRUE(finder.FindFile("C:\\*.*"));
-    finder.FindNextFile();
+    // In a drive's root the path has one separator.
+    ASSERT_TRUE(finder.FindFile("C:\\find*"));
+    EXPECT_FALSE(finder.FindNextFile());
+    EXPECT_EQ(finder.GetRoot(), CString("C:"));
     EXPECT_EQ(finder.GetFilePath(), CString("C:\\find"));
 }

@@ -107,8 +107,8 @@ bool printDrives()
         return false;
     }
     const unsigned long drives = TessiloApp.GetDrives();
-    std::printf(
-        "\nDrives (current directory %s, current drive %c:)\n", current, winport::currentDrive());
+    std::printf("\nDrives (current directory %s; rooted paths such as \\orlamo\\ lie on %c:)\n",
+        current, winport::currentDrive());
     if (drives == 0) {
         cliError(cliFailed, "no drive is present");
         return false;
@@ -146,11 +146,11 @@ void printConnectStr()
     const ConnectStrChoice choice = TessiloApp.ConnectExplainConnectStr();
     std::printf("\nConnect string\n");
     std::printf("  ConnectStr           %s\n", quoted(choice.stored).c_str());
-    if (!choice.storedProblem.IsEmpty())
+    if (!choice.stored.IsEmpty() && !choice.storedProblem.IsEmpty())
         std::printf("                       refused: %s\n", choice.storedProblem.GetString());
     if (choice.source != ConnectStrChoice::sourceStored) {
         std::printf("  ConnectStrInstalled  %s\n", quoted(choice.installedStr).c_str());
-        if (!choice.installedProblem.IsEmpty())
+        if (!choice.installedStr.IsEmpty() && !choice.installedProblem.IsEmpty())
             std::printf(
                 "                       refused: %s\n", choice.installedProblem.GetString());
     }

@@ -4,6 +4,7 @@
 
 #include "afxexcept.h"
 #include "afxstr.h"
+#include "afxtime.h"
 #include "winbase.h"
 #include "winport_export.h"
 
@@ -144,6 +145,9 @@ public:
     virtual BOOL GetLastWriteTime(FILETIME* time) const;
     virtual BOOL GetLastAccessTime(FILETIME* time) const;
     virtual BOOL GetCreationTime(FILETIME* time) const;
+    virtual BOOL GetLastWriteTime(CTime& time) const;
+    virtual BOOL GetLastAccessTime(CTime& time) const;
+    virtual BOOL GetCreationTime(CTime& time) const;
     virtual BOOL IsDots() const;
     virtual BOOL MatchesMask(DWORD mask) const;
     BOOL IsReadOnly() const { return MatchesMask(FILE_ATTRIBUTE_READONLY); }

@@ -25,15 +25,13 @@ class InetChannel;
 #define AFX_INET_SERVICE_HTTPS (AFX_INET_SERVICE_UNK + 12)
 
 // Thrown by pointer, as MFC does: catch (CInternetException* e) { ...; e->Delete(); }
-class WINPORT_API CInternetException {
+class WINPORT_API CInternetException : public CException {
 public:
     CInternetException(DWORD error, const char* message = nullptr, DWORD_PTR context = 0);
-    virtual ~CInternetException() = default;
 
-    // Copies the message (at most maxChars - 1 characters, zero-terminated). FALSE when there is
-    // no message.
-    virtual BOOL GetErrorMessage(LPTSTR buffer, UINT maxChars, UINT* helpContext = nullptr) const;
-    void Delete() { delete this; }
+    // Copies the message (at most maxChars - 1 characters, zero-terminated): libcurl's text
+    // and the server's last reply, or the text of the error code.
+    BOOL GetErrorMessage(LPTSTR buffer, UINT maxChars, PUINT helpContext = nullptr) const override;
 
     DWORD m_dwError;
     DWORD_PTR m_dwContext;
@@ -78,7 +76,8 @@ public:
     // session's connections and files whose context is not 0.
     BOOL EnableStatusCallback(BOOL enable = TRUE);
     // Information: the host name (10), the address text (11, 20), a DWORD byte count (31, 41),
-    // an INTERNET_ASYNC_RESULT (60, 70), the socket number as DWORD (50, 51), else nothing.
+    // an INTERNET_ASYNC_RESULT (60, 70, and 100 at the end of every request with dwResult 1 for
+    // success or 0 and the error), the socket number as DWORD (50, 51), else nothing.
     virtual void OnStatusCallback(
         DWORD_PTR context, DWORD internetStatus, LPVOID statusInformation, DWORD length);
 
@@ -269,46 +268,30 @@ private:
     CString m_strLastResponse;
 };
 
-// Finds the entries of a remote directory. Patterns follow Windows rules: "*" any run, "?" one
-// character, case-insensitive, and "*.*" matches every name.
-class WINPORT_API CFtpFileFind {
+// Finds the entries of a remote directory with CFileFind's interface. Patterns follow Windows
+// rules (winport::matchesWildcard): "*.*" matches every name.
+class WINPORT_API CFtpFileFind : public CFileFind {
 public:
     explicit CFtpFileFind(CFtpConnection* connection, DWORD_PTR context = 1);
-    CFtpFileFind(const CFtpFileFind&) = delete;
-    CFtpFileFind& operator=(const CFtpFileFind&) = delete;
-    virtual ~CFtpFileFind();
+    ~CFtpFileFind() override;
 
-    // name: a path whose last part is the pattern; none means "*.*" in the current directory.
-    // TRUE when something matched; FindNextFile then steps onto the first match.
-    virtual BOOL FindFile(LPCTSTR name = nullptr, DWORD flags = INTERNET_FLAG_RELOAD);
+    // name: a path whose last part is the pattern ("dir/" lists dir); none means "*.*" in the
+    // current directory. TRUE when something matched; FindNextFile then steps onto it.
+    BOOL FindFile(LPCTSTR name = nullptr, DWORD flags = INTERNET_FLAG_RELOAD) override;
     // FALSE when the entry it stepped onto is the last one.
-    virtual BOOL FindNextFile();
-    void Close();
-
-    CString GetFileName() const;
-    CString GetFilePath() const;
-    CString GetFileURL() const;
-    CString GetRoot() const { return m_strRoot; }
-    ULONGLONG GetLength() const;
-    BOOL IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
-    BOOL IsDots() const;
-    BOOL MatchesMask(DWORD mask) const;
+    BOOL FindNextFile() override;
+    CString GetFileURL() const override;
     // FALSE when the listing gave no time.
-    BOOL GetLastWriteTime(FILETIME* time) const;
+    BOOL GetLastWriteTime(FILETIME* time) const override;
 
 protected:
+    void CloseContext() override;
     // The find record of the first match of the last FindFile; nullptr when nothing matched.
     const WIN32_FIND_DATA* GetFirstFoundRecord() const;
 
 private:
-    const WIN32_FIND_DATA* Current() const;
-
     CFtpConnection* m_pConnection;
     DWORD_PTR m_dwContext;
-    CString m_strRoot;
     std::vector<WIN32_FIND_DATA> m_found;
-    long m_index = -1;
+    size_t m_next = 0;
 };
-
-// Windows wildcard matching of one name, as CFtpFileFind applies it.
-WINPORT_API BOOL AfxMatchWildcard(LPCTSTR pattern, LPCTSTR name);

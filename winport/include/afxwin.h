@@ -2,7 +2,6 @@
 #pragma once
 
 #include "afx.h"
-#include "afxwinapp.h"
 #include "windows.h"
 #include "atltypes.h"
 #include "cmdtarget.h"
@@ -11,3 +10,4 @@
 #include "cdialog.h"
 #include "cfont.h"
 #include "cdc.h"
+#include "afxwinapp.h"

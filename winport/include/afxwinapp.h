@@ -7,14 +7,15 @@
 #pragma once
 
 #include "afxstr.h"
+#include "cwinthread.h"
 #include "winport_export.h"
 #include "wintypes.h"
 
-class WINPORT_API CWinApp {
+class WINPORT_API CWinApp : public CWinThread {
 public:
     // NULL name: the application is named after its executable.
     explicit CWinApp(LPCSTR appName = nullptr);
-    virtual ~CWinApp();
+    ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
@@ -24,8 +25,8 @@ public:
     LPCSTR m_pszProfileName;
     HINSTANCE m_hInstance; // the program's module unless a library sets its own
 
-    virtual BOOL InitInstance();
-    virtual int ExitInstance();
+    BOOL InitInstance() override;
+    int ExitInstance() override;
 
     // An empty or NULL key is ignored.
     void SetRegistryKey(LPCSTR registryKey);

@@ -152,7 +152,7 @@ private:
 
 WINPORT_API CWnd* AfxGetMainWnd();
 
-// A message box owned by the main window, captioned with the program's name.
+// A message box owned by the main window, captioned with the application's name.
 WINPORT_API int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
 // The same with the text of a string resource.
 WINPORT_API int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = (UINT)-1);

@@ -1,3 +1,4 @@
+#include "afxwinapp.h"
 #include "cdialog.h"
 #include "cwinthread.h"
 #include "dialog.h"
@@ -204,7 +205,9 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 int AfxMessageBox(LPCSTR text, UINT type, UINT)
 {
     CWnd* main = AfxGetMainWnd();
-    return ::MessageBox(main ? main->m_hWnd : nullptr, text, program_invocation_short_name, type);
+    LPCSTR caption = AfxGetAppName();
+    return ::MessageBox(main ? main->m_hWnd : nullptr, text,
+        caption ? caption : program_invocation_short_name, type);
 }
 
 int AfxMessageBox(UINT promptId, UINT type, UINT)

@@ -146,3 +146,30 @@ BOOL CFileFind::MatchesMask(DWORD mask) const
     const WIN32_FIND_DATAA* found = dataOf(m_pFoundInfo);
     return found && (found->dwFileAttributes & mask) != 0;
 }
+
+BOOL CFileFind::GetLastWriteTime(CTime& time) const
+{
+    FILETIME stamp;
+    if (!GetLastWriteTime(&stamp))
+        return FALSE;
+    time = CTime(stamp);
+    return TRUE;
+}
+
+BOOL CFileFind::GetLastAccessTime(CTime& time) const
+{
+    FILETIME stamp;
+    if (!GetLastAccessTime(&stamp))
+        return FALSE;
+    time = CTime(stamp);
+    return TRUE;
+}
+
+BOOL CFileFind::GetCreationTime(CTime& time) const
+{
+    FILETIME stamp;
+    if (!GetCreationTime(&stamp))
+        return FALSE;
+    time = CTime(stamp);
+    return TRUE;
+}

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <map>
 #include <memory>
 #include <vector>
@@ -166,3 +168,5 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         startHover(hwnd, t);
     return TRUE;
 }
+
+DWORD GetCurrentThreadId() { return static_cast<DWORD>(syscall(SYS_gettid)); }

@@ -190,6 +190,9 @@ bool InetChannel::Perform()
         if (message->msg == CURLMSG_DONE && message->easy_handle == m_easy) {
             m_done = true;
             m_result = message->data.result;
+            INTERNET_ASYNC_RESULT outcome = { m_result == CURLE_OK ? DWORD_PTR(1) : DWORD_PTR(0),
+                m_result == CURLE_OK ? DWORD(0) : InternetErrorFromCurl(m_result) };
+            Report(INTERNET_STATUS_REQUEST_COMPLETE, &outcome, sizeof outcome);
         }
     }
     return m_events != before;

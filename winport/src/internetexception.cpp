@@ -51,13 +51,14 @@ const char* TextOf(DWORD code)
 }
 
 CInternetException::CInternetException(DWORD error, const char* message, DWORD_PTR context)
-    : m_dwError(error)
+    : CException(TRUE)
+    , m_dwError(error)
     , m_dwContext(context)
     , m_message(message ? message : TextOf(error))
 {
 }
 
-BOOL CInternetException::GetErrorMessage(LPTSTR buffer, UINT maxChars, UINT* helpContext) const
+BOOL CInternetException::GetErrorMessage(LPTSTR buffer, UINT maxChars, PUINT helpContext) const
 {
     if (helpContext)
         *helpContext = 0;

@@ -76,7 +76,8 @@ BOOL CInternetFile::SetReadBufferSize(UINT size)
         return FALSE;
     size_t pending = m_readEnd - m_readPos;
     std::vector<char> buffer(std::max<size_t>(size, pending));
-    std::memcpy(buffer.data(), m_readBuffer.data() + m_readPos, pending);
+    if (pending)
+        std::memcpy(buffer.data(), m_readBuffer.data() + m_readPos, pending);
     m_readBuffer.swap(buffer);
     m_readPos = 0;
     m_readEnd = pending;

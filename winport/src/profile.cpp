@@ -240,6 +240,8 @@ DWORD GetPrivateProfileStringA(
 
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
 {
+    if (!section && !key && !value)
+        return TRUE; // the request to flush a cache: every write is on disk already
     if (!section)
         return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     return updateProfile(fileName, [&](winport::IniFile& ini) {
