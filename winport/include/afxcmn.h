@@ -4,3 +4,4 @@
 #include "afxwin.h"
 #include "commctrl.h"
 #include "tabctrl.h"
+#include "monthcalctrl.h"

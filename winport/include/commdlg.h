@@ -1,39 +1,21 @@
-// Common dialogs: the font dialog (ChooseFont) and the print dialog's structure.
+// Common dialogs: the font dialog (ChooseFont) and the print dialog's request.
 #pragma once
 
 #include "winport_export.h"
 #include "wingdi.h"
 #include "winuser.h"
 
-typedef struct tagCHOOSEFONTA {
-    DWORD lStructSize;
-    HWND hwndOwner;
-    HDC hDC;
-    LPLOGFONTA lpLogFont;
-    INT iPointSize; // tenths of a point, filled when the user confirms
-    DWORD Flags;
-    COLORREF rgbColors;
-    LPARAM lCustData;
-    void* lpfnHook;
-    LPCSTR lpTemplateName;
-    HINSTANCE hInstance;
-    LPSTR lpszStyle;
-    WORD nFontType;
-    INT nSizeMin;
-    INT nSizeMax;
-} CHOOSEFONTA, *LPCHOOSEFONTA;
-typedef CHOOSEFONTA CHOOSEFONT;
-typedef LPCHOOSEFONTA LPCHOOSEFONT;
-
 #define CF_SCREENFONTS 0x00000001
 #define CF_PRINTERFONTS 0x00000002
 #define CF_BOTH (CF_SCREENFONTS | CF_PRINTERFONTS)
 #define CF_SHOWHELP 0x00000004
+#define CF_ENABLEHOOK 0x00000008
 #define CF_INITTOLOGFONTSTRUCT 0x00000040
 #define CF_USESTYLE 0x00000080
 #define CF_EFFECTS 0x00000100
 #define CF_APPLY 0x00000200
 #define CF_ANSIONLY 0x00000400
+#define CF_SCRIPTSONLY CF_ANSIONLY
 #define CF_NOVECTORFONTS 0x00000800
 #define CF_NOSIMULATIONS 0x00001000
 #define CF_LIMITSIZE 0x00002000
@@ -45,6 +27,29 @@ typedef LPCHOOSEFONTA LPCHOOSEFONT;
 #define CF_NOFACESEL 0x00080000
 #define CF_NOSTYLESEL 0x00100000
 #define CF_NOSIZESEL 0x00200000
+#define SCREEN_FONTTYPE 0x2000
+#define PRINTER_FONTTYPE 0x4000
+
+typedef UINT_PTR(CALLBACK* LPCFHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
+
+typedef struct tagCHOOSEFONTA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HDC hDC;
+    LPLOGFONTA lpLogFont;
+    INT iPointSize; // tenths of a point
+    DWORD Flags;
+    COLORREF rgbColors;
+    LPARAM lCustData;
+    LPCFHOOKPROC lpfnHook;
+    LPCSTR lpTemplateName;
+    HINSTANCE hInstance;
+    LPSTR lpszStyle;
+    WORD nFontType;
+    WORD reserved;
+    INT nSizeMin;
+    INT nSizeMax;
+} CHOOSEFONTA, CHOOSEFONT, *LPCHOOSEFONTA, *LPCHOOSEFONT;
 
 typedef struct tagPDA {
     DWORD lStructSize;
@@ -66,9 +71,7 @@ typedef struct tagPDA {
     LPCSTR lpSetupTemplateName;
     HGLOBAL hPrintTemplate;
     HGLOBAL hSetupTemplate;
-} PRINTDLGA, *LPPRINTDLGA;
-typedef PRINTDLGA PRINTDLG;
-typedef LPPRINTDLGA LPPRINTDLG;
+} PRINTDLGA, PRINTDLG, *LPPRINTDLGA, *LPPRINTDLG;
 
 #define PD_ALLPAGES 0x00000000
 #define PD_SELECTION 0x00000001
@@ -84,19 +87,19 @@ typedef LPPRINTDLGA LPPRINTDLG;
 #define PD_RETURNDEFAULT 0x00000400
 #define PD_USEDEVMODECOPIES 0x00040000
 
-// Extended errors of the common dialogs.
+// Extended errors of the common dialogs (CommDlgExtendedError).
 #define CDERR_STRUCTSIZE 0x0001
 #define CDERR_INITIALIZATION 0x0002
 #define PDERR_NODEFAULTPRN 0x1008
 
-// Shows the font dialog (or takes the scripted answer in tests). TRUE when the user confirms;
-// *lpLogFont and iPointSize then hold the choice.
-WINPORT_API BOOL ChooseFont(LPCHOOSEFONTA choice);
-inline BOOL ChooseFontA(LPCHOOSEFONTA choice) { return ChooseFont(choice); }
-// The print dialog. Printer device contexts are not part of the platform layer yet: the default
-// printer query (PD_RETURNDEFAULT) reports that there is none (PDERR_NODEFAULTPRN) and showing the
-// dialog fails with CDERR_INITIALIZATION.
+// Shows the font dialog; TRUE when the user chose a font (written to *lpLogFont, its size to
+// iPointSize), FALSE when cancelled or the request is malformed (see CommDlgExtendedError).
+WINPORT_API BOOL ChooseFont(LPCHOOSEFONTA choose);
+inline BOOL ChooseFontA(LPCHOOSEFONTA choose) { return ChooseFont(choose); }
+// The print dialog. Printer device contexts are not part of the window layer: the default
+// printer query (PD_RETURNDEFAULT) finds none (PDERR_NODEFAULTPRN) and showing the dialog fails
+// (CDERR_INITIALIZATION), as on a system without printers.
 WINPORT_API BOOL PrintDlg(LPPRINTDLGA request);
 inline BOOL PrintDlgA(LPPRINTDLGA request) { return PrintDlg(request); }
-// The error of the last common dialog call that failed (0 after a cancel or a success).
+// The error of the last common dialog call that failed; 0 after a success or a cancel.
 WINPORT_API DWORD CommDlgExtendedError();

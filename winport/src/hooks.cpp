@@ -5,8 +5,6 @@
 
 #include <QTimer>
 #include <algorithm>
-#include <sys/syscall.h>
-#include <unistd.h>
 #include <map>
 #include <memory>
 #include <vector>
@@ -168,5 +166,3 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         startHover(hwnd, t);
     return TRUE;
 }
-
-DWORD GetCurrentThreadId() { return static_cast<DWORD>(syscall(SYS_gettid)); }

@@ -1,5 +1,5 @@
 // GetCurrentThreadId: the kernel's id of the calling thread.
-#include "winuser.h"
+#include <windows.h>
 
 #include <sys/syscall.h>
 #include <unistd.h>
