@@ -31,13 +31,13 @@ void showButtons(HWND dialog, int type)
         showButton(dialog, IDCANCEL);
         break;
     case MB_YESNO:
-        showButton(dialog, IDC_BOOKMSG_YES);
-        showButton(dialog, IDC_BOOKMSG_NO);
+        showButton(dialog, IDC_BOOK_MESSAGEBOX_YES);
+        showButton(dialog, IDC_BOOK_MESSAGEBOX_NO);
         break;
     case MB_YESNOCANCEL:
     case 6: // the callers' question type: Yes, No and Cancel
-        showButton(dialog, IDC_BOOKMSG_YES);
-        showButton(dialog, IDC_BOOKMSG_NO);
+        showButton(dialog, IDC_BOOK_MESSAGEBOX_YES);
+        showButton(dialog, IDC_BOOK_MESSAGEBOX_NO);
         showButton(dialog, IDCANCEL);
         break;
     case MB_RETRYCANCEL:
@@ -56,9 +56,9 @@ int answerOf(int id)
         return IDOK;
     case IDCANCEL:
         return IDCANCEL;
-    case IDC_BOOKMSG_YES:
+    case IDC_BOOK_MESSAGEBOX_YES:
         return IDYES;
-    case IDC_BOOKMSG_NO:
+    case IDC_BOOK_MESSAGEBOX_NO:
         return IDNO;
     default:
         return 0;
@@ -115,8 +115,8 @@ void book::bookMessageBoxSet(CString title, CString text)
     if (!m_bookMessageBox)
         return;
     ::SetWindowTextA(m_bookMessageBox, title);
-    ::SendDlgItemMessageA(m_bookMessageBox, IDC_BOOKMSG_TEXT, EM_SETSEL, 0, -1);
-    ::SendDlgItemMessageA(m_bookMessageBox, IDC_BOOKMSG_TEXT, EM_REPLACESEL, FALSE,
+    ::SendDlgItemMessageA(m_bookMessageBox, IDC_BOOK_MESSAGEBOX_TEXT, EM_SETSEL, 0, -1);
+    ::SendDlgItemMessageA(m_bookMessageBox, IDC_BOOK_MESSAGEBOX_TEXT, EM_REPLACESEL, FALSE,
         reinterpret_cast<LPARAM>(text.GetString()));
 }
 

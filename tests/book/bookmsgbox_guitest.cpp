@@ -11,20 +11,10 @@ namespace {
 
 class MessageBoxTest : public BookHostTest {
 protected:
-    void SetUp() override
-    {
-        BookHostTest::SetUp();
-        HWND edit = ::CreateWindowEx(
-            0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, host().GetSafeHwnd(), nullptr, nullptr, nullptr);
-        if (!edit)
-            GTEST_SKIP() << "the platform layer has no edit control yet (the box's text field)";
-        ::DestroyWindow(edit);
-    }
-
     std::string fieldText(HWND box)
     {
         char text[512] = {};
-        ::GetDlgItemTextA(box, IDC_BOOKMSG_TEXT, text, sizeof text);
+        ::GetDlgItemTextA(box, IDC_BOOK_MESSAGEBOX_TEXT, text, sizeof text);
         return text;
     }
     bool shown(HWND box, int id)
@@ -53,9 +43,9 @@ TEST_F(MessageBoxTest, AnswerGoesToTheCurrentPageAndTheBoxStaysOpen)
     EXPECT_STREQ(caption, "Reading");
     EXPECT_EQ(fieldText(box), "Save the reading?");
     EXPECT_TRUE(shown(box, IDCANCEL));
-    EXPECT_TRUE(shown(box, IDC_BOOKMSG_YES));
+    EXPECT_TRUE(shown(box, IDC_BOOK_MESSAGEBOX_YES));
 
-    pressButton(box, IDC_BOOKMSG_YES);
+    pressButton(box, IDC_BOOK_MESSAGEBOX_YES);
     EXPECT_EQ(calls, (Calls { "B:MessageBoxCatch(6)" }));
     EXPECT_EQ(b.lastBox.bookOwner, &bk());
     EXPECT_STREQ(b.lastBox.title, "Reading");
@@ -77,8 +67,8 @@ TEST_F(MessageBoxTest, OkCancelTypeShowsOkAndCancelOnly)
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(shown(box, IDOK));
     EXPECT_TRUE(shown(box, IDCANCEL));
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(box, IDC_BOOKMSG_YES)));
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(box, IDC_BOOKMSG_NO)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(box, IDC_BOOK_MESSAGEBOX_YES)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(box, IDC_BOOK_MESSAGEBOX_NO)));
 }
 
 TEST_F(MessageBoxTest, SecondBoxClosesTheFirst)
@@ -91,7 +81,7 @@ TEST_F(MessageBoxTest, SecondBoxClosesTheFirst)
     EXPECT_FALSE(::IsWindow(first));
     ASSERT_TRUE(::IsWindow(second));
     calls.clear();
-    pressButton(second, IDC_BOOKMSG_NO);
+    pressButton(second, IDC_BOOK_MESSAGEBOX_NO);
     EXPECT_EQ(calls, (Calls { "A:MessageBoxCatch(7)" }));
     EXPECT_STREQ(a.lastBox.title, "Two");
 }
