@@ -1,107 +1,209 @@
 #include "demopages.h"
 
+#include <afxfile.h>
+
 namespace {
 
 const int kMargin = 10;
+const int kLabelHeight = 18;
+const int kCalendarWidth = 230;
+const int kCalendarHeight = 180;
 
-CString period(const char* name, const CTime& from, const CTime& to)
-{
-    CString line;
-    line.Format("%-16s %s  to  %s", name, from.Format("%a %d %b %Y %H:%M:%S").GetString(),
-        to.Format("%a %d %b %Y %H:%M:%S").GetString());
-    return line;
-}
+enum childIds : UINT {
+    idFromLabel = 2001,
+    idToLabel,
+    idStart,
+    idEnd,
+    idPeriod,
+    idText,
+};
+
+CString dayAndTime(const CTime& t) { return t.Format("%a %d %b %Y %H:%M:%S"); }
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(demoSheet, CWnd)
-ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-void demoSheet::OnPaint()
-{
-    CPaintDC dc(this);
-    CFont* old = font ? dc.SelectObject(font) : nullptr;
-    dc.SetBkMode(TRANSPARENT);
-    TEXTMETRICA metrics {};
-    dc.GetTextMetrics(&metrics);
-    int lineHeight = metrics.tmHeight + metrics.tmExternalLeading + 2;
-    int y = kMargin;
-    for (const CString& line : lines) {
-        dc.TextOut(kMargin, y, line);
-        y += lineHeight;
-    }
-    if (old)
-        dc.SelectObject(old);
-}
-
-demoSheetPage::demoSheetPage(book* owner, const char* title, unsigned int index, long* status)
+demoPage::demoPage(book* owner, const char* title, unsigned int index, long* status)
     : bookpage(owner, const_cast<char*>(title), index, status)
 {
 }
 
-demoSheetPage::~demoSheetPage() { demoSheetPage::bookpageDestroy(); }
-
-long demoSheetPage::bookpageCreate()
+long demoPage::bookpageChanging()
 {
-    book* owner = bookpageGetOwner();
-    if (!m_sheet.CreateEx(0, nullptr, "", WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), owner, 0))
-        return E_FAIL;
-    m_sheet.font = owner->bookGetFont();
-    m_sheet.lines = sheetLines();
-    return 0;
-}
-
-long demoSheetPage::bookpageDestroy()
-{
-    if (m_sheet.GetSafeHwnd())
-        m_sheet.DestroyWindow();
-    return 0;
-}
-
-long demoSheetPage::bookpageChanging()
-{
-    if (m_sheet.GetSafeHwnd())
-        m_sheet.ShowWindow(SW_HIDE);
+    showWindows(false);
     return bookpage::bookpageChanging();
 }
 
-long demoSheetPage::bookpageChange()
+long demoPage::bookpageChange()
 {
-    layout();
-    if (m_sheet.GetSafeHwnd())
-        m_sheet.ShowWindow(SW_SHOW);
+    placeWindows();
+    showWindows(true);
     return bookpage::bookpageChange();
 }
 
-long demoSheetPage::bookpageSize(unsigned int, int, int)
+long demoPage::bookpageSize(unsigned int, int, int)
 {
-    layout();
+    placeWindows();
     return 0;
 }
 
-// The sheet fills the book's display area (below the tabs) less a margin.
-void demoSheetPage::layout()
+CRect demoPage::displayArea()
 {
     book* owner = bookpageGetOwner();
-    if (!owner || !owner->GetSafeHwnd() || !m_sheet.GetSafeHwnd())
-        return;
-    CRect area;
+    CRect area(0, 0, 0, 0);
+    if (!owner || !owner->GetSafeHwnd())
+        return area;
     owner->GetClientRect(&area);
     owner->AdjustRect(FALSE, &area);
     area.DeflateRect(kMargin, kMargin);
-    m_sheet.MoveWindow(area.left, area.top, area.Width(), area.Height());
+    return area;
 }
 
+void demoPage::placeWindows()
+{
+    CRect area = displayArea();
+    if (!area.IsRectEmpty())
+        layout(area);
+}
+
+void demoPage::showWindows(bool show)
+{
+    for (CWnd* window : windows())
+        if (window->GetSafeHwnd())
+            window->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+demoWaterWeekPage::demoWaterWeekPage(book* owner, unsigned int index, long* status)
+    : demoPage(owner, "Water week", index, status)
+{
+    long result = bookpageInit(const_cast<char*>("Water week"), index);
+    if (status)
+        *status = result;
+}
+
+demoWaterWeekPage::~demoWaterWeekPage() { demoWaterWeekPage::bookpageDestroy(); }
+
+long demoWaterWeekPage::bookpageCreate()
+{
+    book* owner = bookpageGetOwner();
+    CRect cell(0, 0, kCalendarWidth, kCalendarHeight);
+    if (!m_fromLabel.Create("From (start calendar)", WS_CHILD, cell, owner, idFromLabel)
+        || !m_toLabel.Create("To (end calendar)", WS_CHILD, cell, owner, idToLabel)
+        || !m_start.Create(WS_CHILD | WS_BORDER, cell, owner, idStart)
+        || !m_end.Create(WS_CHILD | WS_BORDER, cell, owner, idEnd)
+        || !m_period.Create("", WS_CHILD, cell, owner, idPeriod)) {
+        bookpageDestroy();
+        return E_FAIL;
+    }
+    owner->bookCalendarsSetCurrentWeek(m_start.GetSafeHwnd(), m_end.GetSafeHwnd());
+    showPeriod();
+    return 0;
+}
+
+long demoWaterWeekPage::bookpageDestroy()
+{
+    for (CWnd* window : windows())
+        if (window->GetSafeHwnd())
+            window->DestroyWindow();
+    return 0;
+}
+
+// A day picked in either calendar snaps both to the water week around it.
+BOOL demoWaterWeekPage::bookpageDoNotify(unsigned int, long lParam, long* result)
+{
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!header || header->code != MCN_SELCHANGE || m_snapping)
+        return FALSE;
+    HWND reference = header->hwndFrom;
+    if (reference != m_start.GetSafeHwnd() && reference != m_end.GetSafeHwnd())
+        return FALSE;
+    m_snapping = true;
+    bookpageGetOwner()->bookCalendarsSnapToWeek(
+        m_start.GetSafeHwnd(), m_end.GetSafeHwnd(), reference);
+    m_snapping = false;
+    showPeriod();
+    if (result)
+        *result = 0;
+    return TRUE;
+}
+
+void demoWaterWeekPage::layout(const CRect& area)
+{
+    int left = area.left;
+    int right = left + kCalendarWidth + kMargin * 2;
+    int top = area.top + kLabelHeight + 4;
+    m_fromLabel.MoveWindow(left, area.top, kCalendarWidth, kLabelHeight);
+    m_toLabel.MoveWindow(right, area.top, kCalendarWidth, kLabelHeight);
+    m_start.MoveWindow(left, top, kCalendarWidth, kCalendarHeight);
+    m_end.MoveWindow(right, top, kCalendarWidth, kCalendarHeight);
+    m_period.MoveWindow(left, top + kCalendarHeight + kMargin, area.Width(), kLabelHeight * 3);
+}
+
+std::vector<CWnd*> demoWaterWeekPage::windows()
+{
+    return { &m_fromLabel, &m_toLabel, &m_start, &m_end, &m_period };
+}
+
+void demoWaterWeekPage::showPeriod()
+{
+    book* owner = bookpageGetOwner();
+    CTime from, to;
+    owner->bookSQLCalendarsGet(m_start.GetSafeHwnd(), m_end.GetSafeHwnd(), &from, &to);
+    CString text = "Period:  " + dayAndTime(from) + "  to  " + dayAndTime(to) + "\n";
+    text += owner->bookCalendarsIsCurrentWeek(from, to) ? "This is the current water week."
+                                                        : "Not the current water week.";
+    text += "  Pick a day to snap to its water week.";
+    m_period.SetWindowText(text);
+}
+
+demoTextPage::demoTextPage(book* owner, const char* title, unsigned int index, long* status)
+    : demoPage(owner, title, index, status)
+{
+}
+
+long demoTextPage::bookpageCreate()
+{
+    book* owner = bookpageGetOwner();
+    DWORD style = WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    if (!m_text.Create(style, CRect(0, 0, 100, 100), owner, idText))
+        return E_FAIL;
+    if (CFont* font = owner->bookGetFont())
+        m_text.SetFont(font, FALSE);
+    refresh();
+    return 0;
+}
+
+long demoTextPage::bookpageDestroy()
+{
+    if (m_text.GetSafeHwnd())
+        m_text.DestroyWindow();
+    return 0;
+}
+
+void demoTextPage::refresh()
+{
+    if (m_text.GetSafeHwnd())
+        m_text.SetWindowText(content());
+}
+
+void demoTextPage::layout(const CRect& area)
+{
+    m_text.MoveWindow(area.left, area.top, area.Width(), area.Height());
+}
+
+std::vector<CWnd*> demoTextPage::windows() { return { &m_text }; }
+
 demoReadingsPage::demoReadingsPage(book* owner, unsigned int index, long* status)
-    : demoSheetPage(owner, "Readings", index, status)
+    : demoTextPage(owner, "Readings", index, status)
 {
     long result = bookpageInit(const_cast<char*>("Readings"), index);
     if (status)
         *status = result;
 }
 
-std::vector<CString> demoReadingsPage::sheetLines()
+demoReadingsPage::~demoReadingsPage() { demoReadingsPage::bookpageDestroy(); }
+
+// The meter table, every number rounded and aligned by the book's decimal helpers.
+CString demoReadingsPage::content()
 {
     book* owner = bookpageGetOwner();
     struct {
@@ -112,8 +214,8 @@ std::vector<CString> demoReadingsPage::sheetLines()
         { "M-1044 Lateral 3", 87.5, 91.219 }, { "M-2107 North ditch", 4411.0, 4472.666 },
         { "M-3310 Reservoir out", 12.0, 12.004 } };
     int places = owner->bookGetDecimalPlaces();
-    std::vector<CString> lines { "Meter                    Previous     Current      Volume",
-        "----------------------  -----------  -----------  ----------" };
+    CString text = "Meter                    Previous      Current      Volume\r\n"
+                   "----------------------  -----------  -----------  ----------\r\n";
     double total = 0;
     for (const auto& r : readings) {
         CString previous, current, volume;
@@ -123,48 +225,84 @@ std::vector<CString> demoReadingsPage::sheetLines()
         owner->FormatDecimalPlace(&volume, 10 - places, 0, places, 10, &used);
         total += used;
         CString line;
-        line.Format("%-22s  %s  %s  %s", r.meter, previous.GetString(), current.GetString(),
+        line.Format("%-22s  %s  %s  %s\r\n", r.meter, previous.GetString(), current.GetString(),
             volume.GetString());
-        lines.push_back(line);
+        text += line;
     }
-    CString sum;
+    CString sum, line;
     owner->FormatDecimalPlace(&sum, 10 - places, 0, places, 10, &total);
-    CString rule, totalLine;
-    rule.Format("%-22s  %11s  %11s  %s", "", "", "", "----------");
-    totalLine.Format("%-22s  %11s  %11s  %s", "Total volume", "", "", sum.GetString());
-    lines.push_back(rule);
-    lines.push_back(totalLine);
-    lines.push_back(CString());
+    line.Format("%-22s  %11s  %11s  %s\r\n%-22s  %11s  %11s  %s\r\n\r\n", "", "", "", "----------",
+        "Total volume", "", "", sum.GetString());
+    text += line;
     CString rounded;
     owner->dbRoundDoubleRoundCeil(2.001, places, &rounded, 0);
-    lines.push_back(
-        "2.001 rounded up to " + CString(std::to_string(places).c_str()) + " places: " + rounded);
-    lines.push_back("Log file: " + owner->bookLogGetFile());
-    return lines;
+    line.Format("2.001 rounded up to %d places: %s\r\n", places, rounded.GetString());
+    text += line;
+    double entry = 3.14159;
+    CString validated = owner->dbEntryValidate(&entry, 10, places, nullptr);
+    line.Format("Entry 3.14159 validated: %s\r\n", validated.GetString());
+    text += line;
+    for (const char* candidate : { "12.5", "1.2.3" }) {
+        line.Format("\"%s\" is %s decimal\r\n", candidate,
+            owner->IsDecimalValid(const_cast<char*>(candidate)) ? "a valid" : "not a valid");
+        text += line;
+    }
+    return text;
 }
 
-demoWaterWeekPage::demoWaterWeekPage(book* owner, unsigned int index, long* status)
-    : demoSheetPage(owner, "Water week", index, status)
+demoLogPage::demoLogPage(book* owner, unsigned int index, long* status)
+    : demoTextPage(owner, "Log", index, status)
 {
-    long result = bookpageInit(const_cast<char*>("Water week"), index);
+    long result = bookpageInit(const_cast<char*>("Log"), index);
     if (status)
         *status = result;
 }
 
-std::vector<CString> demoWaterWeekPage::sheetLines()
+demoLogPage::~demoLogPage() { demoLogPage::bookpageDestroy(); }
+
+long demoLogPage::bookpageChange()
+{
+    refresh();
+    return demoTextPage::bookpageChange();
+}
+
+CString demoLogPage::content()
 {
     book* owner = bookpageGetOwner();
-    CTime from, to;
-    std::vector<CString> lines;
-    owner->bookCalendarsGetCurrentWeek(&from, &to);
-    lines.push_back(period("Current week", from, to));
-    owner->bookCalendarsGetPreviousWeek(&from, &to);
-    lines.push_back(period("Previous week", from, to));
-    owner->bookCalendarsGetNextWeek(&from, &to);
-    lines.push_back(period("Next week", from, to));
-    lines.push_back(CString());
-    CTime day = CTime::GetCurrentTime();
-    CTime snapped = owner->bookCalendarsBackToWaterWeekDayEnd(1, day);
-    lines.push_back("Back to Sunday:  " + snapped.Format("%a %d %b %Y %H:%M:%S"));
-    return lines;
+    CString text = "Log file " + owner->bookLogGetFile() + " (right click to clear it)\r\n\r\n";
+    CFile file;
+    if (!file.Open(owner->bookLogGetFile(), CFile::modeRead | CFile::shareDenyNone))
+        return text + "(no log file yet)";
+    ULONGLONG length = file.GetLength();
+    CString log;
+    UINT size = static_cast<UINT>(length);
+    if (size > 0) {
+        char* buffer = log.GetBuffer(static_cast<int>(size));
+        size = file.Read(buffer, size);
+        log.ReleaseBuffer(static_cast<int>(size));
+    }
+    return text + log;
+}
+
+// Right clicks anywhere on the text, seen by the book's mouse hook, ask before clearing.
+void demoLogPage::MouseRButtonDown(unsigned int, CPoint screenPoint)
+{
+    CRect shown;
+    if (!m_text.GetSafeHwnd() || !m_text.IsWindowVisible())
+        return;
+    m_text.GetWindowRect(&shown);
+    if (!shown.PtInRect(screenPoint))
+        return;
+    bookpageGetOwner()->bookMessageBox(nullptr, CString("Log"),
+        CString("Clear the log file?\n\nYes keeps a copy in the \".bak\" file."), MB_YESNO,
+        nullptr);
+}
+
+void demoLogPage::bookpageMessageBoxCatch(_bookMessageBox* box)
+{
+    book* owner = bookpageGetOwner();
+    if (box && box->type == IDYES)
+        owner->bookLogInitFile(TRUE);
+    owner->bookMessageBoxDestroy();
+    refresh();
 }

@@ -1,11 +1,11 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
-// with a readings page and a water-week page; the frame's size follows into the book and its
-// current page.
+// with a water-week page (two calendars), a readings page and a log page; the frame's size follows
+// into the book and its current page, and the run is recorded in the book's log.
 //
 //   tessilo-demo [--page N] [--screenshot FILE]
 //
 // With --screenshot the window is rendered (offscreen when there is no display), saved as a PNG
-// and the program exits.
+// and the program exits. Without it the window stays until it is closed.
 #include "demopages.h"
 
 #include <testing.h>
@@ -48,6 +48,13 @@ int usage()
     return 2;
 }
 
+// Creates the folders on the way to a file (the log's folder may not exist on a fresh install).
+void createFolderOf(const CString& file)
+{
+    for (int at = file.Find('\\', 1); at > 0; at = file.Find('\\', at + 1))
+        ::CreateDirectoryA(file.Left(at), nullptr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,36 +69,47 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    if (!screenshot.empty() && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        if (screenshot.empty()) {
+            std::fprintf(stderr, "tessilo-demo: no display; use --screenshot FILE\n");
+            return 2;
+        }
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
 
     demoFrame frame;
-    if (!frame.CreateEx(0, nullptr, "tessilo40 demo - Rivanta 40", WS_OVERLAPPEDWINDOW, 80, 80, 680,
-            440, nullptr, nullptr)) {
+    if (!frame.CreateEx(0, nullptr, "tessilo40 demo - Rivanta 40", WS_OVERLAPPEDWINDOW, 80, 80, 720,
+            480, nullptr, nullptr)) {
         std::fprintf(stderr, "tessilo-demo: cannot create the frame window\n");
         return 1;
     }
-    CWnd* host = &frame;
 
     long status = 0;
-    book pages(host, 100, &status);
+    book pages(&frame, 100, &status);
     if (status != 0) {
         std::fprintf(
             stderr, "tessilo-demo: cannot create the book (0x%08lx)\n", status & 0xFFFFFFFFL);
         return 1;
     }
     frame.hosted = &pages;
-    long readingsStatus = 0, weekStatus = 0;
-    demoReadingsPage readings(&pages, 0, &readingsStatus);
-    demoWaterWeekPage week(&pages, 1, &weekStatus);
-    if (readingsStatus != 0 || weekStatus != 0) {
+    createFolderOf(pages.bookLogGetFile());
+    pages.bookLogInitFile(FALSE);
+    pages.bookLogStart(CString("tessilo-demo"));
+    const char created[] = "book created with the water week, readings and log pages";
+
+    long weekStatus = 0, readingsStatus = 0, logStatus = 0;
+    demoWaterWeekPage week(&pages, 0, &weekStatus);
+    demoReadingsPage readings(&pages, 1, &readingsStatus);
+    demoLogPage log(&pages, 2, &logStatus);
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
+    pages.bookLog(const_cast<char*>(created), static_cast<long>(sizeof created - 1));
     frame.ShowWindow(SW_SHOW);
     CRect client;
-    host->GetClientRect(&client);
-    ::MoveWindow(pages.GetSafeHwnd(), 0, 0, client.Width(), client.Height(), TRUE);
+    frame.GetClientRect(&client);
+    pages.MoveWindow(0, 0, client.Width(), client.Height());
     if (pages.bookToPage(static_cast<unsigned int>(page)) != 0) {
         std::fprintf(stderr, "tessilo-demo: no page %ld\n", page);
         return 2;
@@ -100,7 +118,7 @@ int main(int argc, char** argv)
 
     int result = 0;
     if (!screenshot.empty()) {
-        winport::testing::PumpEvents(100);
+        winport::testing::PumpEvents(200);
         if (!winport::testing::SaveWindowPng(frame.GetSafeHwnd(), screenshot.c_str())) {
             std::fprintf(stderr, "tessilo-demo: cannot save %s\n", screenshot.c_str());
             result = 1;
@@ -118,5 +136,6 @@ int main(int argc, char** argv)
             }
         }
     }
+    pages.bookLogEnd(CString("tessilo-demo"));
     return result;
 }
