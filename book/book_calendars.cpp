@@ -32,7 +32,7 @@ void store(CTime* start, CTime* end, const bookperiod::period& p)
 
 bookperiod::period current(const char* key)
 {
-    return bookperiod::waterWeek(CTime::GetCurrentTime().GetTime(), weekdaySetting(key));
+    return bookperiod::waterWeek(bookperiod::now(), weekdaySetting(key));
 }
 
 SYSTEMTIME systemDay(std::time_t t, int hour, int minute, int second)
@@ -186,7 +186,7 @@ namespace {
 // The date a snap starts from: the day of the calendar the user has just changed, otherwise now.
 std::time_t referenceDate(book* owner, HWND start, HWND end, HWND reference)
 {
-    CTime now = CTime::GetCurrentTime();
+    CTime now(bookperiod::now());
     CTime from = now;
     CTime to = now;
     owner->bookSQLCalendarsGet(start, end, &from, &to);
@@ -254,7 +254,7 @@ void book::bookCalendarsSnapToUoMWeek(HWND start, HWND end, unsigned int which)
         bookCalendarsGetPreviousWeek(&from, &to);
         break;
     default: {
-        std::time_t now = CTime::GetCurrentTime().GetTime();
+        std::time_t now = bookperiod::now();
         from = CTime(bookperiod::dayAt(now, 0, 0, 0, 0));
         to = CTime(bookperiod::dayAt(now, 0, 23, 59, 59));
     }

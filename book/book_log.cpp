@@ -2,6 +2,7 @@
 // when the log has grown past the process-wide size limit. Records and files are bookLogFile's.
 #include "book/book.h"
 #include "book/booklogfile.h"
+#include "book/bookperiod.h"
 
 #include "app/tessilo.h"
 
@@ -29,7 +30,7 @@ const char kLimitQuestion[] = "The Log File has exceeded the Default\n"
 
 long logSizeLimit = 1048576;
 
-CString now() { return bookLogFile::stamp(CTime::GetCurrentTime().GetTime()); }
+CString now() { return bookLogFile::stamp(bookperiod::now()); }
 
 } // namespace
 

@@ -1,6 +1,6 @@
 // Calendar readers, writers and snapping on real month-calendar controls.
 #include "bookhost.h"
-#include "book/bookperiod.h"
+#include "fixedclock.h"
 #include <gtest/gtest.h>
 
 #include "app/tessilo.h"
@@ -42,16 +42,15 @@ protected:
         ASSERT_TRUE(::SendMessage(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day)));
     }
 
-    std::string shown(HWND calendar)
+    // The calendar's selection, or with MCM_GETTODAY its today mark.
+    std::string shown(HWND calendar, UINT message = MCM_GETCURSEL)
     {
         SYSTEMTIME day {};
-        ::SendMessage(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+        ::SendMessage(calendar, message, 0, reinterpret_cast<LPARAM>(&day));
         char text[32];
         std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.wYear, day.wMonth, day.wDay);
         return text;
     }
-
-    static std::string dayText(std::time_t t) { return std::string(CTime(t).Format("%Y-%m-%d")); }
 
     HWND start = nullptr;
     HWND end = nullptr;
@@ -139,60 +138,140 @@ TEST_F(Calendars, SyncPrefersWeekThenMonthThenYear)
     }
 }
 
-TEST_F(Calendars, CurrentWeekFollowsTheProfileWeekday)
+// The tests below run on Sunday 5 January 2025, 14:30.
+namespace {
+
+class CalendarsOnASunday : public Calendars {
+protected:
+    static std::string shownTime(const CTime& t)
+    {
+        return std::string(t.Format("%Y-%m-%d %H:%M:%S"));
+    }
+
+    FixedClock clock { 2025, 1, 5, 14, 30, 0 };
+};
+
+} // namespace
+
+TEST_F(CalendarsOnASunday, CurrentWeekStartsOnTheProfileWeekday)
 {
-    for (const char* weekday : { "1", "2", "7", "x" }) {
-        setting("WaterWeekDay", weekday);
+    struct {
+        const char* weekday;
+        const char* from;
+        const char* to;
+    } cases[] = {
+        { "1", "2025-01-05 00:00:00", "2025-01-11 23:59:59" }, // today is the first day
+        { "2", "2024-12-30 00:00:00", "2025-01-05 23:59:59" }, // started six days ago
+        { "7", "2025-01-04 00:00:00", "2025-01-10 23:59:59" },
+        { "x", "2025-01-04 00:00:00", "2025-01-10 23:59:59" }, // reads as 0: the Saturday before
+    };
+    for (const auto& c : cases) {
+        setting("WaterWeekDay", c.weekday);
         CTime from, to;
         bk().bookCalendarsGetCurrentWeek(&from, &to);
-        bookperiod::period expected
-            = bookperiod::waterWeek(CTime::GetCurrentTime().GetTime(), std::atoi(weekday));
-        EXPECT_EQ(from.GetTime(), expected.start) << weekday;
-        EXPECT_EQ(to.GetTime(), expected.end) << weekday;
-        EXPECT_STREQ(setting("WaterWeekDay"), weekday);
+        EXPECT_EQ(shownTime(from), c.from) << c.weekday;
+        EXPECT_EQ(shownTime(to), c.to) << c.weekday;
+        EXPECT_STREQ(setting("WaterWeekDay"), c.weekday);
     }
 }
 
-TEST_F(Calendars, NextAndPreviousWeeksAndTheirNullPointers)
+TEST_F(CalendarsOnASunday, MonthAndYearAreWeeksOnTheirOwnWeekdays)
 {
-    setting("WaterWeekDay", "3");
-    CTime from, to, nextEnd, previousStart;
-    bk().bookCalendarsGetCurrentWeek(&from, &to);
+    setting("WaterWeekDay", "2");
+    setting("WaterMonthDay", "4");
+    CTime from, to;
+    bk().bookCalendarsGetCurrentMonth(&from, &to);
+    EXPECT_EQ(shownTime(from), "2025-01-01 00:00:00");
+    EXPECT_EQ(shownTime(to), "2025-01-07 23:59:59");
+    EXPECT_STREQ(setting("WaterYearDay"), "<absent>");
+    bk().bookCalendarsGetCurrentYear(&from, &to);
+    EXPECT_EQ(shownTime(from), "2025-01-05 00:00:00");
+    EXPECT_EQ(shownTime(to), "2025-01-11 23:59:59");
+    EXPECT_STREQ(setting("WaterYearDay"), "1"); // the default, written back
+
+    bk().bookCalendarsSetCurrentMonth(start, end);
+    EXPECT_EQ(shown(start), "2025-01-01");
+    EXPECT_EQ(shown(end), "2025-01-07");
+    EXPECT_TRUE(bk().bookCalendarsIsCurrentMonth(
+        CTime(2025, 1, 7, 23, 59, 59), CTime(2025, 2, 1, 0, 0, 0)));
+    EXPECT_FALSE(
+        bk().bookCalendarsIsCurrentYear(CTime(2025, 1, 12, 0, 0, 0), CTime(2025, 2, 1, 0, 0, 0)));
+}
+
+TEST_F(CalendarsOnASunday, NextAndPreviousWeeksSkipNullPointers)
+{
+    CTime nextEnd, previousStart;
     bk().bookCalendarsGetNextWeek(nullptr, &nextEnd);
     bk().bookCalendarsGetPreviousWeek(&previousStart, nullptr);
-    EXPECT_EQ(dayText(nextEnd.GetTime()), dayText(bookperiod::dayAt(to.GetTime(), 7, 0, 0, 0)));
-    EXPECT_STREQ(nextEnd.Format("%H:%M:%S"), "23:59:59");
-    EXPECT_EQ(
-        dayText(previousStart.GetTime()), dayText(bookperiod::dayAt(from.GetTime(), -7, 0, 0, 0)));
-    EXPECT_STREQ(previousStart.Format("%H:%M:%S"), "00:00:00");
+    EXPECT_EQ(shownTime(nextEnd), "2025-01-18 23:59:59");
+    EXPECT_EQ(shownTime(previousStart), "2024-12-29 00:00:00");
+
+    bk().bookCalendarsSetNextWeek(start, end);
+    EXPECT_EQ(shown(start), "2025-01-12");
+    EXPECT_EQ(shown(end), "2025-01-18");
+    bk().bookCalendarsSetPreviousWeek(start, nullptr);
+    EXPECT_EQ(shown(start), "2024-12-29");
+    EXPECT_EQ(shown(end), "2025-01-18");
+    bk().bookCalendarsSetCurrentWeek(start, end);
+    EXPECT_EQ(shown(start), "2025-01-05");
+    EXPECT_EQ(shown(end), "2025-01-11");
 }
 
-TEST_F(Calendars, IsCurrentWeekWhenThePeriodTouchesIt)
+TEST_F(CalendarsOnASunday, APeriodTouchingTheCurrentWeekIsCurrent)
 {
-    CTime from, to;
-    bk().bookCalendarsGetCurrentWeek(&from, &to);
-    EXPECT_TRUE(bk().bookCalendarsIsCurrentWeek(from - CTimeSpan(14, 0, 0, 0), from));
-    EXPECT_FALSE(bk().bookCalendarsIsCurrentWeek(
-        from - CTimeSpan(14, 0, 0, 0), from - CTimeSpan(0, 0, 0, 1)));
-    EXPECT_TRUE(bk().bookCalendarsIsCurrentMonth(to, to + CTimeSpan(3, 0, 0, 0)));
-    EXPECT_FALSE(
-        bk().bookCalendarsIsCurrentYear(to + CTimeSpan(0, 0, 0, 1), to + CTimeSpan(9, 0, 0, 0)));
+    struct {
+        CTime from;
+        CTime to;
+        BOOL current;
+    } cases[] = {
+        { CTime(2024, 12, 29, 0, 0, 0), CTime(2025, 1, 5, 0, 0, 0), TRUE }, // ends at its start
+        { CTime(2024, 12, 29, 0, 0, 0), CTime(2025, 1, 4, 23, 59, 59), FALSE },
+        { CTime(2025, 1, 11, 23, 59, 59), CTime(2025, 1, 30, 0, 0, 0), TRUE }, // starts at its end
+        { CTime(2025, 1, 12, 0, 0, 0), CTime(2025, 1, 30, 0, 0, 0), FALSE },
+        { CTime(2025, 1, 7, 0, 0, 0), CTime(2025, 1, 8, 0, 0, 0), TRUE },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bk().bookCalendarsIsCurrentWeek(c.from, c.to), c.current)
+            << shownTime(c.from) << " - " << shownTime(c.to);
 }
 
-TEST_F(Calendars, SnapToUoMWeekMovesSelectionAndTodayMarks)
+TEST_F(CalendarsOnASunday, StartTodayAndSnapsWithoutACalendarReferenceUseNow)
 {
+    setting("WaterWeekDay", "2");
+    bk().bookSQLCalendarsSetStartToday(start);
+    EXPECT_EQ(shown(start), "2024-12-30");
+    bk().bookSQLCalendarsSetStartToday(nullptr);
+
     setting("WaterWeekDay", "1");
-    bk().bookCalendarsSnapToUoMWeek(start, end, 1);
-    bookperiod::period week = bookperiod::waterWeek(CTime::GetCurrentTime().GetTime(), 1);
-    EXPECT_EQ(shown(start), dayText(week.start));
-    EXPECT_EQ(shown(end), dayText(week.end));
-    SYSTEMTIME today {};
-    ::SendMessage(end, MCM_GETTODAY, 0, reinterpret_cast<LPARAM>(&today));
-    EXPECT_EQ(dayText(bookperiod::localTime(today.wYear, today.wMonth, today.wDay, 12, 0, 0)),
-        dayText(week.end));
+    select(start, 2025, 3, 3);
+    select(end, 2025, 3, 9);
+    bk().bookCalendarsSnapToWeek(start, end, host().GetSafeHwnd());
+    EXPECT_EQ(shown(start), "2025-01-05");
+    EXPECT_EQ(shown(end), "2025-01-11");
+}
 
-    bk().bookCalendarsSnapToUoMWeek(start, end, 9);
-    std::time_t now = CTime::GetCurrentTime().GetTime();
-    EXPECT_EQ(shown(start), dayText(now));
-    EXPECT_EQ(shown(end), dayText(now));
+TEST_F(CalendarsOnASunday, SnapToUoMWeekSelectsMarksTodayAndSyncs)
+{
+    struct {
+        unsigned int which;
+        const char* calUsingWeek;
+        const char* from;
+        const char* to;
+    } cases[] = {
+        { 1, "0", "2025-01-05", "2025-01-11" }, { 2, "0", "2025-01-12", "2025-01-18" },
+        { 3, "0", "2024-12-29", "2025-01-04" },
+        { 9, "0", "2025-01-05", "2025-01-05" }, // any other value: today
+        { 9, "1", "2025-01-05", "2025-01-11" }, // then synced to the week of the start
+    };
+    for (const auto& c : cases) {
+        setting("CalUsingWeek", c.calUsingWeek);
+        bk().bookCalendarsSnapToUoMWeek(start, end, c.which);
+        EXPECT_EQ(shown(start), c.from) << c.which << c.calUsingWeek;
+        EXPECT_EQ(shown(end), c.to) << c.which << c.calUsingWeek;
+        EXPECT_EQ(shown(start, MCM_GETTODAY), c.from) << c.which;
+    }
+    select(start, 2025, 6, 1);
+    bk().bookCalendarsSnapToUoMMonth(start, end, 1);
+    bk().bookCalendarsSnapToUoMYear(start, end, 1);
+    EXPECT_EQ(shown(start), "2025-06-01");
 }
