@@ -140,6 +140,18 @@ void book::bookSQLCalendarsGet(HWND start, HWND end, CTime* from, CTime* to)
         *to = CTime(bookperiod::dayAt(day, 0, 23, 59, 59));
 }
 
+namespace {
+
+// Computes a period with one of the book's Get operations and writes it to the calendars.
+void writePeriod(book* owner, HWND start, HWND end, void (book::*get)(CTime*, CTime*))
+{
+    CTime from, to;
+    (owner->*get)(&from, &to);
+    owner->bookSQLCalendarsSet(start, end, from, to);
+}
+
+} // namespace
+
 void book::bookSQLCalendarsSetStartToday(HWND start)
 {
     if (start)
@@ -148,37 +160,27 @@ void book::bookSQLCalendarsSetStartToday(HWND start)
 
 void book::bookCalendarsSetCurrentWeek(HWND start, HWND end)
 {
-    CTime from, to;
-    bookCalendarsGetCurrentWeek(&from, &to);
-    bookSQLCalendarsSet(start, end, from, to);
+    writePeriod(this, start, end, &book::bookCalendarsGetCurrentWeek);
 }
 
 void book::bookCalendarsSetNextWeek(HWND start, HWND end)
 {
-    CTime from, to;
-    bookCalendarsGetNextWeek(&from, &to);
-    bookSQLCalendarsSet(start, end, from, to);
+    writePeriod(this, start, end, &book::bookCalendarsGetNextWeek);
 }
 
 void book::bookCalendarsSetPreviousWeek(HWND start, HWND end)
 {
-    CTime from, to;
-    bookCalendarsGetPreviousWeek(&from, &to);
-    bookSQLCalendarsSet(start, end, from, to);
+    writePeriod(this, start, end, &book::bookCalendarsGetPreviousWeek);
 }
 
 void book::bookCalendarsSetCurrentMonth(HWND start, HWND end)
 {
-    CTime from, to;
-    bookCalendarsGetCurrentMonth(&from, &to);
-    bookSQLCalendarsSet(start, end, from, to);
+    writePeriod(this, start, end, &book::bookCalendarsGetCurrentMonth);
 }
 
 void book::bookCalendarsSetCurrentYear(HWND start, HWND end)
 {
-    CTime from, to;
-    bookCalendarsGetCurrentYear(&from, &to);
-    bookSQLCalendarsSet(start, end, from, to);
+    writePeriod(this, start, end, &book::bookCalendarsGetCurrentYear);
 }
 
 namespace {
