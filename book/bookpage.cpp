@@ -50,7 +50,8 @@ long bookpage::bookpageInit(char* title, unsigned int index)
     TCITEMA item {};
     item.mask = TCIF_TEXT;
     item.pszText = title;
-    int inserted = owner->InsertItem(static_cast<int>(index), &item);
+    // A book whose window was never made has no tab control to insert into.
+    int inserted = owner->GetSafeHwnd() ? owner->InsertItem(static_cast<int>(index), &item) : -1;
     m_bookpageIndex = static_cast<int>(index);
     if (inserted < 0)
         return E_FAIL;

@@ -9,7 +9,17 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-class PageContract : public BookHostTest { };
+class PageContract : public BookHostTest {
+protected:
+    bool highlighted(int tab)
+    {
+        TCITEMA item {};
+        item.mask = TCIF_STATE;
+        item.dwStateMask = TCIS_HIGHLIGHTED;
+        EXPECT_TRUE(bk().GetItem(tab, &item));
+        return (item.dwState & TCIS_HIGHLIGHTED) != 0;
+    }
+};
 
 } // namespace
 
@@ -92,6 +102,8 @@ TEST_F(PageContract, ToAnotherPageLeavesTheOldOneFirst)
             "B:ButtonProcess" }));
     EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
     EXPECT_EQ(bk().GetCurSel(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
 }
 
 TEST_F(PageContract, ToTheCurrentPageLeavesAndReentersIt)
@@ -130,6 +142,8 @@ TEST_F(PageContract, UserClickOnATabChangesPages)
         (Calls { "A:Changing", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
             "B:ButtonProcess" }));
     EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
     calls.clear();
     clickTab(0);
     EXPECT_EQ(calls,
@@ -148,6 +162,8 @@ TEST_F(PageContract, ClickOnTheTabOfAFailedPageCallsNoPage)
     EXPECT_EQ(calls, (Calls { "A:Changing" }));
     EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
     EXPECT_EQ(bk().GetCurSel(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
 }
 
 TEST_F(PageContract, HidingAndShowingTheBook)
