@@ -7,6 +7,9 @@
 #include <stdctrls.h>
 #include <winport_resources.h>
 
+#include <cstdio>
+#include <fstream>
+
 using winport::testing::PumpEvents;
 
 namespace {
@@ -268,5 +271,63 @@ TEST_F(Dialogs, MessageBoxesWithoutAFittingAnswerFail)
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_NE(failures[0].find("not a button"), std::string::npos);
     EXPECT_NE(failures[1].find("unscripted message box \"Info\": Again?"), std::string::npos);
+}
+
+TEST_F(Dialogs, IsDialogMessageMovesFocusAndPressesButtonsForItsOwnWindowsOnly)
+{
+    static std::vector<int> pressed;
+    pressed.clear();
+    DLGPROC proc = [](HWND, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+            pressed.push_back(LOWORD(wParam));
+        return message == WM_INITDIALOG;
+    };
+    HWND dialog = CreateDialogParam(nullptr, MAKEINTRESOURCE(2001), host, proc, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    auto key = [dialog](HWND target, UINT message, WPARAM code) {
+        MSG msg {};
+        msg.hwnd = target;
+        msg.message = message;
+        msg.wParam = code;
+        return IsDialogMessage(dialog, &msg);
+    };
+    HWND name = GetDlgItem(dialog, 2002);
+    SetFocus(name);
+    EXPECT_FALSE(key(host, WM_KEYDOWN, VK_RETURN)); // not the dialog's window
+    EXPECT_FALSE(key(name, WM_KEYDOWN, 'A')); // ordinary keys go on to the control
+    EXPECT_FALSE(key(name, WM_CHAR, 'a'));
+    EXPECT_TRUE(key(name, WM_KEYDOWN, VK_TAB));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 2003)); // the next tab stop
+    EXPECT_TRUE(key(GetFocus(), WM_CHAR, '\t'));
+    EXPECT_TRUE(key(GetFocus(), WM_KEYDOWN, VK_RETURN)); // the default button
+    EXPECT_TRUE(key(GetFocus(), WM_KEYDOWN, VK_ESCAPE));
+    SetFocus(GetDlgItem(dialog, IDCANCEL));
+    EXPECT_TRUE(key(GetFocus(), WM_KEYDOWN, VK_RETURN)); // a focused push button
+    EXPECT_EQ(pressed, (std::vector<int> { IDOK, IDCANCEL, IDCANCEL }));
+    DestroyWindow(dialog);
+}
+
+TEST_F(Dialogs, AnyWindowIsSavedAsAPngOfItsSize)
+{
+    HWND dialog = CreateDialogParam(nullptr, MAKEINTRESOURCE(2001), host, nullptr, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    std::string path = ::testing::TempDir() + "dialog.png";
+    ASSERT_TRUE(winport::testing::SaveWindowPng(dialog, path.c_str()));
+    std::ifstream file(path, std::ios::binary);
+    unsigned char head[24] = {};
+    ASSERT_TRUE(file.read(reinterpret_cast<char*>(head), sizeof head));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(head) + 1, 3), "PNG");
+    auto bigEndian = [&](int at) {
+        return (head[at] << 24) | (head[at + 1] << 16) | (head[at + 2] << 8) | head[at + 3];
+    };
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(bigEndian(16), client.right); // the IHDR chunk: width, height
+    EXPECT_EQ(bigEndian(20), client.bottom);
+    std::remove(path.c_str());
+    EXPECT_FALSE(winport::testing::SaveWindowPng(nullptr, path.c_str()));
+    DestroyWindow(dialog);
 }
 }

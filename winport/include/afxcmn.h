@@ -5,3 +5,5 @@
 #include "commctrl.h"
 #include "tabctrl.h"
 #include "monthcalctrl.h"
+#include "richeditctrl.h"
+#include "listctrl.h"

@@ -31,8 +31,10 @@ namespace {
             m_calendar->setFirstDayOfWeek(Qt::Sunday);
             m_today = QDate::currentDate();
             markToday();
+            // Paging moves the selection itself (pageChanged); Qt's own move to the same day
+            // afterwards is no second change.
             QObject::connect(m_calendar, &QCalendarWidget::selectionChanged, &m_context, [this] {
-                if (!m_updating)
+                if (!m_updating && m_calendar->selectedDate() != m_known)
                     notifySelection(MCN_SELCHANGE);
             });
             QObject::connect(m_calendar, &QCalendarWidget::clicked, &m_context, [this] {
@@ -70,6 +72,7 @@ namespace {
                 Updating guard(*this);
                 m_calendar->setSelectedDate(date);
                 m_calendar->setCurrentPage(date.year(), date.month());
+                m_known = m_calendar->selectedDate();
                 result = TRUE;
                 return true;
             }
@@ -146,8 +149,9 @@ namespace {
 
         void notifySelection(UINT code)
         {
+            m_known = m_calendar->selectedDate();
             NMSELCHANGE info {};
-            info.stSelStart = toSystemTime(m_calendar->selectedDate());
+            info.stSelStart = toSystemTime(m_known);
             info.stSelEnd = info.stSelStart;
             notify(code, &info.nmhdr);
         }
@@ -224,6 +228,7 @@ namespace {
 
         QCalendarWidget* m_calendar;
         QDate m_today;
+        QDate m_known; // the selection the parent knows of
         std::vector<QDate> m_bold;
         bool m_updating = false;
     };

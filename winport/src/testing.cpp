@@ -283,6 +283,10 @@ namespace {
             return Qt::Key_Home;
         case VK_END:
             return Qt::Key_End;
+        case VK_PRIOR:
+            return Qt::Key_PageUp;
+        case VK_NEXT:
+            return Qt::Key_PageDown;
         case VK_SPACE:
             return Qt::Key_Space;
         default:
