@@ -149,3 +149,20 @@ TEST_F(Forwarding, SizeNotificationFitsTheBookToItsHost)
         + std::to_string(client.Height()) + ")";
     EXPECT_EQ(calls, (Calls { fitted, "A:Size(0,100,80)" }));
 }
+
+TEST_F(Forwarding, AUsersClickOnAPagesControlNotifiesThePage)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    CMonthCalCtrl calendar;
+    ASSERT_TRUE(calendar.Create(WS_CHILD | WS_VISIBLE, CRect(10, 40, 250, 220), &bk(), 4001));
+    CRect area;
+    calendar.GetClientRect(&area);
+    calls.clear();
+    ASSERT_TRUE(winport::testing::Click(
+        calendar.GetSafeHwnd(), area.CenterPoint().x, area.CenterPoint().y));
+    winport::testing::PumpEvents(10);
+    // The selection change and the selection, in the order the calendar sends them.
+    EXPECT_EQ(calls, (Calls { "A:DoNotify(4001)", "A:DoNotify(4001)" }));
+}
