@@ -91,6 +91,39 @@ TEST_F(StatementViews, RowsBecomeListItemsWithItemDataOne)
     sql->MfcSQLSetOutput(static_cast<bookListSQL*>(nullptr));
 }
 
+// Widths from headers (at least 5, plus a quarter) and trimmed cells (at least 5, plus a half);
+// separator cells take the width chosen so far; hidden columns stay at 0.
+TEST_F(StatementViews, AutomaticColumnWidthsFollowHeadersAndCells)
+{
+    std::string why;
+    ASSERT_TRUE(
+        m_db->exec("CREATE TABLE a (c VARCHAR(2), label VARCHAR(30), secret VARCHAR(9))", &why))
+        << why;
+    ASSERT_TRUE(m_db->exec("INSERT INTO a VALUES ('ab', 'north field', 'hidden')", &why)) << why;
+    ASSERT_TRUE(m_db->exec("INSERT INTO a VALUES ('--', 'x', 'hidden')", &why)) << why;
+    bookListSQL list;
+    ASSERT_EQ(list.bookListSQLCreate(&host, 2035, CRect(0, 0, 600, 400)), 0);
+    sql->MfcSQLSetOutput(&list);
+    sql->m_ODBCItem.columnFormat[2].shown = 0;
+    EXPECT_EQ(run("SELECT c, label, secret FROM a ORDER BY c;"), 2);
+    EXPECT_EQ(sql->listColAutoWidth(), 0);
+    CListCtrl& control = list.GetListCtrl();
+    auto xs = [&](int n) { return control.GetStringWidth(CString('X', n)); };
+    EXPECT_STREQ(control.GetItemText(0, 0).GetString(), "------");
+    EXPECT_STREQ(control.GetItemText(1, 0).GetString(), "ab");
+    EXPECT_STREQ(control.GetItemText(1, 1).GetString(), "north field");
+    EXPECT_EQ(control.GetColumnWidth(0), xs(7));
+    EXPECT_EQ(control.GetColumnWidth(1), xs(16));
+    EXPECT_EQ(control.GetColumnWidth(2), 0);
+    EXPECT_EQ(list.bookListDeleteColumn(0), 0);
+    EXPECT_EQ(list.bookListGetColumnCount(), 2);
+    for (int i = 0; i < 3; ++i)
+        list.bookListDeleteColumn(0);
+    EXPECT_EQ(list.bookListGetColumnCount(), 0);
+    EXPECT_EQ(list.bookListDeleteColumn(-1), static_cast<long>(E_UNEXPECTED));
+    sql->MfcSQLSetOutput(static_cast<bookListSQL*>(nullptr));
+}
+
 TEST_F(StatementViews, ReportTextCarriesAProtectedMarkerWithTheTitles)
 {
     bookRichEdit report;
