@@ -299,6 +299,30 @@ TEST_F(Dialogs, IsDialogMessageMovesFocusAndPressesButtonsForItsOwnWindowsOnly)
     DestroyWindow(dialog);
 }
 
+TEST_F(Dialogs, ArrowKeysMoveThroughARadioGroupAndCheckWhereTheyLand)
+{
+    HWND dialog = CreateDialogParam(nullptr, MAKEINTRESOURCE(2001), host, nullptr, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    HWND left = GetDlgItem(dialog, 2004), right = GetDlgItem(dialog, 2005);
+    CheckRadioButton(dialog, 2004, 2005, 2004);
+    ASSERT_TRUE(winport::testing::PressKey(left, VK_DOWN));
+    EXPECT_EQ(GetFocus(), right);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 2005), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 2004), static_cast<UINT>(BST_UNCHECKED));
+    ASSERT_TRUE(winport::testing::PressKey(right, VK_UP));
+    EXPECT_EQ(GetFocus(), left);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 2004), static_cast<UINT>(BST_CHECKED));
+
+    // An edit keeps its arrows.
+    HWND name = GetDlgItem(dialog, 2002);
+    SetFocus(name);
+    MSG msg { name, WM_KEYDOWN, VK_DOWN, 0, 0, { 0, 0 } };
+    EXPECT_FALSE(IsDialogMessage(dialog, &msg));
+    EXPECT_EQ(GetFocus(), name);
+    DestroyWindow(dialog);
+}
+
 TEST_F(Dialogs, AnyWindowIsSavedAsAPngOfItsSize)
 {
     HWND dialog = CreateDialogParam(nullptr, MAKEINTRESOURCE(2001), host, nullptr, 0);

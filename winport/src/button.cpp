@@ -165,14 +165,15 @@ namespace {
 
         LRESULT dialogCode() const
         {
-            const LRESULT button = 0x2000, defPush = 0x10, undefPush = 0x20, radio = 0x40;
+            if (m_group)
+                return DLGC_STATIC;
             if (isRadio())
-                return button | radio;
+                return DLGC_BUTTON | DLGC_RADIOBUTTON;
             if (m_type == BS_DEFPUSHBUTTON)
-                return button | defPush;
+                return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
             if (m_type == BS_PUSHBUTTON)
-                return button | undefPush;
-            return button;
+                return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+            return DLGC_BUTTON;
         }
 
         // An automatic radio button checks itself and clears the others of its group.

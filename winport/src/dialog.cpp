@@ -373,6 +373,24 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg)
     case VK_ESCAPE:
         pressButton(dialog, IDCANCEL);
         return TRUE;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: {
+        // From a button, arrows move through its group and check an automatic radio button
+        // they land on; controls that want arrows (edits, lists, tabs, calendars) keep them.
+        if (!item || !(SendMessage(item, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+            return FALSE;
+        HWND next
+            = GetNextDlgGroupItem(dialog, item, msg->wParam == VK_LEFT || msg->wParam == VK_UP);
+        if (next && next != item) {
+            SetFocus(next);
+            if ((GetWindowLongPtr(next, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON
+                && (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON))
+                SendMessage(next, BM_CLICK, 0, 0);
+        }
+        return TRUE;
+    }
     case VK_RETURN: {
         if (item && isEditWantingReturn(item))
             return FALSE;

@@ -207,8 +207,8 @@ namespace {
                 result = 0;
                 return true;
             case WM_GETDLGCODE:
-                result = 0x0080 | 0x0008 | 0x0001
-                    | (m_multiline ? 0x0004 : 0); // chars, setsel, arrows, all keys
+                result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS
+                    | (m_multiline ? DLGC_WANTALLKEYS : 0);
                 return true;
             case WM_SETFOCUS:
                 notifyCommand(EN_SETFOCUS);
