@@ -71,8 +71,8 @@ long MfcSQLExec::MfcSQLFormatDate(char* text, CString* out)
 {
     dateFormat::Fields fields = dateFormat::dateFormatSplit(text);
     if (fields.dateComplete && out)
-        *out = CString(dateFormat::dateFormatMonthName(std::atoi(fields.month))) + " "
-            + fields.day + "," + fields.year;
+        *out = CString(dateFormat::dateFormatMonthName(std::atoi(fields.month))) + " " + fields.day
+            + "," + fields.year;
     return 0;
 }
 

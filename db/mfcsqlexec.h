@@ -13,7 +13,8 @@ public:
     MfcSQLExec& operator=(const MfcSQLExec& other) = default;
     ~MfcSQLExec() override = default;
 
-    long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
     using MfcSQL::MfcSQLExecStr;
     long MfcSQLExecStr(char* sql, long* count, _ODBCItemBuff* buff) override;
 

@@ -41,8 +41,8 @@ void SQLQuery::initFields()
     m_count = 0;
 }
 
-void SQLQuery::tieControl(char* connect, char* sql, HWND window, unsigned int id,
-    orlamoCDatabase* database, int tie)
+void SQLQuery::tieControl(
+    char* connect, char* sql, HWND window, unsigned int id, orlamoCDatabase* database, int tie)
 {
     m_window = window;
     m_id = id;

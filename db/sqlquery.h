@@ -18,7 +18,8 @@ public:
     ~SQLQuery() override;
 
     // Writes nothing: the query only counts.
-    long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
 
     // Runs the SQL text (a missing final ";" is appended to it first); 0, or the code of
     // MfcSQLExecStr. An empty text runs nothing.
@@ -36,7 +37,7 @@ public:
 
 protected:
     void initFields();
-    void tieControl(char* connect, char* sql, HWND window, unsigned int id,
-        orlamoCDatabase* database, int tie);
+    void tieControl(
+        char* connect, char* sql, HWND window, unsigned int id, orlamoCDatabase* database, int tie);
     long runText(bool needBuffer);
 };

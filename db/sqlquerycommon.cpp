@@ -27,8 +27,8 @@ SQLQueryCommon::SQLQueryCommon(char* connect, long* result)
 {
 }
 
-SQLQueryCommon::SQLQueryCommon(long* result, char* connect, char* sql, HWND window,
-    unsigned int id, orlamoCDatabase* database, int tie)
+SQLQueryCommon::SQLQueryCommon(long* result, char* connect, char* sql, HWND window, unsigned int id,
+    orlamoCDatabase* database, int tie)
     : SQLQuery(result, connect, sql, window, id, database, tie)
     , m_valueType(0)
     , m_destination(nullptr)
@@ -57,8 +57,8 @@ long SQLQueryCommon::MfcSQLOutput(char*, STR_BINDING* binding, long*, long, void
         if (m_database) {
             SYSTEMTIME time {};
             ConvertCStringToSYSTEMTIMEDate(text, &time);
-            *static_cast<CTime*>(m_destination) = CTime(time.wYear, time.wMonth, time.wDay,
-                time.wHour, time.wMinute, time.wSecond, -1);
+            *static_cast<CTime*>(m_destination) = CTime(
+                time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond, -1);
         }
         break;
     case SQLQUERY_COUNT:

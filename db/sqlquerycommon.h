@@ -26,7 +26,8 @@ public:
 
     // Captures the cell into the destination according to the value type; NULL cells and a null
     // destination change nothing.
-    long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
 
     // As SQLQuery::SQLQueryExec, but goes on without a text buffer (and then fails).
     long SQLQueryExec();

@@ -176,6 +176,10 @@ TEST_F(ConnectStr, TemplateFileInTheOrlamoFolderOfTheCurrentDrive)
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), "from work");
     createFile(c + "/work/mfcConnectStrings.txt", "5 = five\n");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), expectedTemplates[4]);
+    // A folder of that name cannot be opened as a file: the \orlamo\ file answers.
+    fs::remove(c + "/work/mfcConnectStrings.txt");
+    fs::create_directories(c + "/work/mfcConnectStrings.txt");
+    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(4), "from orlamo");
     // The lookup leaves the current directory where it was.
     char now[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, now);

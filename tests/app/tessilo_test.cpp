@@ -142,7 +142,8 @@ void restoreWithoutSave()
 
 TEST(TessiloCurrentDir, RestoreBeforeAnySaveChangesNothing)
 {
-    // In a child process, so that no earlier test has saved a directory.
+    // In a freshly started child process, so that no earlier test has saved a directory.
+    testing::GTEST_FLAG(death_test_style) = "threadsafe";
     EXPECT_EXIT(restoreWithoutSave(), testing::ExitedWithCode(0), "");
 }
 

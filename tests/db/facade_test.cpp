@@ -85,8 +85,8 @@ TEST_P(Facade, ExecSQLNoQueryReturnsTheStatusNotTheCount)
 
 TEST_P(Facade, TimesNeedADatabaseObjectOnTheSharedQuery)
 {
-    EXPECT_EQ(m_facade.GetTableCTime("SELECT ts FROM f WHERE id = 4").GetTime(),
-        static_cast<time_t>(-1));
+    EXPECT_EQ(
+        m_facade.GetTableCTime("SELECT ts FROM f WHERE id = 4").GetTime(), static_cast<time_t>(-1));
     orlamoCDatabase database;
     m_facade.GetDB()->m_database = &database;
     CTime time = m_facade.GetTableCTime("SELECT ts FROM f WHERE id = 4");

@@ -233,6 +233,8 @@ TEST_F(LocalTime, CTimeConvertsFromAndToSystemAndFileTimes)
     EXPECT_EQ(utc.wHour, 12); // CEST is two hours ahead
     CTime fromFile(ft);
     EXPECT_EQ(fromFile, fromSystem);
+    EXPECT_TRUE(CTime::IsValidFILETIME(ft));
+    EXPECT_FALSE(CTime::IsValidFILETIME(fileTimeOf(0))); // 1601: before CTime's range
 
     SYSTEMTIME old = { 1850, 1, 0, 1, 0, 0, 0, 0 };
     EXPECT_EQ(CTime(old).GetTime(), 0);
