@@ -1,6 +1,8 @@
 // MfcSQL base output: cells and titles laid out as plain text for the output views, and the
 // diagnostics that go with them.
 #include "db/mfcsql.h"
+#include "views/booklistsql.h"
+#include "views/bookrichedit.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,12 +46,52 @@ CString padTitle(const char* title, int width, bool rightAlign)
 }
 }
 
-long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long*, long, void*)
+namespace {
+void appendRichText(bookRichEdit* view, const CString& text)
+{
+    if (!view->m_hWnd)
+        return;
+    CRichEditCtrl& edit = view->GetRichEditCtrl();
+    long end = edit.GetTextLengthEx(GTL_DEFAULT);
+    edit.SetSel(end, end);
+    edit.ReplaceSel(text);
+}
+}
+
+long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, void*)
 {
     if (!binding)
         return 0;
     CString cell;
-    MfcSQLFormatCell(binding, &cell);
+    if (MfcSQLFormatCell(binding, &cell)) {
+        if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd && row) {
+            CListCtrl& list = view->GetListCtrl();
+            if (*row == s_lastOutputRow) {
+                list.SetItemText(static_cast<int>(*row), static_cast<int>(column), cell);
+            } else {
+                LVITEMA item {};
+                item.mask = LVIF_TEXT | LVIF_PARAM;
+                item.iItem = static_cast<int>(*row);
+                item.pszText = const_cast<char*>(cell.GetString());
+                item.lParam = *row;
+                int index = list.InsertItem(&item);
+                if (index >= 0) {
+                    s_lastOutputRow = index;
+                    *row = index;
+                    list.SetItemData(index, 1);
+                }
+            }
+        }
+        if (bookRichEdit* view = m_ODBCItem.richEdit; view && row) {
+            CString piece;
+            if (*row != s_lastOutputRow) {
+                piece = "\r\n";
+                s_lastOutputRow = *row;
+            }
+            piece += cell + " ";
+            appendRichText(view, piece);
+        }
+    }
     if (!binding->next)
         s_lastOutputRow = -1;
     return 0;
@@ -58,6 +100,10 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long*, long, void*)
 CString MfcSQL::MfcSQLOutputTitle(long)
 {
     CString title = MfcSQLGetTitleString();
+    if (title.IsEmpty())
+        return CString();
+    if (m_ODBCItem.richEdit)
+        appendRichText(m_ODBCItem.richEdit, title);
     return title;
 }
 
@@ -82,11 +128,29 @@ CString MfcSQL::MfcSQLOutputTitle(char* title, STR_BINDING* binding, long column
 {
     if (!binding)
         return s_titleText;
-    (void)title;
-    (void)column;
+    if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd) {
+        LVCOLUMNA description {};
+        description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        description.fmt = binding->isCharacter ? LVCFMT_LEFT : LVCFMT_RIGHT;
+        description.pszText = title;
+        bool shown
+            = column < 0 || column >= MFCSQL_COLUMNS || m_ODBCItem.columnFormat[column].shown != 0;
+        description.cx = shown
+            ? view->GetListCtrl().GetStringWidth(CString('X', binding->displayWidth).GetString())
+            : 0;
+        view->bookListInsertColumn(column, &description);
+    }
+    if (bookRichEdit* view = m_ODBCItem.richEdit) {
+        layoutTitle(
+            title, binding, column, !binding->isCharacter, s_titleText, s_titleCount, false);
+        if (!binding->next) {
+            view->ReportIDInsert(-1, s_titleText);
+            s_titleCount = 0;
+            s_titleText.Empty();
+        }
+    }
     return s_titleText;
 }
-
 CString MfcSQL::MfcSQLBuildTitle(char* title, STR_BINDING* binding, long column, int reset)
 {
     if (reset) {
@@ -104,20 +168,74 @@ CString MfcSQL::MfcSQLBuildTitle(char* title, STR_BINDING* binding, long column,
     return s_buildTitleText;
 }
 
-long MfcSQL::MfcSQLOutputTitleString(CString) { return 0; }
+long MfcSQL::MfcSQLOutputTitleString(CString titles)
+{
+    if (m_ODBCItem.richEdit)
+        m_ODBCItem.richEdit->bookEditOutputTitleString(titles);
+    return 0;
+}
 
-long MfcSQL::MfcSQLReportIDInsert(long, CString) { return 0; }
+long MfcSQL::MfcSQLReportIDInsert(long id, CString text)
+{
+    if (m_ODBCItem.richEdit)
+        m_ODBCItem.richEdit->ReportIDInsert(id, text);
+    return 0;
+}
 
-long MfcSQL::MfcSQLReportIDDelete() { return 0; }
+long MfcSQL::MfcSQLReportIDDelete()
+{
+    if (m_ODBCItem.richEdit)
+        m_ODBCItem.richEdit->ReportIDDelete();
+    return 0;
+}
 
-long MfcSQL::MfcSQLExecStrPre(CEdit*, long*) { return 0; }
+long MfcSQL::MfcSQLExecStrPre(CEdit* edit, long* count)
+{
+    return m_ODBCItem.richEdit ? m_ODBCItem.richEdit->MfcSQLExecStrPre(edit, count, this) : 0;
+}
 
-long MfcSQL::MfcSQLExecStrPost(CEdit*, long*, long result) { return result; }
+long MfcSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)
+{
+    return m_ODBCItem.richEdit ? m_ODBCItem.richEdit->MfcSQLExecStrPost(edit, count, this, result)
+                               : result;
+}
 
-long MfcSQL::MfcSQLOutputErr(CString) { return 0; }
+long MfcSQL::MfcSQLOutputErr(CString message)
+{
+    if (m_ODBCItem.richEdit)
+        appendRichText(m_ODBCItem.richEdit, message);
+    return 0;
+}
 
-CString MfcSQL::MfcSQLGetTitleString() { return CString(); }
+CString MfcSQL::MfcSQLGetTitleString()
+{
+    return m_ODBCItem.richEdit ? m_ODBCItem.richEdit->bookEditGetTitleString() : CString();
+}
 
-long MfcSQL::MfcSQLOutputReset() { return 0; }
+long MfcSQL::MfcSQLOutputReset()
+{
+    if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd) {
+        view->GetListCtrl().DeleteAllItems();
+        for (int i = view->bookListGetColumnCount(); i > 0; --i)
+            view->bookListDeleteColumn(0);
+        m_ODBCItem.listColumns = view->bookListGetColumnCount();
+    }
+    if (bookRichEdit* view = m_ODBCItem.richEdit) {
+        if (view->m_hWnd)
+            view->SetWindowText("");
+        view->ReportIDFree();
+    }
+    return 0;
+}
 
-long MfcSQL::listColAutoWidth() { return 0; }
+long MfcSQL::listColAutoWidth()
+{
+    bookListSQL* view = m_ODBCItem.list;
+    if (!view || !view->m_hWnd)
+        return 0;
+    view->listColAutoWidth();
+    for (int c = 0; c < view->bookListGetColumnCount() && c < MFCSQL_COLUMNS; ++c)
+        if (m_ODBCItem.columnFormat[c].shown == 0)
+            view->GetListCtrl().SetColumnWidth(c, 0);
+    return 0;
+}

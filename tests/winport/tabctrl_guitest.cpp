@@ -15,6 +15,10 @@ public:
     std::vector<std::string> events;
     BOOL refuse = FALSE;
 
+    // Routes its commands elsewhere, as the book does: reflected notifications still reach the
+    // message map below.
+    BOOL OnCmdMsg(UINT, int, void*, AFX_CMDHANDLERINFO*) override { return FALSE; }
+
 protected:
     afx_msg void OnSelchanging(NMHDR* header, LRESULT* result)
     {
@@ -144,5 +148,14 @@ TEST_F(TabControl, ArrowKeysChangeTabsLikeClicks)
     tabs.SetFocus();
     ASSERT_TRUE(winport::testing::PressKey(tabs.m_hWnd, VK_RIGHT));
     EXPECT_EQ(tabs.events, (std::vector<std::string> { "changing 0 id 77", "change 1" }));
+}
+
+TEST_F(TabControl, FocusingATabSelectsItButFocusingTheSelectedOneSaysNothing)
+{
+    tabs.SetCurFocus(0);
+    EXPECT_TRUE(tabs.events.empty());
+    tabs.SetCurFocus(1);
+    EXPECT_EQ(tabs.events, (std::vector<std::string> { "changing 0 id 77", "change 1" }));
+    EXPECT_EQ(tabs.GetCurSel(), 1);
 }
 }

@@ -4,3 +4,6 @@
 #include "afxwin.h"
 #include "commctrl.h"
 #include "tabctrl.h"
+#include "monthcalctrl.h"
+#include "richeditctrl.h"
+#include "listctrl.h"

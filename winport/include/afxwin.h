@@ -10,4 +10,5 @@
 #include "cdialog.h"
 #include "cfont.h"
 #include "cdc.h"
+#include "stdctrls.h"
 #include "afxwinapp.h"

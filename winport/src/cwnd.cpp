@@ -536,17 +536,21 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
         static_cast<int>(MAKELONG(header->code, WM_NOTIFY)), &notify, nullptr);
 }
 
+// As in MFC, a reflected message goes straight to this window's message map (CWnd::OnCmdMsg, not
+// an override of OnCmdMsg that routes commands elsewhere).
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_COMMAND)
-        return OnCmdMsg(0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)),
-            nullptr, nullptr);
+        return CWnd::OnCmdMsg(0,
+            static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)), nullptr,
+            nullptr);
     if (message == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         LRESULT ignored = 0;
         AFX_NOTIFY notify { result ? result : &ignored, header };
-        return OnCmdMsg(0, static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)),
-            &notify, nullptr);
+        return CWnd::OnCmdMsg(0,
+            static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+            nullptr);
     }
     return FALSE;
 }

@@ -139,6 +139,9 @@ QFont fontFromLogFont(const LOGFONTA& lf)
     }
     if ((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH)
         font.setFixedPitch(true);
+    // Whole-pixel glyph advances, as GDI gives them: the extent of n characters of a fixed-pitch
+    // font is then n times its average width, and measured text is as wide as drawn text.
+    font.setHintingPreference(QFont::PreferFullHinting);
     if (lf.lfHeight < 0) {
         font.setPixelSize(static_cast<int>(-lf.lfHeight));
     } else if (lf.lfHeight > 0) {

@@ -5,8 +5,6 @@
 
 #include <QTimer>
 #include <algorithm>
-#include <sys/syscall.h>
-#include <unistd.h>
 #include <map>
 #include <memory>
 #include <vector>
@@ -18,6 +16,8 @@ namespace {
         HOOKPROC proc;
     };
     std::vector<MouseHook> g_hooks; // most recently installed first
+    const size_t kNoHookRunning = static_cast<size_t>(-1);
+    size_t g_runningHook = kNoHookRunning; // index of the hook procedure running now
     uintptr_t g_nextHook = 0x4000;
 
     struct Tracking {
@@ -62,7 +62,13 @@ bool runMouseHooks(UINT message, POINT screenPoint, HWND hwnd, UINT hitTest)
     if (g_hooks.empty())
         return false;
     MOUSEHOOKSTRUCT info { screenPoint, hwnd, hitTest, 0 };
-    return CallNextHookEx(nullptr, HC_ACTION, message, reinterpret_cast<LPARAM>(&info)) != 0;
+    // A new event starts the chain afresh, even when it arrives inside a hook procedure.
+    const size_t outer = g_runningHook;
+    g_runningHook = kNoHookRunning;
+    const bool eaten
+        = CallNextHookEx(nullptr, HC_ACTION, message, reinterpret_cast<LPARAM>(&info)) != 0;
+    g_runningHook = outer;
+    return eaten;
 }
 
 void mouseMovedOver(HWND hwnd, POINT clientPoint, WPARAM keys)
@@ -109,20 +115,19 @@ BOOL UnhookWindowsHookEx(HHOOK hook)
     return TRUE;
 }
 
-// A NULL hook starts the chain at its first hook; otherwise the hook after the given one runs.
-LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
+// As in Win32 the hook argument does not choose the next hook (several hooks may share one
+// procedure and one remembered handle): inside a hook procedure the chain goes on after the hook
+// that is running; outside of one it starts at the first hook.
+LRESULT CallNextHookEx(HHOOK, int code, WPARAM wParam, LPARAM lParam)
 {
-    size_t next = 0;
-    if (hook) {
-        auto it = std::find_if(g_hooks.begin(), g_hooks.end(),
-            [hook](const MouseHook& h) { return h.handle == hook; });
-        if (it == g_hooks.end())
-            return 0;
-        next = static_cast<size_t>(it - g_hooks.begin()) + 1;
-    }
+    const size_t next = g_runningHook == kNoHookRunning ? 0 : g_runningHook + 1;
     if (next >= g_hooks.size())
         return 0;
-    return g_hooks[next].proc(code, wParam, lParam);
+    const size_t outer = g_runningHook;
+    g_runningHook = next;
+    const LRESULT result = g_hooks[next].proc(code, wParam, lParam);
+    g_runningHook = outer;
+    return result;
 }
 
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
@@ -161,5 +166,3 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         startHover(hwnd, t);
     return TRUE;
 }
-
-DWORD GetCurrentThreadId() { return static_cast<DWORD>(syscall(SYS_gettid)); }

@@ -126,7 +126,8 @@ namespace {
                 result = m_selected;
                 return true;
             case TCM_SETCURFOCUS:
-                if (valid(static_cast<int>(wParam)))
+                // As in Win32, focusing the selected tab changes nothing and notifies nobody.
+                if (valid(static_cast<int>(wParam)) && static_cast<int>(wParam) != m_selected)
                     userSelect(static_cast<int>(wParam));
                 result = 0;
                 return true;

@@ -6,6 +6,7 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -197,14 +198,28 @@ bool SaveWindowPng(HWND hwnd, const char* path)
     return widget->grab().save(QString::fromLocal8Bit(path), "PNG");
 }
 
+namespace {
+    // Moves the pointer over a client point of a visible window, as a user's hand would before
+    // clicking; gives the window's top-level widget and the point in it.
+    QWidget* pointAt(HWND hwnd, int x, int y, QPoint* inTop)
+    {
+        QWidget* widget = visibleWidget(hwnd);
+        if (!widget)
+            return nullptr;
+        QWidget* top = widget->window();
+        *inTop = widget->mapTo(top, QPoint(x, y));
+        QCursor::setPos(widget->mapToGlobal(QPoint(x, y)));
+        return top;
+    }
+}
+
 bool Click(HWND hwnd, int x, int y, int button)
 {
-    QWidget* widget = visibleWidget(hwnd);
-    if (!widget)
+    QPoint p;
+    QWidget* top = pointAt(hwnd, x, y, &p);
+    if (!top)
         return false;
-    QWidget* top = widget->window();
-    QTest::mouseClick(
-        top->windowHandle(), buttonOf(button), Qt::NoModifier, widget->mapTo(top, QPoint(x, y)));
+    QTest::mouseClick(top->windowHandle(), buttonOf(button), Qt::NoModifier, p);
     return true;
 }
 
@@ -219,11 +234,10 @@ void ClickLater(HWND hwnd, int x, int y, int delayMs, int button)
 
 bool DoubleClick(HWND hwnd, int x, int y)
 {
-    QWidget* widget = visibleWidget(hwnd);
-    if (!widget)
+    QPoint p;
+    QWidget* top = pointAt(hwnd, x, y, &p);
+    if (!top)
         return false;
-    QWidget* top = widget->window();
-    QPoint p = widget->mapTo(top, QPoint(x, y));
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
     return true;
@@ -231,11 +245,11 @@ bool DoubleClick(HWND hwnd, int x, int y)
 
 bool MouseMove(HWND hwnd, int x, int y)
 {
-    QWidget* widget = visibleWidget(hwnd);
-    if (!widget)
+    QPoint p;
+    QWidget* top = pointAt(hwnd, x, y, &p);
+    if (!top)
         return false;
-    QWidget* top = widget->window();
-    QTest::mouseMove(top->windowHandle(), widget->mapTo(top, QPoint(x, y)));
+    QTest::mouseMove(top->windowHandle(), p);
     return true;
 }
 
@@ -269,6 +283,10 @@ namespace {
             return Qt::Key_Home;
         case VK_END:
             return Qt::Key_End;
+        case VK_PRIOR:
+            return Qt::Key_PageUp;
+        case VK_NEXT:
+            return Qt::Key_PageDown;
         case VK_SPACE:
             return Qt::Key_Space;
         default:

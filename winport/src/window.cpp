@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -86,6 +87,20 @@ namespace {
     QRect rectOf(int x, int y, int cx, int cy)
     {
         return QRect(x, y, std::max(cx, 0), std::max(cy, 0));
+    }
+
+    // A window's own enabled state (WS_DISABLED), not the one it inherits from its ancestors.
+    bool ownEnabled(const Window& w) { return !w.widget->testAttribute(Qt::WA_ForceDisabled); }
+
+    // Qt disables the windows a widget owns along with it; Win32 leaves owned top-level windows
+    // (dialogs over a disabled owner) as they are, so they get their own state back.
+    void setOwnEnabled(Window& w, bool enable)
+    {
+        w.widget->setEnabled(enable);
+        for (QWidget* owned : w.widget->findChildren<QWidget*>()) {
+            if (owned->isWindow() && !owned->testAttribute(Qt::WA_ForceDisabled))
+                owned->setEnabled(true);
+        }
     }
 }
 
@@ -309,6 +324,9 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     QWidget* widget = w.widget;
     widget->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(uintptr_t(hwnd))));
     widget->setAttribute(Qt::WA_NoMousePropagation);
+    // A window is exactly as large as it is made; layouts inside controls do not impose sizes.
+    if (QLayout* layout = widget->layout())
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
     widget->setMouseTracking(true);
     if (!(style & WS_CHILD)) {
         widget->setWindowFlags(parentWidget ? Qt::Dialog : Qt::Window);
@@ -324,8 +342,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     } else {
         g_topLevels.insert(g_topLevels.begin(), hwnd);
     }
-    if (style & WS_DISABLED)
-        widget->setEnabled(false);
+    setOwnEnabled(*findWindow(hwnd), !(style & WS_DISABLED));
     if (w.control)
         w.control->showText();
 
@@ -506,7 +523,7 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index)
         return static_cast<LONG_PTR>(w->id);
     case GWL_STYLE:
         return static_cast<LONG>(w->style | (w->widget->isHidden() ? 0 : WS_VISIBLE)
-            | (w->widget->isEnabled() ? 0 : WS_DISABLED));
+            | (ownEnabled(*w) ? 0 : WS_DISABLED));
     case GWL_EXSTYLE:
         return static_cast<LONG>(w->exStyle);
     case GWLP_USERDATA:
@@ -538,7 +555,7 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value)
     case GWL_STYLE: {
         DWORD style = static_cast<DWORD>(value);
         w->style = style & ~(WS_VISIBLE | WS_DISABLED);
-        w->widget->setEnabled(!(style & WS_DISABLED));
+        setOwnEnabled(*w, !(style & WS_DISABLED));
         w->widget->setVisible((style & WS_VISIBLE) != 0);
         break;
     }
@@ -608,11 +625,11 @@ BOOL EnableWindow(HWND hwnd, BOOL enable)
     Window* w = check(hwnd);
     if (!w)
         return FALSE;
-    BOOL wasDisabled = !w->widget->isEnabled();
+    BOOL wasDisabled = !ownEnabled(*w);
     if (static_cast<bool>(enable) == static_cast<bool>(wasDisabled)) {
         if (!enable && g_focus && (g_focus == hwnd || IsChild(hwnd, g_focus)))
             focusChanged(nullptr);
-        w->widget->setEnabled(enable != FALSE);
+        setOwnEnabled(*w, enable != FALSE);
         SendMessage(hwnd, WM_ENABLE, enable != FALSE, 0);
     }
     return wasDisabled;
@@ -621,7 +638,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable)
 BOOL IsWindowEnabled(HWND hwnd)
 {
     Window* w = check(hwnd);
-    return w && w->widget->isEnabled();
+    return w && ownEnabled(*w);
 }
 
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL)

@@ -1,0 +1,16 @@
+# Writes OUT: a C++ source holding HEADER and every script of SCRIPTS as raw strings, registered
+# with WinportRegisterResources when the library loads.
+file(READ ${HEADER} _header)
+set(_code "// Generated from resources/ by cmake/embedrc.cmake.\n#include <winport_resources.h>\n\nnamespace {\n")
+string(APPEND _code "const char kHeader[] = R\"tessilo_rc(${_header})tessilo_rc\";\n")
+set(_index 0)
+set(_register "")
+foreach(_script ${SCRIPTS})
+  file(READ ${_script} _text)
+  string(APPEND _code "const char kScript${_index}[] = R\"tessilo_rc(${_text})tessilo_rc\";\n")
+  string(APPEND _register "    WinportRegisterResources(&registered, kScript${_index}, kHeader);\n")
+  math(EXPR _index "${_index} + 1")
+endforeach()
+string(APPEND _code "\nbool registerAll();\nconst bool registered = registerAll();\n\nbool registerAll()\n{\n${_register}    return true;\n}\n}\n")
+file(WRITE ${OUT}.tmp "${_code}")
+file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)

@@ -1,0 +1,207 @@
+// The rich edit control: positions with one per paragraph break, line ends in and out, character
+// formats, protected text with EN_PROTECTED, the text limit and the selection.
+#include "wintest.h"
+
+#include <afxcmn.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace wintest;
+using winport::testing::PumpEvents;
+
+namespace {
+
+// A parent that answers EN_PROTECTED and remembers what was asked.
+class ProtectingHost : public CWnd {
+public:
+    BOOL allow = FALSE;
+    std::vector<ENPROTECTED> asked;
+
+protected:
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
+    {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code != EN_PROTECTED)
+            return FALSE;
+        asked.push_back(*reinterpret_cast<ENPROTECTED*>(lParam));
+        *result = allow ? 0 : 1;
+        return TRUE;
+    }
+};
+
+class RichEdit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400,
+            300, nullptr, nullptr));
+        ASSERT_TRUE(
+            edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 400, 300), &host, 5));
+        PumpEvents(10);
+    }
+    void TearDown() override { host.DestroyWindow(); }
+
+    void append(const char* text)
+    {
+        edit.SetSel(-1, -1);
+        long end = edit.GetTextLengthEx(GTL_DEFAULT);
+        edit.SetSel(end, end);
+        edit.ReplaceSel(text);
+    }
+    CString windowText()
+    {
+        CString text;
+        edit.GetWindowText(text);
+        return text;
+    }
+    static CHARFORMAT effects(DWORD mask, DWORD on)
+    {
+        CHARFORMAT format {};
+        format.cbSize = sizeof format;
+        format.dwMask = mask;
+        format.dwEffects = on;
+        return format;
+    }
+
+    ProtectingHost host;
+    CRichEditCtrl edit;
+};
+
+TEST_F(RichEdit, ParagraphBreaksAreOnePositionAndComeBackAsCrLfOrCr)
+{
+    edit.SetWindowText("ab\r\ncd\nef\rg");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 10);
+    EXPECT_EQ(edit.GetTextLength(), 13);
+    EXPECT_STREQ(windowText().GetString(), "ab\r\ncd\r\nef\r\ng");
+    CString range;
+    EXPECT_EQ(edit.GetTextRange(1, 6, range), 5);
+    EXPECT_STREQ(range.GetString(), "b\rcd\r");
+    edit.SetSel(3, 5);
+    EXPECT_STREQ(edit.GetSelText().GetString(), "cd");
+    EXPECT_EQ(edit.GetLineCount(), 4);
+    EXPECT_EQ(edit.LineIndex(2), 6);
+    EXPECT_EQ(edit.LineFromChar(7), 2);
+}
+
+TEST_F(RichEdit, ReplaceSelectionAppendsAndMovesTheCaret)
+{
+    append("first\r\n");
+    append("second");
+    EXPECT_STREQ(windowText().GetString(), "first\r\nsecond");
+    long start = -1;
+    long end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 12);
+    EXPECT_EQ(end, 12);
+    edit.SetSel(0, 5);
+    edit.ReplaceSel("1st");
+    EXPECT_STREQ(windowText().GetString(), "1st\r\nsecond");
+    edit.SetSel(0, -1);
+    edit.GetSel(start, end);
+    EXPECT_EQ(end, 10);
+}
+
+TEST_F(RichEdit, CharacterFormatsOfARangeAndOfTheNextInsertion)
+{
+    append("plain ");
+    long end = edit.GetTextLengthEx(GTL_DEFAULT);
+    CHARFORMAT bold = effects(CFM_BOLD | CFM_ITALIC, CFE_BOLD | CFE_ITALIC);
+    edit.SetSel(end, end);
+    edit.SetSelectionCharFormat(bold); // the insertion point's format
+    edit.ReplaceSel("loud");
+    edit.SetSel(6, 10);
+    CHARFORMAT got {};
+    edit.GetSelectionCharFormat(got);
+    EXPECT_EQ(got.dwEffects & (CFE_BOLD | CFE_ITALIC), static_cast<DWORD>(CFE_BOLD | CFE_ITALIC));
+    edit.SetSel(0, 5);
+    edit.GetSelectionCharFormat(got);
+    EXPECT_EQ(got.dwEffects & CFE_BOLD, 0u);
+    // Text appended after bold text stays bold until the format is set back.
+    append(" more");
+    edit.SetSel(11, 15);
+    edit.GetSelectionCharFormat(got);
+    EXPECT_NE(got.dwEffects & CFE_BOLD, 0u);
+
+    CHARFORMAT sized = effects(CFM_SIZE | CFM_FACE | CFM_UNDERLINE, CFE_UNDERLINE);
+    sized.yHeight = 240;
+    std::strcpy(sized.szFaceName, "Courier New");
+    edit.SetSel(0, 5);
+    edit.SetSelectionCharFormat(sized);
+    edit.GetSelectionCharFormat(got);
+    EXPECT_EQ(got.yHeight, 240);
+    EXPECT_NE(got.dwEffects & CFE_UNDERLINE, 0u);
+}
+
+TEST_F(RichEdit, ProtectedTextAsksTheParentBeforeItChanges)
+{
+    append("head ");
+    edit.SetSel(0, 4);
+    CHARFORMAT protect = effects(CFM_PROTECTED | CFM_BOLD, CFE_PROTECTED | CFE_BOLD);
+    edit.SetSelectionCharFormat(protect);
+    append("tail");
+    // Without ENM_PROTECTED nobody is asked.
+    edit.SetSel(1, 2);
+    edit.ReplaceSel("E");
+    EXPECT_TRUE(host.asked.empty());
+    EXPECT_STREQ(windowText().GetString(), "hEad tail");
+
+    edit.SetEventMask(ENM_PROTECTED);
+    edit.SetSel(0, 3);
+    edit.ReplaceSel("X");
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].msg, static_cast<UINT>(EM_REPLACESEL));
+    EXPECT_EQ(host.asked[0].chrg.cpMin, 0);
+    EXPECT_EQ(host.asked[0].chrg.cpMax, 3);
+    EXPECT_EQ(host.asked[0].nmhdr.idFrom, 5u);
+    EXPECT_STREQ(windowText().GetString(), "hEad tail");
+
+    // Text outside the protected run changes without a question.
+    edit.SetSel(5, 9);
+    edit.ReplaceSel("end");
+    EXPECT_EQ(host.asked.size(), 1u);
+    EXPECT_STREQ(windowText().GetString(), "hEad end");
+
+    // Lifting the protection is itself a change of protected text.
+    CHARFORMAT unprotect = effects(CFM_PROTECTED, 0);
+    edit.SetSel(0, 4);
+    EXPECT_FALSE(edit.SetSelectionCharFormat(unprotect));
+    host.allow = TRUE;
+    EXPECT_TRUE(edit.SetSelectionCharFormat(unprotect));
+    edit.SetSel(0, 4);
+    edit.ReplaceSel("HEAD");
+    EXPECT_STREQ(windowText().GetString(), "HEAD end");
+}
+
+TEST_F(RichEdit, TextLimitCutsInsertedText)
+{
+    EXPECT_EQ(edit.GetLimitText(), 32767);
+    edit.LimitText(8);
+    EXPECT_EQ(edit.GetLimitText(), 8);
+    append("12345");
+    append("6789abc");
+    EXPECT_STREQ(windowText().GetString(), "12345678");
+    edit.SetWindowText("abcdefghijk");
+    EXPECT_STREQ(windowText().GetString(), "abcdefgh");
+    edit.LimitText(0);
+    EXPECT_EQ(edit.GetLimitText(), 32767);
+}
+
+TEST_F(RichEdit, ParagraphAlignment)
+{
+    edit.SetWindowText("title\r\nbody");
+    edit.SetSel(0, 5);
+    PARAFORMAT format {};
+    format.cbSize = sizeof format;
+    format.dwMask = PFM_ALIGNMENT;
+    format.wAlignment = PFA_CENTER;
+    EXPECT_TRUE(edit.SetParaFormat(format));
+    PARAFORMAT got {};
+    edit.GetParaFormat(got);
+    EXPECT_EQ(got.wAlignment, PFA_CENTER);
+    edit.SetSel(7, 7);
+    edit.GetParaFormat(got);
+    EXPECT_EQ(got.wAlignment, PFA_LEFT);
+}
+
+} // namespace

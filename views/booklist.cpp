@@ -1,0 +1,106 @@
+#include "views/booklist.h"
+
+#include <string>
+#include <vector>
+
+bookList::bookList()
+    : m_font(nullptr)
+    , m_reserved(0)
+    , m_separator(' ')
+    , m_clickedItem(-1)
+    , m_clickedSubItem(-1)
+    , m_columnCount(0)
+    , m_pair { 0, 0 }
+{
+    char face[] = "Courier New";
+    bookListCreateFont(10, face);
+}
+
+bookList::~bookList() { delete m_font; }
+
+long bookList::bookListInsertColumn(long column, LVCOLUMNA* description)
+{
+    if (!description || column < 0)
+        return E_UNEXPECTED;
+    if (GetListCtrl().InsertColumn(static_cast<int>(column), description) >= 0)
+        ++m_columnCount;
+    return 0;
+}
+
+long bookList::bookListDeleteColumn(long column)
+{
+    if (column < 0)
+        return E_UNEXPECTED;
+    if (GetListCtrl().DeleteColumn(static_cast<int>(column)) && m_columnCount > 0)
+        --m_columnCount;
+    return 0;
+}
+
+long bookList::bookListCreateFont(int points, char* face)
+{
+    delete m_font;
+    m_font = nullptr;
+    if (!face)
+        return 0;
+    m_font = new CFont;
+    if (!m_font->CreatePointFont(points * 10, face)) {
+        delete m_font;
+        m_font = nullptr;
+        return E_FAIL;
+    }
+    return bookListSetFont();
+}
+
+long bookList::bookListSetFont()
+{
+    if (m_font && m_hWnd)
+        SetFont(m_font);
+    return 0;
+}
+
+long bookList::listColAutoWidth()
+{
+    CListCtrl& list = GetListCtrl();
+    int items = list.GetItemCount();
+    if (items <= 0)
+        return 0;
+    std::vector<int> widths(static_cast<size_t>(m_columnCount), -1);
+    std::vector<int> counts(static_cast<size_t>(m_columnCount), 0);
+    for (int c = 0; c < m_columnCount; ++c) {
+        char header[512] = {};
+        LVCOLUMNA description {};
+        description.mask = LVCF_TEXT;
+        description.pszText = header;
+        description.cchTextMax = sizeof header;
+        list.GetColumn(c, &description);
+        int n = static_cast<int>(std::string(header).size());
+        n = n < 5 ? 5 : n;
+        n += n / 4;
+        counts[c] = n;
+        widths[c] = list.GetStringWidth(std::string(static_cast<size_t>(n), 'X').c_str());
+    }
+    for (int i = 0; i < items; ++i) {
+        for (int c = 0; c < m_columnCount; ++c) {
+            char cell[512] = {};
+            list.GetItemText(i, c, cell, sizeof cell);
+            CString text(cell);
+            if (text.GetLength() > 0 && text[0] == '-') {
+                list.SetItemText(i, c, std::string(static_cast<size_t>(counts[c]), '-').c_str());
+                continue;
+            }
+            text.Trim(' ');
+            list.SetItemText(i, c, text);
+            int m = text.GetLength() < 5 ? 5 : text.GetLength();
+            m += m / 2;
+            int width = list.GetStringWidth(std::string(static_cast<size_t>(m), 'X').c_str());
+            if (widths[c] < 0 || width > widths[c]) {
+                widths[c] = width;
+                counts[c] = m;
+            }
+        }
+    }
+    for (int c = 0; c < m_columnCount; ++c)
+        if (widths[c] >= 0)
+            list.SetColumnWidth(c, widths[c]);
+    return 0;
+}

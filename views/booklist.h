@@ -1,0 +1,33 @@
+// bookList: the report-style list view under the SQL list views. It counts its columns, owns its
+// list font, keeps the separator character of list reports and sizes its columns to their content.
+#pragma once
+
+#include "tessilo40_api.h"
+#include <afxcview.h>
+
+class TESSILO40_API bookList : public CListView {
+public:
+    bookList();
+    ~bookList() override;
+
+    virtual long bookListInsertColumn(long column, LVCOLUMNA* description);
+    virtual long bookListDeleteColumn(long column);
+    virtual long bookListCreateFont(int points, char* face);
+    virtual long bookListSetFont();
+
+    // Widens every counted column to its header and cell texts (separator cells, beginning with
+    // "-", are filled with "-" to the width chosen so far).
+    long listColAutoWidth();
+    int bookListGetColumnCount() const { return m_columnCount; }
+    char bookListGetSeparator() const { return m_separator; }
+    void bookListSetSeparator(char separator) { m_separator = separator; }
+
+protected:
+    CFont* m_font;
+    long m_reserved;
+    char m_separator;
+    long m_clickedItem;
+    long m_clickedSubItem;
+    int m_columnCount;
+    long m_pair[2];
+};

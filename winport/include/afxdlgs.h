@@ -1,0 +1,6 @@
+// MFC's common dialog classes.
+#pragma once
+
+#include "afxwin.h"
+#include "commdlg.h"
+#include "fontdialog.h"

@@ -1,0 +1,105 @@
+// Common dialogs: the font dialog (ChooseFont) and the print dialog's request.
+#pragma once
+
+#include "winport_export.h"
+#include "wingdi.h"
+#include "winuser.h"
+
+#define CF_SCREENFONTS 0x00000001
+#define CF_PRINTERFONTS 0x00000002
+#define CF_BOTH (CF_SCREENFONTS | CF_PRINTERFONTS)
+#define CF_SHOWHELP 0x00000004
+#define CF_ENABLEHOOK 0x00000008
+#define CF_INITTOLOGFONTSTRUCT 0x00000040
+#define CF_USESTYLE 0x00000080
+#define CF_EFFECTS 0x00000100
+#define CF_APPLY 0x00000200
+#define CF_ANSIONLY 0x00000400
+#define CF_SCRIPTSONLY CF_ANSIONLY
+#define CF_NOVECTORFONTS 0x00000800
+#define CF_NOSIMULATIONS 0x00001000
+#define CF_LIMITSIZE 0x00002000
+#define CF_FIXEDPITCHONLY 0x00004000
+#define CF_WYSIWYG 0x00008000
+#define CF_FORCEFONTEXIST 0x00010000
+#define CF_SCALABLEONLY 0x00020000
+#define CF_TTONLY 0x00040000
+#define CF_NOFACESEL 0x00080000
+#define CF_NOSTYLESEL 0x00100000
+#define CF_NOSIZESEL 0x00200000
+#define SCREEN_FONTTYPE 0x2000
+#define PRINTER_FONTTYPE 0x4000
+
+typedef UINT_PTR(CALLBACK* LPCFHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
+
+typedef struct tagCHOOSEFONTA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HDC hDC;
+    LPLOGFONTA lpLogFont;
+    INT iPointSize; // tenths of a point
+    DWORD Flags;
+    COLORREF rgbColors;
+    LPARAM lCustData;
+    LPCFHOOKPROC lpfnHook;
+    LPCSTR lpTemplateName;
+    HINSTANCE hInstance;
+    LPSTR lpszStyle;
+    WORD nFontType;
+    WORD reserved;
+    INT nSizeMin;
+    INT nSizeMax;
+} CHOOSEFONTA, CHOOSEFONT, *LPCHOOSEFONTA, *LPCHOOSEFONT;
+
+typedef struct tagPDA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HGLOBAL hDevMode;
+    HGLOBAL hDevNames;
+    HDC hDC;
+    DWORD Flags;
+    WORD nFromPage;
+    WORD nToPage;
+    WORD nMinPage;
+    WORD nMaxPage;
+    WORD nCopies;
+    HINSTANCE hInstance;
+    LPARAM lCustData;
+    void* lpfnPrintHook;
+    void* lpfnSetupHook;
+    LPCSTR lpPrintTemplateName;
+    LPCSTR lpSetupTemplateName;
+    HGLOBAL hPrintTemplate;
+    HGLOBAL hSetupTemplate;
+} PRINTDLGA, PRINTDLG, *LPPRINTDLGA, *LPPRINTDLG;
+
+#define PD_ALLPAGES 0x00000000
+#define PD_SELECTION 0x00000001
+#define PD_PAGENUMS 0x00000002
+#define PD_NOSELECTION 0x00000004
+#define PD_NOPAGENUMS 0x00000008
+#define PD_COLLATE 0x00000010
+#define PD_PRINTTOFILE 0x00000020
+#define PD_PRINTSETUP 0x00000040
+#define PD_NOWARNING 0x00000080
+#define PD_RETURNDC 0x00000100
+#define PD_RETURNIC 0x00000200
+#define PD_RETURNDEFAULT 0x00000400
+#define PD_USEDEVMODECOPIES 0x00040000
+
+// Extended errors of the common dialogs (CommDlgExtendedError).
+#define CDERR_STRUCTSIZE 0x0001
+#define CDERR_INITIALIZATION 0x0002
+#define PDERR_NODEFAULTPRN 0x1008
+
+// Shows the font dialog; TRUE when the user chose a font (written to *lpLogFont, its size to
+// iPointSize), FALSE when cancelled or the request is malformed (see CommDlgExtendedError).
+WINPORT_API BOOL ChooseFont(LPCHOOSEFONTA choose);
+inline BOOL ChooseFontA(LPCHOOSEFONTA choose) { return ChooseFont(choose); }
+// The print dialog. Printer device contexts are not part of the window layer: the default
+// printer query (PD_RETURNDEFAULT) finds none (PDERR_NODEFAULTPRN) and showing the dialog fails
+// (CDERR_INITIALIZATION), as on a system without printers.
+WINPORT_API BOOL PrintDlg(LPPRINTDLGA request);
+inline BOOL PrintDlgA(LPPRINTDLGA request) { return PrintDlg(request); }
+// The error of the last common dialog call that failed; 0 after a success or a cancel.
+WINPORT_API DWORD CommDlgExtendedError();

@@ -1,0 +1,40 @@
+#include "afxcview.h"
+#include "afxrich.h"
+
+CCtrlView::CCtrlView(LPCSTR className, DWORD defaultStyle)
+    : m_strClass(className)
+    , m_dwDefaultStyle(defaultStyle)
+{
+}
+
+BOOL CCtrlView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.lpszClass = m_strClass.GetString();
+    cs.style |= static_cast<LONG>(m_dwDefaultStyle);
+    return CView::PreCreateWindow(cs);
+}
+
+// The control paints itself.
+void CCtrlView::OnDraw(CDC*) { }
+
+CListView::CListView()
+    : CCtrlView(WC_LISTVIEWA, LVS_REPORT)
+{
+}
+
+CListCtrl& CListView::GetListCtrl() const
+{
+    m_control.m_hWnd = m_hWnd;
+    return m_control;
+}
+
+CRichEditView::CRichEditView()
+    : CCtrlView(RICHEDIT_CLASSA, ES_MULTILINE | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL)
+{
+}
+
+CRichEditCtrl& CRichEditView::GetRichEditCtrl() const
+{
+    m_control.m_hWnd = m_hWnd;
+    return m_control;
+}
