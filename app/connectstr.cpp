@@ -150,6 +150,12 @@ ConnectStrChoice CTessiloApp::ConnectExplainConnectStr()
 
 CString CTessiloApp::ConnectGetConnectStr() { return ConnectExplainConnectStr().connectStr; }
 
+CString CTessiloApp::ConnectDatabaseFile(const CString& connectStr)
+{
+    CString problem;
+    return databasePathOf(connectStr, &problem);
+}
+
 ConnectStrTemplate CTessiloApp::ConnectFindTemplate(int number)
 {
     CriticalSectionHold hold(ConnectStrLock());

@@ -62,6 +62,9 @@ public:
     // The stored connect string when its "Rivanta40.mdb" exists, else the installed one when its
     // file exists, else "".
     CString ConnectGetConnectStr();
+    // The database file a connect string names: from just after "DBQ=" up to and including
+    // "Rivanta40.mdb"; "" when it names none.
+    static CString ConnectDatabaseFile(const CString& connectStr);
     // The template numbered by "ConnectStrType" (0 when absent); "" when that key is empty.
     CString GetConnectStrTemplate();
     // Template `number` from "mfcConnectStrings.txt" (current directory, then "\orlamo\"), else

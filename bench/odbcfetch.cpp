@@ -1,8 +1,9 @@
 // Fetch throughput from the sample database: 200,000 rows x 5 columns through sqlite3 -csv,
-// isql -b and the library's fetch sequence (ODBC 2, text bindings) over the Access driver, the
-// latter with and without the cursor library and straight through the SQLite3 driver. Prints rows
-// per second and ratios.
+// isql -b, MfcSQL with a discarding output (SQLQuery) over the Access driver with and without the
+// cursor library, and the bare fetch sequence (ODBC 2, text bindings) over the Access driver and
+// straight through the SQLite3 driver. Prints rows per second and ratios.
 //   bench_odbcfetch [--rows N] [--repeat N]
+#include "db/sqlquery.h"
 #include "odbcconfig.h"
 
 #include <sql.h>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -22,22 +24,37 @@ namespace {
 const char* const kQuery
     = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
 
+// Wall time, and processor time of this process and of the programs it ran: on a shared machine
+// the processor time is the steadier basis for ratios.
 struct Measurement {
     const char* name;
     double seconds;
-    long rows;
+    double cpuSeconds;
 };
 
-double secondsOf(const std::function<long()>& run, int repeat, long& rows)
+double cpuSecondsSoFar()
 {
-    double best = 1e30;
+    rusage self {};
+    rusage children {};
+    getrusage(RUSAGE_SELF, &self);
+    getrusage(RUSAGE_CHILDREN, &children);
+    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(self.ru_utime) + seconds(self.ru_stime) + seconds(children.ru_utime)
+        + seconds(children.ru_stime);
+}
+
+Measurement best(const char* name, const std::function<long()>& run, int repeat, long& rows)
+{
+    Measurement m { name, 1e30, 1e30 };
     for (int i = 0; i < repeat; ++i) {
+        double cpuStart = cpuSecondsSoFar();
         auto start = std::chrono::steady_clock::now();
         rows = run();
         std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
-        best = std::min(best, d.count());
+        m.seconds = std::min(m.seconds, d.count());
+        m.cpuSeconds = std::min(m.cpuSeconds, cpuSecondsSoFar() - cpuStart);
     }
-    return best;
+    return m;
 }
 
 std::string quoted(const std::string& s)
@@ -57,8 +74,9 @@ long shell(const std::string& command)
     return -1; // rows are not counted for external programs
 }
 
-// The library's fetch sequence: every column bound as text, rows fetched one by one.
-long fetchAll(const std::string& connect, bool cursorLibrary)
+// The fetch sequence the library runs, without the library: every column bound as text, rows
+// fetched one by one.
+long fetchAll(const std::string& connect)
 {
     SQLHENV env;
     SQLHDBC dbc;
@@ -66,9 +84,6 @@ long fetchAll(const std::string& connect, bool cursorLibrary)
     SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC2), 0);
     SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    if (cursorLibrary)
-        SQLSetConnectAttr(
-            dbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
     SQLCHAR out[512];
     if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr,
             reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, out,
@@ -104,6 +119,36 @@ long fetchAll(const std::string& connect, bool cursorLibrary)
     return rows;
 }
 
+// SQLQuery discards every cell: what remains is the statement layer's own cost (splitting,
+// bindings, fetch loop, one virtual output call per cell).
+long queryRows(const std::string& connect, bool cursorLibrary)
+{
+    long result = 0;
+    SQLQuery query(const_cast<char*>(connect.c_str()), &result);
+    if (result != 0) {
+        fprintf(stderr, "bench_odbcfetch: SQLQuery cannot connect (%ld)\n", result);
+        exit(1);
+    }
+    if (!cursorLibrary) {
+        // The library always asks for the cursor library; connect the same handle again
+        // without it.
+        SQLHDBC dbc = query.m_ODBCItem.hdbc;
+        SQLDisconnect(dbc);
+        SQLSetConnectAttr(
+            dbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_DRIVER), 0);
+        if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr,
+                reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())), SQL_NTS, nullptr, 0,
+                nullptr, SQL_DRIVER_NOPROMPT))) {
+            fprintf(stderr, "bench_odbcfetch: cannot connect again without the cursor library\n");
+            exit(1);
+        }
+    }
+    query.m_sql = kQuery;
+    if (query.SQLQueryExec() != 0)
+        fprintf(stderr, "bench_odbcfetch: SQLQueryExec failed\n");
+    return query.m_count;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -134,11 +179,10 @@ int main(int argc, char** argv)
     std::vector<Measurement> results;
     auto measure = [&](const char* name, const std::function<long()>& run) {
         long fetched = 0;
-        double s = secondsOf(run, repeat, fetched);
+        results.push_back(best(name, run, repeat, fetched));
         if (fetched >= 0 && fetched != rows)
             fprintf(stderr, "bench_odbcfetch: %s fetched %ld rows, expected %ld\n", name, fetched,
                 rows);
-        results.push_back({ name, s, rows });
     };
     measure("sqlite3 -csv", [&] {
         return shell("sqlite3 -csv " + quoted(native) + " " + quoted(kQuery) + " >/dev/null");
@@ -147,21 +191,30 @@ int main(int argc, char** argv)
         return shell(
             "echo " + quoted(kQuery) + " | isql -b -d, -k " + quoted(connect) + " >/dev/null");
     });
-    measure("ODBC fetch, no cursor library", [&] { return fetchAll(connect, false); });
-    measure("ODBC fetch, cursor library", [&] { return fetchAll(connect, true); });
-    measure("ODBC fetch, SQLite3 driver direct",
-        [&] { return fetchAll("Driver=SQLite3;Database=" + native + ";", false); });
+    measure("MfcSQL (SQLQuery), cursor library", [&] { return queryRows(connect, true); });
+    measure("MfcSQL (SQLQuery), no cursor lib.", [&] { return queryRows(connect, false); });
+    measure("bare ODBC fetch, Access driver", [&] { return fetchAll(connect); });
+    measure("bare ODBC fetch, SQLite3 driver",
+        [&] { return fetchAll("Driver=SQLite3;Database=" + native + ";"); });
+    enum { sqlite3Csv, isql, withCursors, withoutCursors, bareAccess, bareSqlite };
 
-    printf("%ld rows x 5 columns, best of %d runs\n", rows, repeat);
-    printf("%-34s %10s %14s %10s\n", "", "seconds", "rows/second", "vs sqlite3");
-    for (const Measurement& m : results) {
-        printf("%-34s %10.3f %14.0f %9.2fx\n", m.name, m.seconds, m.rows / m.seconds,
-            m.seconds / results[0].seconds);
+    auto cpuRatio = [&](int a, int b) { return results[a].cpuSeconds / results[b].cpuSeconds; };
+    printf("%ld rows x 5 columns, best of %d runs (wall and processor seconds; ratios of "
+           "processor time)\n",
+        rows, repeat);
+    printf(
+        "%-36s %8s %8s %12s %11s %9s\n", "", "wall", "cpu", "rows/cpu-s", "vs sqlite3", "vs isql");
+    for (int i = 0; i < static_cast<int>(results.size()); ++i) {
+        const Measurement& m = results[i];
+        printf("%-36s %8.3f %8.3f %12.0f %10.2fx %8.2fx\n", m.name, m.seconds, m.cpuSeconds,
+            rows / m.cpuSeconds, cpuRatio(i, sqlite3Csv), cpuRatio(i, isql));
     }
-    printf("cursor library cost: %.2fx the fetch time without it\n",
-        results[3].seconds / results[2].seconds);
+    printf("cursor library cost: MfcSQL takes %.2fx the time it takes without it\n",
+        cpuRatio(withCursors, withoutCursors));
+    printf("statement layer cost: MfcSQL without the cursor library takes %.2fx the bare fetch\n",
+        cpuRatio(withoutCursors, bareAccess));
     printf("Access driver forwarding cost: %.2fx the SQLite3 driver's own fetch time\n",
-        results[2].seconds / results[4].seconds);
+        cpuRatio(bareAccess, bareSqlite));
 
     std::string cleanup = "rm -rf " + quoted(root);
     return system(cleanup.c_str()) == 0 ? 0 : 1;

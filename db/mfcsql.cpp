@@ -1,6 +1,6 @@
 // MfcSQL construction, connection and the SQL text holder.
 #include "db/mfcsql.h"
-#include "db/mfcsqlprofile.h"
+#include "app/tessilo.h"
 
 #include <objbase.h>
 
@@ -13,22 +13,6 @@ CString MfcSQL::s_titleText;
 long MfcSQL::s_titleCount = 0;
 CString MfcSQL::s_buildTitleText;
 long MfcSQL::s_buildTitleCount = 0;
-
-namespace {
-const char kDatabaseFile[] = "Rivanta40.mdb";
-
-// The path from just after "DBQ=" up to and including the database file name, or empty when the
-// connect string names no such file.
-CString databasePathOf(const CString& connect)
-{
-    int dbq = connect.Find("DBQ=");
-    int file = connect.Find(kDatabaseFile);
-    if (dbq < 0 || file < 0 || file < dbq)
-        return CString();
-    int start = dbq + 4;
-    return connect.Mid(start, file + static_cast<int>(sizeof kDatabaseFile) - 1 - start);
-}
-}
 
 MfcSQL::MfcSQL()
 {
@@ -84,7 +68,7 @@ void MfcSQL::clearItem() { std::memset(&m_ODBCItem, 0, sizeof m_ODBCItem); }
 void MfcSQL::setDefaults()
 {
     m_ODBCItem.decimalPlaces
-        = static_cast<ULONG>(std::atoi(mfcsqlProfileString("DecimalPlaces", "2")));
+        = static_cast<ULONG>(std::atoi(TessiloApp.getProfileString("DecimalPlaces", "2")));
     for (ColumnFormat& format : m_ODBCItem.columnFormat) {
         format.shown = 1;
         format.reserved = 1;
@@ -141,19 +125,16 @@ long MfcSQL::MfcSQLInit(char* connect)
 
 long MfcSQL::MfcSQLInit()
 {
-    CString connect = mfcsqlProfileString("ConnectStr", "");
+    CString connect = TessiloApp.getProfileString("ConnectStr", "");
     long result = 0;
-    if (!connect.IsEmpty() && !ConnectCDatabaseGetConnectStrGetDrive(connect).IsEmpty()) {
-        CString path = databasePathOf(connect);
-        if (!path.IsEmpty() && !mfcsqlFileExists(path)) {
-            connect.Empty();
-            result = E_FAIL;
-            CString installed = mfcsqlProfileString("ConnectStrInstalled", "");
-            CString installedPath = databasePathOf(installed);
-            if (!installedPath.IsEmpty() && mfcsqlFileExists(installedPath)) {
-                connect = installed;
-                result = 0;
-            }
+    if (!connect.IsEmpty() && !ConnectCDatabaseGetConnectStrGetDrive(connect).IsEmpty()
+        && !CTessiloApp::ConnectDatabaseFile(connect).IsEmpty()) {
+        // A stored string that names a database file is used only while the file exists; the
+        // installed one takes its place when its own file exists.
+        ConnectStrChoice choice = TessiloApp.ConnectExplainConnectStr();
+        if (choice.source != ConnectStrChoice::sourceStored) {
+            connect = choice.connectStr;
+            result = connect.IsEmpty() ? E_FAIL : 0;
         }
     }
     if (result == 0)

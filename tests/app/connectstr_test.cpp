@@ -116,6 +116,17 @@ TEST_F(ConnectStr, OnlyTheStandardFileNameCounts)
     EXPECT_NE(TessiloApp.ConnectExplainConnectStr().storedProblem.Find("DBQ="), -1);
 }
 
+TEST(ConnectDatabaseFile, FromAfterDbqUpToTheStandardFileName)
+{
+    EXPECT_EQ(CTessiloApp::ConnectDatabaseFile("DSN=x;DBQ=C:\\o\\Rivanta40.mdb;FIL=MS Access;"),
+        "C:\\o\\Rivanta40.mdb");
+    EXPECT_EQ(CTessiloApp::ConnectDatabaseFile("Rivanta40.mdb;DBQ=C:\\o\\Rivanta40.mdb;"),
+        "C:\\o\\Rivanta40.mdb");
+    EXPECT_EQ(CTessiloApp::ConnectDatabaseFile("Rivanta40.mdb;DBQ=C:\\o\\Other.mdb;"), "");
+    EXPECT_EQ(CTessiloApp::ConnectDatabaseFile("DSN=Rivanta 4.0;"), "");
+    EXPECT_EQ(CTessiloApp::ConnectDatabaseFile(""), "");
+}
+
 TEST_F(ConnectStr, MissingDatabaseFallsBackToTheInstalledString)
 {
     set("ConnectStr", "DBQ=C:\\gone\\Rivanta40.mdb;");

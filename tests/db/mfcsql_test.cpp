@@ -157,6 +157,23 @@ TEST_P(MfcSQLBackend, DiagnosticsAreOneLinePerRecord)
     EXPECT_EQ(sql->m_ODBCItem.lastReturn, SQL_ERROR);
 }
 
+TEST_P(MfcSQLBackend, AFailedStatementDoesNotStopTheOnesAfterIt)
+{
+    exec("CREATE TABLE after_error (id INTEGER)");
+    auto sql = connect();
+    long count = -1;
+    EXPECT_EQ(sql->run("INSERT INTO missing VALUES (1); INSERT INTO after_error VALUES (5);"
+                       "SELECT absent FROM missing; SELECT id FROM after_error;",
+                  &count),
+        0);
+    EXPECT_EQ(sql->statements.size(), 4u);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(sql->column(0), std::vector<std::string> { "5" });
+    ASSERT_GE(sql->errors.size(), 2u);
+    for (const std::string& line : sql->errors)
+        EXPECT_NE(line.find("missing"), std::string::npos) << line;
+}
+
 // The concise types as the two drivers report them under ODBC 2 rules, and how binary data of
 // unknown width is bound.
 TEST_P(MfcSQLBackend, TypeCodesOfDatesRealsAndBinaryData)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <afxwin.h>
+#include <gtest/gtest.h>
 #include <testing.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,5 +70,15 @@ inline HWND makeChild(HWND parent, const char* className, const char* text, DWOR
 {
     return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+// The failures that scripted UI reports while body runs (instead of failing the test).
+inline std::vector<std::string> captureScriptFailures(const std::function<void()>& body)
+{
+    std::vector<std::string> failures;
+    winport::testing::EnableScriptedUi([&](const std::string& m) { failures.push_back(m); });
+    body();
+    winport::testing::EnableScriptedUi([](const std::string& m) { ADD_FAILURE() << m; });
+    return failures;
 }
 }

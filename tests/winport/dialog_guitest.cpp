@@ -100,15 +100,6 @@ protected:
         EXPECT_EQ(winport::testing::UnusedScripts(), 0);
         DestroyWindow(host);
     }
-    // Swaps the failure handler for the duration of a test that expects a failure report.
-    std::vector<std::string> captureFailures(const std::function<void()>& body)
-    {
-        std::vector<std::string> failures;
-        winport::testing::EnableScriptedUi([&](const std::string& m) { failures.push_back(m); });
-        body();
-        winport::testing::EnableScriptedUi([](const std::string& m) { ADD_FAILURE() << m; });
-        return failures;
-    }
     HWND host = nullptr;
 };
 
@@ -225,7 +216,7 @@ TEST_F(Dialogs, AnUnscriptedModalDialogFailsInsteadOfWaiting)
 {
     SampleDialog dialog(CWnd::FromHandle(host));
     INT_PTR result = 0;
-    auto failures = captureFailures([&] { result = dialog.DoModal(); });
+    auto failures = wintest::captureScriptFailures([&] { result = dialog.DoModal(); });
     EXPECT_EQ(result, -1);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("unscripted modal dialog"), std::string::npos);
@@ -237,7 +228,7 @@ TEST_F(Dialogs, AScriptThatLeavesTheDialogOpenFailsAfterItsTimeout)
     SampleDialog dialog(CWnd::FromHandle(host));
     winport::testing::ScriptModalDialog([](HWND) {}, 50);
     INT_PTR result = 0;
-    auto failures = captureFailures([&] { result = dialog.DoModal(); });
+    auto failures = wintest::captureScriptFailures([&] { result = dialog.DoModal(); });
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("still open"), std::string::npos);
@@ -261,7 +252,7 @@ TEST_F(Dialogs, MessageBoxesTakeScriptedAnswersAndAreRecorded)
 TEST_F(Dialogs, MessageBoxesWithoutAFittingAnswerFail)
 {
     int wrong = -1, missing = -1;
-    auto failures = captureFailures([&] {
+    auto failures = wintest::captureScriptFailures([&] {
         winport::testing::ScriptMessageBox(IDYES);
         wrong = MessageBox(host, "Saved.", "Info", MB_OK);
         missing = MessageBox(host, "Again?", "Info", MB_OKCANCEL);

@@ -3,4 +3,5 @@
 
 #include "afxwin.h"
 #include "commdlg.h"
+#include "filedialog.h"
 #include "fontdialog.h"

@@ -1,4 +1,5 @@
-// Common dialogs: the font dialog (ChooseFont) and the print dialog's request.
+// Common dialogs: the open and save dialogs, the font dialog (ChooseFont) and the print dialog's
+// request.
 #pragma once
 
 #include "winport_export.h"
@@ -51,6 +52,51 @@ typedef struct tagCHOOSEFONTA {
     INT nSizeMax;
 } CHOOSEFONTA, CHOOSEFONT, *LPCHOOSEFONTA, *LPCHOOSEFONT;
 
+typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
+
+typedef struct tagOFNA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HINSTANCE hInstance;
+    LPCSTR lpstrFilter; // pairs of "description\0pattern;pattern\0", ending with "\0"
+    LPSTR lpstrCustomFilter;
+    DWORD nMaxCustFilter;
+    DWORD nFilterIndex; // 1-based
+    LPSTR lpstrFile; // initial name in, chosen path out
+    DWORD nMaxFile;
+    LPSTR lpstrFileTitle; // the chosen file's name, when given
+    DWORD nMaxFileTitle;
+    LPCSTR lpstrInitialDir;
+    LPCSTR lpstrTitle;
+    DWORD Flags;
+    WORD nFileOffset; // where the name starts in lpstrFile
+    WORD nFileExtension; // where the extension starts (after the dot)
+    LPCSTR lpstrDefExt;
+    LPARAM lCustData;
+    LPOFNHOOKPROC lpfnHook;
+    LPCSTR lpTemplateName;
+    void* pvReserved;
+    DWORD dwReserved;
+    DWORD FlagsEx;
+} OPENFILENAMEA, OPENFILENAME, *LPOPENFILENAMEA, *LPOPENFILENAME;
+
+#define OFN_READONLY 0x00000001
+#define OFN_OVERWRITEPROMPT 0x00000002
+#define OFN_HIDEREADONLY 0x00000004
+#define OFN_NOCHANGEDIR 0x00000008
+#define OFN_SHOWHELP 0x00000010
+#define OFN_ENABLEHOOK 0x00000020
+#define OFN_NOVALIDATE 0x00000100
+#define OFN_ALLOWMULTISELECT 0x00000200
+#define OFN_EXTENSIONDIFFERENT 0x00000400
+#define OFN_PATHMUSTEXIST 0x00000800
+#define OFN_FILEMUSTEXIST 0x00001000
+#define OFN_CREATEPROMPT 0x00002000
+#define OFN_NOREADONLYRETURN 0x00008000
+#define OFN_EXPLORER 0x00080000
+#define OFN_LONGNAMES 0x00200000
+#define OFN_ENABLESIZING 0x00800000
+
 typedef struct tagPDA {
     DWORD lStructSize;
     HWND hwndOwner;
@@ -91,6 +137,16 @@ typedef struct tagPDA {
 #define CDERR_STRUCTSIZE 0x0001
 #define CDERR_INITIALIZATION 0x0002
 #define PDERR_NODEFAULTPRN 0x1008
+#define FNERR_BUFFERTOOSMALL 0x3003
+
+// The open and save dialogs; TRUE when the user chose a file, written to lpstrFile in Windows
+// form (nFileOffset, nFileExtension and lpstrFileTitle describe it). FALSE when cancelled or the
+// request cannot be met (see CommDlgExtendedError). The open dialog, and the save dialog without
+// OFN_NOCHANGEDIR, make the chosen file's folder the current directory.
+WINPORT_API BOOL GetOpenFileName(LPOPENFILENAMEA ofn);
+WINPORT_API BOOL GetSaveFileName(LPOPENFILENAMEA ofn);
+inline BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) { return GetOpenFileName(ofn); }
+inline BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { return GetSaveFileName(ofn); }
 
 // Shows the font dialog; TRUE when the user chose a font (written to *lpLogFont, its size to
 // iPointSize), FALSE when cancelled or the request is malformed (see CommDlgExtendedError).

@@ -1,20 +1,23 @@
 // Combo boxes ("ComboBox"): a list of strings with item data and, except for drop-down lists, an
 // edit field. A user's choice sends CBN_SELCHANGE; typing sends CBN_EDITUPDATE and CBN_EDITCHANGE.
 #include "latin1.h"
-#include "window.h"
+#include "stringlist.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <cstring>
-#include <strings.h>
 
 namespace winport {
 namespace {
-    class ComboBox : public Control {
+    const StringListMessages kMessages { CBS_SORT, CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
+        CB_RESETCONTENT, CB_GETCOUNT, CB_GETCURSEL, CB_SETCURSEL, CB_GETLBTEXT, CB_GETLBTEXTLEN,
+        CB_FINDSTRING, CB_FINDSTRINGEXACT, CB_SELECTSTRING, CB_GETITEMDATA, CB_SETITEMDATA };
+
+    class ComboBox : public StringListControl {
     public:
         ComboBox(Window& window, const CREATESTRUCTA& cs)
-            : Control(window)
+            : StringListControl(window, kMessages)
             , m_combo(new QComboBox)
         {
             DWORD kind = static_cast<DWORD>(cs.style) & 3;
@@ -38,81 +41,10 @@ namespace {
 
         bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
         {
-            int index = static_cast<int>(static_cast<LONG>(wParam));
+            if (handleStrings(message, wParam, lParam, result))
+                return true;
             const char* text = reinterpret_cast<const char*>(lParam);
             switch (message) {
-            case CB_ADDSTRING:
-                result = insert((m_window.style & CBS_SORT) ? sortedPosition(text) : count(), text);
-                return true;
-            case CB_INSERTSTRING:
-                result = index > count() ? CB_ERR : insert(index < 0 ? count() : index, text);
-                return true;
-            case CB_DELETESTRING:
-                if (!valid(index)) {
-                    result = CB_ERR;
-                    return true;
-                }
-                {
-                    Updating guard(*this);
-                    m_items.erase(m_items.begin() + index);
-                    m_combo->removeItem(index);
-                }
-                result = count();
-                return true;
-            case CB_RESETCONTENT: {
-                Updating guard(*this);
-                m_items.clear();
-                m_combo->clear();
-                result = CB_OKAY;
-                return true;
-            }
-            case CB_GETCOUNT:
-                result = count();
-                return true;
-            case CB_GETCURSEL:
-                result = m_combo->currentIndex() < 0 ? CB_ERR : m_combo->currentIndex();
-                return true;
-            case CB_SETCURSEL:
-                result = select(index);
-                return true;
-            case CB_GETLBTEXT:
-                if (!valid(index) || !lParam) {
-                    result = CB_ERR;
-                    return true;
-                }
-                std::strcpy(reinterpret_cast<char*>(lParam),
-                    m_items[static_cast<size_t>(index)].text.c_str());
-                result = static_cast<LRESULT>(m_items[static_cast<size_t>(index)].text.size());
-                return true;
-            case CB_GETLBTEXTLEN:
-                result = valid(index)
-                    ? static_cast<LRESULT>(m_items[static_cast<size_t>(index)].text.size())
-                    : CB_ERR;
-                return true;
-            case CB_FINDSTRING:
-                result = find(index, text, false);
-                return true;
-            case CB_FINDSTRINGEXACT:
-                result = find(index, text, true);
-                return true;
-            case CB_SELECTSTRING: {
-                int found = find(index, text, false);
-                if (found != CB_ERR)
-                    select(found);
-                result = found;
-                return true;
-            }
-            case CB_GETITEMDATA:
-                result = valid(index) ? m_items[static_cast<size_t>(index)].data : CB_ERR;
-                return true;
-            case CB_SETITEMDATA:
-                if (!valid(index)) {
-                    result = CB_ERR;
-                    return true;
-                }
-                m_items[static_cast<size_t>(index)].data = lParam;
-                result = CB_OKAY;
-                return true;
             case CB_LIMITTEXT:
                 if (QLineEdit* edit = m_combo->lineEdit())
                     edit->setMaxLength(wParam == 0 ? 0x7FFFFFFF : static_cast<int>(wParam));
@@ -156,47 +88,25 @@ namespace {
         }
 
     private:
-        struct Item {
-            std::string text;
-            LPARAM data = 0;
-        };
-        struct Updating {
-            explicit Updating(ComboBox& c)
-                : combo(c)
-            {
-                combo.m_updating = true;
-            }
-            ~Updating() { combo.m_updating = false; }
-            ComboBox& combo;
-        };
-
-        int count() const { return static_cast<int>(m_items.size()); }
-        bool valid(int index) const { return index >= 0 && index < count(); }
-
-        int sortedPosition(const char* text) const
+        void showInserted(int index, const std::string& text) override
         {
-            int i = 0;
-            while (i < count()
-                && strcasecmp(m_items[static_cast<size_t>(i)].text.c_str(), text ? text : "") <= 0)
-                ++i;
-            return i;
-        }
-
-        int insert(int index, const char* text)
-        {
-            Updating guard(*this);
             QString edited = m_combo->isEditable() ? m_combo->currentText() : QString();
             int current = m_combo->currentIndex();
-            m_items.insert(m_items.begin() + index, Item { text ? text : "", 0 });
-            m_combo->insertItem(index, toQt(text ? text : ""));
+            m_combo->insertItem(index, toQt(text));
             // Windows leaves the selection alone when strings are added.
             m_combo->setCurrentIndex(current < 0 ? -1 : (current >= index ? current + 1 : current));
             if (current < 0 && m_combo->isEditable())
                 m_combo->setEditText(edited);
-            return index;
+        }
+        void showRemoved(int index) override { m_combo->removeItem(index); }
+        void showCleared() override { m_combo->clear(); }
+
+        int currentSelection() const override
+        {
+            return m_combo->currentIndex() < 0 ? CB_ERR : m_combo->currentIndex();
         }
 
-        int select(int index)
+        LRESULT select(int index) override
         {
             Updating guard(*this);
             if (!valid(index)) {
@@ -228,27 +138,10 @@ namespace {
             if (m_combo->isEditable())
                 return fromQt(m_combo->currentText());
             int index = m_combo->currentIndex();
-            return valid(index) ? m_items[static_cast<size_t>(index)].text : std::string();
-        }
-
-        int find(int start, const char* text, bool exact) const
-        {
-            std::string wanted = text ? text : "";
-            int n = count();
-            for (int step = 1; step <= n; ++step) {
-                int i = ((start < 0 ? -1 : start) + step) % n;
-                const std::string& item = m_items[static_cast<size_t>(i)].text;
-                bool match = exact ? strcasecmp(item.c_str(), wanted.c_str()) == 0
-                                   : strncasecmp(item.c_str(), wanted.c_str(), wanted.size()) == 0;
-                if (match)
-                    return i;
-            }
-            return CB_ERR;
+            return valid(index) ? textAt(index) : std::string();
         }
 
         QComboBox* m_combo;
-        std::vector<Item> m_items;
-        bool m_updating = false;
     };
 
     const bool registered = [] {

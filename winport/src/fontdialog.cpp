@@ -1,6 +1,6 @@
-// ChooseFont over QFontDialog (or the scripted answer), CFontDialog, the print dialog's default
-// printer query and the common dialogs' extended error.
+// ChooseFont over QFontDialog (or the scripted answer) and CFontDialog.
 #include "cdc.h"
+#include "commdlgerror.h"
 #include "fontdialog.h"
 #include "gdi.h"
 #include "latin1.h"
@@ -13,21 +13,17 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-DWORD g_commDlgError = 0;
-}
-
 BOOL ChooseFont(LPCHOOSEFONTA choose)
 {
     if (!choose || choose->lStructSize != sizeof(CHOOSEFONTA)) {
-        g_commDlgError = CDERR_STRUCTSIZE;
+        winport::setCommDlgError(CDERR_STRUCTSIZE);
         return FALSE;
     }
     if (!choose->lpLogFont) {
-        g_commDlgError = CDERR_INITIALIZATION;
+        winport::setCommDlgError(CDERR_INITIALIZATION);
         return FALSE;
     }
-    g_commDlgError = 0;
+    winport::setCommDlgError(0);
     winport::ensureApplication();
     bool ok = false;
     LOGFONTA chosen {};
@@ -62,19 +58,6 @@ BOOL ChooseFont(LPCHOOSEFONTA choose)
     choose->nFontType = static_cast<WORD>(choose->hDC ? PRINTER_FONTTYPE : SCREEN_FONTTYPE);
     return TRUE;
 }
-
-BOOL PrintDlg(LPPRINTDLGA request)
-{
-    if (!request || request->lStructSize != sizeof(PRINTDLGA)) {
-        g_commDlgError = CDERR_STRUCTSIZE;
-        return FALSE;
-    }
-    g_commDlgError
-        = (request->Flags & PD_RETURNDEFAULT) ? PDERR_NODEFAULTPRN : CDERR_INITIALIZATION;
-    return FALSE;
-}
-
-DWORD CommDlgExtendedError() { return g_commDlgError; }
 
 CFontDialog::CFontDialog(LPLOGFONTA initial, DWORD flags, CDC* printerDc, CWnd* parent)
     : CDialog(static_cast<LPCSTR>(nullptr), parent)

@@ -1,19 +1,20 @@
 // List boxes ("ListBox"): strings with item data, sorted when asked, single or multiple
 // selection. A user's change of the selection sends LBN_SELCHANGE (with LBS_NOTIFY).
 #include "latin1.h"
-#include "window.h"
+#include "stringlist.h"
 
 #include <QListWidget>
-#include <algorithm>
-#include <cstring>
-#include <strings.h>
 
 namespace winport {
 namespace {
-    class ListBox : public Control {
+    const StringListMessages kMessages { LBS_SORT, LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+        LB_RESETCONTENT, LB_GETCOUNT, LB_GETCURSEL, LB_SETCURSEL, LB_GETTEXT, LB_GETTEXTLEN,
+        LB_FINDSTRING, LB_FINDSTRINGEXACT, LB_SELECTSTRING, LB_GETITEMDATA, LB_SETITEMDATA };
+
+    class ListBox : public StringListControl {
     public:
         ListBox(Window& window, const CREATESTRUCTA& cs)
-            : Control(window)
+            : StringListControl(window, kMessages)
             , m_list(new QListWidget)
         {
             DWORD style = static_cast<DWORD>(cs.style);
@@ -41,81 +42,10 @@ namespace {
 
         bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
         {
+            if (handleStrings(message, wParam, lParam, result))
+                return true;
             int index = static_cast<int>(static_cast<LONG>(wParam));
-            const char* text = reinterpret_cast<const char*>(lParam);
             switch (message) {
-            case LB_ADDSTRING:
-                result = insert((m_window.style & LBS_SORT) ? sortedPosition(text) : count(), text);
-                return true;
-            case LB_INSERTSTRING:
-                result = index > count() ? LB_ERR : insert(index < 0 ? count() : index, text);
-                return true;
-            case LB_DELETESTRING:
-                if (!valid(index)) {
-                    result = LB_ERR;
-                    return true;
-                }
-                {
-                    Updating guard(*this);
-                    m_items.erase(m_items.begin() + index);
-                    delete m_list->takeItem(index);
-                }
-                result = count();
-                return true;
-            case LB_RESETCONTENT: {
-                Updating guard(*this);
-                m_items.clear();
-                m_list->clear();
-                result = 0;
-                return true;
-            }
-            case LB_GETCOUNT:
-                result = count();
-                return true;
-            case LB_GETCURSEL:
-                result = currentSelection();
-                return true;
-            case LB_SETCURSEL:
-                result = setCurrent(index);
-                return true;
-            case LB_GETTEXT:
-                if (!valid(index) || !lParam) {
-                    result = LB_ERR;
-                    return true;
-                }
-                std::strcpy(reinterpret_cast<char*>(lParam),
-                    m_items[static_cast<size_t>(index)].text.c_str());
-                result = static_cast<LRESULT>(m_items[static_cast<size_t>(index)].text.size());
-                return true;
-            case LB_GETTEXTLEN:
-                result = valid(index)
-                    ? static_cast<LRESULT>(m_items[static_cast<size_t>(index)].text.size())
-                    : LB_ERR;
-                return true;
-            case LB_FINDSTRING:
-                result = find(index, text, false);
-                return true;
-            case LB_FINDSTRINGEXACT:
-                result = find(index, text, true);
-                return true;
-            case LB_SELECTSTRING: {
-                int found = find(index, text, false);
-                if (found != LB_ERR)
-                    setCurrent(found);
-                result = found;
-                return true;
-            }
-            case LB_GETITEMDATA:
-                result = valid(index) ? m_items[static_cast<size_t>(index)].data : LB_ERR;
-                return true;
-            case LB_SETITEMDATA:
-                if (!valid(index)) {
-                    result = LB_ERR;
-                    return true;
-                }
-                m_items[static_cast<size_t>(index)].data = lParam;
-                result = 0;
-                return true;
             case LB_GETSEL:
                 result = valid(index) ? (m_list->item(index)->isSelected() ? 1 : 0) : LB_ERR;
                 return true;
@@ -174,46 +104,20 @@ namespace {
         }
 
     private:
-        struct Item {
-            std::string text;
-            LPARAM data = 0;
-        };
-        struct Updating {
-            explicit Updating(ListBox& l)
-                : list(l)
-            {
-                list.m_updating = true;
-            }
-            ~Updating() { list.m_updating = false; }
-            ListBox& list;
-        };
-
-        int count() const { return static_cast<int>(m_items.size()); }
-        bool valid(int index) const { return index >= 0 && index < count(); }
         bool multiple() const
         {
             return m_list->selectionMode() == QAbstractItemView::MultiSelection
                 || m_list->selectionMode() == QAbstractItemView::ExtendedSelection;
         }
 
-        int sortedPosition(const char* text) const
+        void showInserted(int index, const std::string& text) override
         {
-            int i = 0;
-            while (i < count()
-                && strcasecmp(m_items[static_cast<size_t>(i)].text.c_str(), text ? text : "") <= 0)
-                ++i;
-            return i;
+            m_list->insertItem(index, toQt(text));
         }
+        void showRemoved(int index) override { delete m_list->takeItem(index); }
+        void showCleared() override { m_list->clear(); }
 
-        int insert(int index, const char* text)
-        {
-            Updating guard(*this);
-            m_items.insert(m_items.begin() + index, Item { text ? text : "", 0 });
-            m_list->insertItem(index, toQt(text ? text : ""));
-            return index;
-        }
-
-        int currentSelection() const
+        int currentSelection() const override
         {
             if (multiple())
                 return m_list->currentRow() < 0 ? 0 : m_list->currentRow();
@@ -221,7 +125,7 @@ namespace {
             return selected.isEmpty() ? LB_ERR : m_list->row(selected.front());
         }
 
-        int setCurrent(int index)
+        LRESULT select(int index) override
         {
             Updating guard(*this);
             m_list->clearSelection();
@@ -233,25 +137,7 @@ namespace {
             return index;
         }
 
-        // Case-insensitive prefix (or whole-string) search after start, wrapping around.
-        int find(int start, const char* text, bool exact) const
-        {
-            std::string wanted = text ? text : "";
-            int n = count();
-            for (int step = 1; step <= n; ++step) {
-                int i = ((start < 0 ? -1 : start) + step) % n;
-                const std::string& item = m_items[static_cast<size_t>(i)].text;
-                bool match = exact ? strcasecmp(item.c_str(), wanted.c_str()) == 0
-                                   : strncasecmp(item.c_str(), wanted.c_str(), wanted.size()) == 0;
-                if (match)
-                    return i;
-            }
-            return LB_ERR;
-        }
-
         QListWidget* m_list;
-        std::vector<Item> m_items;
-        bool m_updating = false;
     };
 
     const bool registered = [] {
