@@ -126,6 +126,9 @@ public:
     // operations above so that their slots keep their order.
     virtual ~MfcSQL();
 
+    // Runs the text of an edit control between the execution hooks; 0x8000FFFF when it is
+    // empty, a non-zero Pre hook result without running anything.
+    long MfcSQLExecStr(CEdit* edit, long* count);
     long MfcSQLOutputErr(CString message);
     // A cell as the base output writes it: exactly displayWidth characters, NULL as blanks,
     // character data left-aligned, everything else right-aligned; FALSE when out of memory.

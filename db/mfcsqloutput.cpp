@@ -1,6 +1,7 @@
 // MfcSQL base output: cells and titles laid out as plain text for the output views, and the
 // diagnostics that go with them.
 #include "db/mfcsql.h"
+#include "views/bookedit.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
 
@@ -82,14 +83,18 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
                 }
             }
         }
-        if (bookRichEdit* view = m_ODBCItem.richEdit; view && row) {
+        if ((m_ODBCItem.edit || m_ODBCItem.richEdit) && row) {
+            // A new row starts on a new line of the text views.
             CString piece;
             if (*row != s_lastOutputRow) {
                 piece = "\r\n";
                 s_lastOutputRow = *row;
             }
             piece += cell + " ";
-            appendRichText(view, piece);
+            if (m_ODBCItem.edit)
+                m_ODBCItem.edit->bookEditAppend(piece);
+            if (m_ODBCItem.richEdit)
+                appendRichText(m_ODBCItem.richEdit, piece);
         }
     }
     if (!binding->next)
@@ -102,6 +107,8 @@ CString MfcSQL::MfcSQLOutputTitle(long)
     CString title = MfcSQLGetTitleString();
     if (title.IsEmpty())
         return CString();
+    if (m_ODBCItem.edit)
+        m_ODBCItem.edit->bookEditAppend(title);
     if (m_ODBCItem.richEdit)
         appendRichText(m_ODBCItem.richEdit, title);
     return title;
@@ -140,6 +147,16 @@ CString MfcSQL::MfcSQLOutputTitle(char* title, STR_BINDING* binding, long column
             : 0;
         view->bookListInsertColumn(column, &description);
     }
+    if (bookEdit* view = m_ODBCItem.edit) {
+        CString piece = layoutTitle(title, binding, column, false, s_titleText, s_titleCount, true);
+        if (!binding->next) {
+            s_titleText += "\r\n";
+            MfcSQLOutputTitleString(s_titleText);
+            s_titleCount = 0;
+            s_titleText.Empty();
+        }
+        view->bookEditAppend(piece);
+    }
     if (bookRichEdit* view = m_ODBCItem.richEdit) {
         layoutTitle(
             title, binding, column, !binding->isCharacter, s_titleText, s_titleCount, false);
@@ -170,6 +187,8 @@ CString MfcSQL::MfcSQLBuildTitle(char* title, STR_BINDING* binding, long column,
 
 long MfcSQL::MfcSQLOutputTitleString(CString titles)
 {
+    if (m_ODBCItem.edit)
+        m_ODBCItem.edit->bookEditOutputTitleString(titles);
     if (m_ODBCItem.richEdit)
         m_ODBCItem.richEdit->bookEditOutputTitleString(titles);
     return 0;
@@ -202,14 +221,18 @@ long MfcSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)
 
 long MfcSQL::MfcSQLOutputErr(CString message)
 {
-    if (m_ODBCItem.richEdit)
+    if (m_ODBCItem.edit)
+        m_ODBCItem.edit->bookEditAppend(message);
+    else if (m_ODBCItem.richEdit)
         appendRichText(m_ODBCItem.richEdit, message);
     return 0;
 }
 
 CString MfcSQL::MfcSQLGetTitleString()
 {
-    return m_ODBCItem.richEdit ? m_ODBCItem.richEdit->bookEditGetTitleString() : CString();
+    if (m_ODBCItem.richEdit)
+        return m_ODBCItem.richEdit->bookEditGetTitleString();
+    return m_ODBCItem.edit ? m_ODBCItem.edit->bookEditGetTitleString() : CString();
 }
 
 long MfcSQL::MfcSQLOutputReset()
@@ -220,6 +243,8 @@ long MfcSQL::MfcSQLOutputReset()
             view->bookListDeleteColumn(0);
         m_ODBCItem.listColumns = view->bookListGetColumnCount();
     }
+    if (bookEdit* view = m_ODBCItem.edit; view && view->m_hWnd)
+        view->SetWindowText("");
     if (bookRichEdit* view = m_ODBCItem.richEdit) {
         if (view->m_hWnd)
             view->SetWindowText("");

@@ -2,6 +2,8 @@
 // bindings, the fetch loop and diagnostics.
 #include "db/mfcsql.h"
 
+#include <afxwin.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +27,29 @@ long MfcSQL::MfcSQLExecStr(char* sql, long* count, _ODBCItemBuff* buff)
     std::memset(buff->buffer, 0, static_cast<size_t>(buff->size) + 1);
     std::strncpy(buff->buffer, sql, buff->size);
     return ParceSQL(count, buff);
+}
+
+long MfcSQL::MfcSQLExecStr(CEdit* edit, long* count)
+{
+    CString text;
+    if (edit)
+        edit->GetWindowText(text);
+    if (text.IsEmpty())
+        return E_UNEXPECTED;
+    _ODBCItemBuff* buff = MfcSQLSetSQLBuff(static_cast<unsigned int>(text.GetLength()));
+    if (!buff)
+        return 0;
+    std::memcpy(buff->buffer, text.GetString(), static_cast<size_t>(text.GetLength()));
+    long result = MfcSQLExecStrPre(edit, count);
+    if (result == 0) {
+        result = ParceSQL(count, buff);
+        long post = MfcSQLExecStrPost(edit, count, result);
+        if (post != 0 && result == 0)
+            result = post;
+    }
+    // Nothing else holds the text once it has run.
+    MfcSQLFreeSQLBuff(buff);
+    return result;
 }
 
 long MfcSQL::ParceSQL(long* count, _ODBCItemBuff* buff)

@@ -1,4 +1,5 @@
 #include "views/booklist.h"
+#include "views/viewfont.h"
 
 #include <string>
 #include <vector>
@@ -38,16 +39,9 @@ long bookList::bookListDeleteColumn(long column)
 
 long bookList::bookListCreateFont(int points, char* face)
 {
-    delete m_font;
-    m_font = nullptr;
-    if (!face)
-        return 0;
-    m_font = new CFont;
-    if (!m_font->CreatePointFont(points * 10, face)) {
-        delete m_font;
-        m_font = nullptr;
-        return E_FAIL;
-    }
+    long rc = viewFontReplace(&m_font, points, face);
+    if (rc != 0 || !m_font)
+        return rc;
     return bookListSetFont();
 }
 

@@ -1,4 +1,5 @@
 #include "views/bookrichedit.h"
+#include "views/viewfont.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +15,8 @@ ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 bookRichEdit::bookRichEdit()
-    : m_parent(nullptr)
-    , m_page(nullptr)
+    : bookRichEdit(nullptr, nullptr)
 {
-    init();
 }
 
 bookRichEdit::bookRichEdit(CWnd* parent, BookPageSQLRslt* page)
@@ -61,16 +60,9 @@ long bookRichEdit::MfcSQLExecStrPost(CEdit*, long*, MfcSQL*, long code) { return
 
 long bookRichEdit::bookEditCreateFont(int points, char* face, int, LOGFONTA* out)
 {
-    delete m_font;
-    m_font = nullptr;
-    if (!face)
-        return 0;
-    m_font = new CFont;
-    if (!m_font->CreatePointFont(points * 10, face)) {
-        delete m_font;
-        m_font = nullptr;
-        return E_FAIL;
-    }
+    long rc = viewFontReplace(&m_font, points, face);
+    if (!m_font)
+        return rc;
     m_fontPoints = points;
     if (out)
         m_font->GetLogFont(out);

@@ -1,8 +1,12 @@
-// The statement's own output into a list view and a rich-edit report view: columns, rows with item
-// data, cells padded to their width, NULL as blanks, the protected report marker with the titles,
-// and diagnostics appended to the report.
+// The statement's own output into a list view, a plain edit view and a rich-edit report view:
+// columns, rows with item data, cells padded to their width, NULL as blanks, titles with their
+// underline, the protected report marker with the titles, and diagnostics appended to the text.
+// Also SQL text taken from an edit control between the execution hooks, and executors that empty
+// a tied list box or combo box when they are built.
 #include "db/mfcsql.h"
+#include "db/sqlquery.h"
 #include "testdb.h"
+#include "views/bookedit.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
 
@@ -23,9 +27,9 @@ protected:
         ASSERT_TRUE(m_db->exec("INSERT INTO t VALUES (22, NULL)", &why)) << why;
         ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 600,
             400, nullptr, nullptr));
+        m_connect = m_db->connectString();
         long result = 0;
-        std::string connect = m_db->connectString();
-        sql = std::make_unique<MfcSQL>(const_cast<char*>(connect.c_str()), &result);
+        sql = std::make_unique<MfcSQL>(const_cast<char*>(m_connect.c_str()), &result);
         ASSERT_EQ(result, 0);
     }
     void TearDown() override
@@ -41,8 +45,15 @@ protected:
         sql->MfcSQLFreeSQLBuff(buff);
         return count;
     }
+    static CString textOf(const CWnd& window)
+    {
+        CString text;
+        window.GetWindowText(text);
+        return text;
+    }
 
     std::unique_ptr<TestDb> m_db;
+    std::string m_connect;
     CWnd host;
     std::unique_ptr<MfcSQL> sql;
 };
@@ -77,6 +88,39 @@ TEST_F(StatementViews, RowsBecomeListItemsWithItemDataOne)
     EXPECT_EQ(sql->m_ODBCItem.listColumns, 0);
     ASSERT_EQ(control.GetItemCount(), 1);
     EXPECT_STREQ(control.GetItemText(0, 0).GetString(), "north   ");
+    sql->MfcSQLSetOutput(static_cast<bookListSQL*>(nullptr));
+}
+
+// Widths from headers (at least 5, plus a quarter) and trimmed cells (at least 5, plus a half);
+// separator cells take the width chosen so far; hidden columns stay at 0.
+TEST_F(StatementViews, AutomaticColumnWidthsFollowHeadersAndCells)
+{
+    std::string why;
+    ASSERT_TRUE(
+        m_db->exec("CREATE TABLE a (c VARCHAR(2), label VARCHAR(30), secret VARCHAR(9))", &why))
+        << why;
+    ASSERT_TRUE(m_db->exec("INSERT INTO a VALUES ('ab', 'north field', 'hidden')", &why)) << why;
+    ASSERT_TRUE(m_db->exec("INSERT INTO a VALUES ('--', 'x', 'hidden')", &why)) << why;
+    bookListSQL list;
+    ASSERT_EQ(list.bookListSQLCreate(&host, 2035, CRect(0, 0, 600, 400)), 0);
+    sql->MfcSQLSetOutput(&list);
+    sql->m_ODBCItem.columnFormat[2].shown = 0;
+    EXPECT_EQ(run("SELECT c, label, secret FROM a ORDER BY c;"), 2);
+    EXPECT_EQ(sql->listColAutoWidth(), 0);
+    CListCtrl& control = list.GetListCtrl();
+    auto xs = [&](int n) { return control.GetStringWidth(CString('X', n)); };
+    EXPECT_STREQ(control.GetItemText(0, 0).GetString(), "------");
+    EXPECT_STREQ(control.GetItemText(1, 0).GetString(), "ab");
+    EXPECT_STREQ(control.GetItemText(1, 1).GetString(), "north field");
+    EXPECT_EQ(control.GetColumnWidth(0), xs(7));
+    EXPECT_EQ(control.GetColumnWidth(1), xs(16));
+    EXPECT_EQ(control.GetColumnWidth(2), 0);
+    EXPECT_EQ(list.bookListDeleteColumn(0), 0);
+    EXPECT_EQ(list.bookListGetColumnCount(), 2);
+    for (int i = 0; i < 3; ++i)
+        list.bookListDeleteColumn(0);
+    EXPECT_EQ(list.bookListGetColumnCount(), 0);
+    EXPECT_EQ(list.bookListDeleteColumn(-1), static_cast<long>(E_UNEXPECTED));
     sql->MfcSQLSetOutput(static_cast<bookListSQL*>(nullptr));
 }
 
@@ -119,6 +163,138 @@ TEST_F(StatementViews, ReportTextCarriesAProtectedMarkerWithTheTitles)
     EXPECT_NE(text.Find("] "), -1) << text.GetString();
     EXPECT_NE(text.Find("nowhere"), -1) << text.GetString();
     sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
+}
+
+TEST_F(StatementViews, EditOutputHasUnderlinedTitlesAndOneLinePerRow)
+{
+    bookEdit view;
+    ASSERT_TRUE(
+        view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 8));
+    EXPECT_EQ(view.bookEditGetFontSize(), 8);
+    EXPECT_EQ(view.GetEditCtrl().GetLimitText(), CEditView::nMaxSize);
+    view.SetWindowText("earlier text");
+    sql->MfcSQLSetOutput(&view);
+    EXPECT_EQ(run("SELECT id, name FROM t ORDER BY id;"), 2);
+    // Titles: each padded to its column width plus a blank; the underline is two characters
+    // shorter than the title line.
+    EXPECT_STREQ(textOf(view).GetString(),
+        "id         name     \r\n"
+        "------------------\r\n"
+        "         1 north    \r\n"
+        "        22          ");
+    EXPECT_EQ(view.GetEditCtrl().GetLineCount(), 4);
+    EXPECT_STREQ(view.bookEditGetTitleString().GetString(),
+        "id         name     \r\n------------------\r\n");
+    EXPECT_STREQ(
+        sql->MfcSQLGetTitleString().GetString(), view.bookEditGetTitleString().GetString());
+    EXPECT_TRUE(MfcSQL::s_titleText.IsEmpty());
+
+    // The separator character draws the underline; titles can be written again at the end.
+    sql->MfcSQLSetTitleSeperatorLineChar('=');
+    run("SELECT name FROM t WHERE id = 1;");
+    EXPECT_STREQ(textOf(view).GetString(), "name     \r\n=======\r\nnorth    ");
+    EXPECT_STREQ(sql->MfcSQLOutputTitle(0L).GetString(), "name     \r\n=======\r\n");
+    EXPECT_STREQ(
+        textOf(view).GetString(), "name     \r\n=======\r\nnorth    name     \r\n=======\r\n");
+    sql->MfcSQLSetOutput(static_cast<bookEdit*>(nullptr));
+}
+
+TEST_F(StatementViews, DiagnosticsAreAppendedAndTheSelectionIsPutBack)
+{
+    bookEdit view;
+    ASSERT_TRUE(
+        view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 8));
+    bookRichEdit report;
+    ASSERT_TRUE(
+        report.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 9));
+    sql->MfcSQLSetOutput(&view);
+    sql->MfcSQLSetOutput(&report);
+    view.SetWindowText("abc");
+    view.GetEditCtrl().SetSel(1, 2);
+    run("SELECT * FROM nowhere;");
+    CString text = textOf(view);
+    EXPECT_EQ(text.Find("abc["), 0) << text.GetString();
+    EXPECT_NE(text.Find("nowhere"), -1) << text.GetString();
+    EXPECT_EQ(text.Right(1), "\n");
+    int start = -1;
+    int end = -1;
+    view.GetEditCtrl().GetSel(start, end);
+    EXPECT_EQ(start, 1);
+    EXPECT_EQ(end, 2);
+    // With a plain edit output the rich-edit output gets no diagnostics.
+    EXPECT_TRUE(textOf(report).IsEmpty()) << textOf(report).GetString();
+    sql->MfcSQLSetOutput(static_cast<bookEdit*>(nullptr));
+    sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
+}
+
+// A report view whose hook before execution refuses to run anything.
+class RefusingReport : public bookRichEdit {
+public:
+    long MfcSQLExecStrPre(CEdit*, long*, MfcSQL*) override { return 0x1234; }
+};
+
+TEST_F(StatementViews, TextOfAnEditControlRunsBetweenTheHooks)
+{
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 300, 100), &host, 3));
+    long count = -1;
+    EXPECT_EQ(sql->MfcSQLExecStr(&edit, &count), static_cast<long>(E_UNEXPECTED));
+    EXPECT_EQ(count, -1);
+
+    edit.SetWindowText("SELECT id FROM t;\r\nSELECT id FROM t\r\nWHERE id = 22;");
+    EXPECT_EQ(sql->MfcSQLExecStr(&edit, &count), 0);
+    EXPECT_EQ(count, 1);
+
+    RefusingReport report;
+    ASSERT_TRUE(
+        report.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 9));
+    sql->MfcSQLSetOutput(&report);
+    count = -1;
+    EXPECT_EQ(sql->MfcSQLExecStr(&edit, &count), 0x1234);
+    EXPECT_EQ(count, -1);
+    EXPECT_TRUE(textOf(report).IsEmpty());
+    sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
+}
+
+// LB_RESETCONTENT and CB_RESETCONTENT both go to the tied control; each kind of control answers
+// only its own.
+TEST_F(StatementViews, ExecutorsEmptyTheTiedListBoxOrComboBox)
+{
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 501));
+    CComboBox combo;
+    ASSERT_TRUE(
+        combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 100, 100), &host, 502));
+    auto fill = [&] {
+        for (const char* text : { "a", "b", "c" }) {
+            list.AddString(text);
+            combo.AddString(text);
+        }
+    };
+    char* connect = const_cast<char*>(m_connect.c_str());
+    char text[] = "SELECT id FROM t";
+    long result = 0;
+
+    fill();
+    SQLQuery toList(&result, connect, text, host.m_hWnd, 501, nullptr, 1);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(toList.m_tie, 1);
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(combo.GetCount(), 3);
+    EXPECT_EQ(toList.SQLQueryExec(), 0);
+    EXPECT_EQ(toList.m_count, 2);
+
+    SQLQuery toCombo(&result, connect, text, host.m_hWnd, 502, nullptr, 1);
+    EXPECT_EQ(combo.GetCount(), 0);
+
+    fill();
+    SQLQuery untied(&result, connect, text, host.m_hWnd, 501, nullptr, 0);
+    EXPECT_EQ(untied.m_tie, 0);
+    SQLQuery noControl(
+        &result, connect, text, host.m_hWnd, static_cast<unsigned int>(-1), nullptr, 1);
+    EXPECT_EQ(noControl.m_tie, 0);
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(combo.GetCount(), 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// MFC's extension classes: the window classes plus the common controls.
+// MFC's extension classes: the window classes, the common controls and the edit view.
 #pragma once
 
 #include "afxwin.h"
 #include "afxcmn.h"
+#include "editview.h"

@@ -1,5 +1,6 @@
 #include "afxcview.h"
 #include "afxrich.h"
+#include "editview.h"
 
 CCtrlView::CCtrlView(LPCSTR className, DWORD defaultStyle)
     : m_strClass(className)
@@ -37,4 +38,30 @@ CRichEditCtrl& CRichEditView::GetRichEditCtrl() const
 {
     m_control.m_hWnd = m_hWnd;
     return m_control;
+}
+
+const UINT CEditView::nMaxSize = 1024U * 1024U - 1;
+
+BEGIN_MESSAGE_MAP(CEditView, CCtrlView)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CEditView::CEditView()
+    : CCtrlView("EDIT",
+        ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL | WS_HSCROLL | WS_VSCROLL)
+{
+}
+
+CEdit& CEditView::GetEditCtrl() const
+{
+    m_control.m_hWnd = m_hWnd;
+    return m_control;
+}
+
+int CEditView::OnCreate(LPCREATESTRUCT cs)
+{
+    if (CCtrlView::OnCreate(cs) == -1)
+        return -1;
+    GetEditCtrl().LimitText(static_cast<int>(nMaxSize));
+    return 0;
 }
