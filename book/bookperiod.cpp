@@ -3,6 +3,7 @@
 #include "book/bookperiod.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace bookperiod {
 
@@ -24,7 +25,17 @@ namespace {
         return std::mktime(&fields);
     }
 
+    std::atomic<clockSource> clock { nullptr };
+
 } // namespace
+
+void setClock(clockSource source) { clock = source; }
+
+std::time_t now()
+{
+    clockSource source = clock;
+    return source ? source() : std::time(nullptr);
+}
 
 std::time_t localTime(int year, int month, int day, int hour, int minute, int second)
 {

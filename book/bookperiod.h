@@ -9,6 +9,12 @@
 
 namespace bookperiod {
 
+// The clock the book's calendars and log take "now" from: the system clock unless a source is set
+// (a host replaying a past day, a test with a fixed day). nullptr restores the system clock.
+using clockSource = std::time_t (*)();
+TESSILO40_API void setClock(clockSource source);
+TESSILO40_API std::time_t now();
+
 // A period runs from 00:00:00 of its first day to 23:59:59 of its last day.
 struct period {
     std::time_t start;

@@ -10,9 +10,16 @@
 #include <afxcoll.h>
 #include <afxwin.h>
 #include <afxinet.h>
+#include <afxcmn.h>
+#include <afxdlgs.h>
 
 #include "app/tessilo.h"
 #include "app/keyvaluepairlist.h"
+#include "book/book.h"
+#include "book/bookpage.h"
+#include "book/booklogfile.h"
+#include "book/bookperiod.h"
+#include "book/bookdecimal.h"
 #include "report/dateformat.h"
 #include "inet/netvaneftp.h"
 #include "inet/netvanehttp.h"

@@ -139,3 +139,16 @@ TEST(WaterWeek, DaylightSavingKeepsWholeDays)
         unsetenv("TZ");
     tzset();
 }
+
+namespace {
+std::time_t newYearsEve() { return at(1999, 12, 31, 23, 59, 59); }
+} // namespace
+
+TEST(Clock, ASetSourceReplacesTheSystemClockUntilCleared)
+{
+    setClock(&newYearsEve);
+    EXPECT_EQ(show(now()), "1999-12-31 23:59:59");
+    setClock(nullptr);
+    std::time_t system = std::time(nullptr);
+    EXPECT_LE(std::abs(static_cast<long long>(now() - system)), 2);
+}

@@ -1,0 +1,162 @@
+// The book's log members: path from the profile, error counting, and the size-limit question.
+#include "bookhost.h"
+#include "fixedclock.h"
+#include <gtest/gtest.h>
+
+#include "app/tessilo.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kQuestion[] = "The Log File has exceeded the Default\n"
+                         "size of 1 Megabyte.\n"
+                         "\n"
+                         "Do you wish to continue extending the current Log File,\n"
+                         "or clear out all logs ?\n"
+                         "\n"
+                         "If there are any Error issues within the Log File\n"
+                         "you are currently working with, you should select 'Yes'.\n"
+                         "\n"
+                         "If there are no pending Errors that are of issue,\n"
+                         "select 'No', to clear out the logs and save disk space.\n"
+                         "\n"
+                         "Do you wish to continue extending the current Log File ?\n"
+                         "\n";
+
+class BookLog : public BookHostTest {
+protected:
+    void SetUp() override
+    {
+        BookHostTest::SetUp();
+        dir = fs::path(std::getenv("RIVANTA_ROOT")) / "drives" / "c" / "orlamo40" / "Log";
+        fs::create_directories(dir);
+        fs::remove(dir / "Log.log");
+        fs::remove(dir / "Log.log.bak");
+        ::WriteProfileStringA("tessilo40", "Log", nullptr);
+        book::bookSetLogSize(1048576);
+    }
+
+    void TearDown() override
+    {
+        book::bookSetLogSize(1048576);
+        BookHostTest::TearDown();
+    }
+
+    std::string read(const char* name) const
+    {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    }
+
+    void fill(size_t bytes) const
+    {
+        std::ofstream(dir / "Log.log", std::ios::binary) << std::string(bytes, 'L');
+    }
+
+    fs::path dir;
+    FixedClock clock { 2026, 12, 4, 3, 16, 36 };
+};
+
+} // namespace
+
+TEST_F(BookLog, PathComesFromTheProfileAndIsWrittenBack)
+{
+    EXPECT_EQ(bk().bookGetLogFileSize(), 0); // the path is not filled here
+    EXPECT_STREQ(bk().bookLogGetFile(), "\\orlamo40\\Log\\Log.log");
+    bk().bookLogSetFile(CString("C:\\orlamo40\\Log\\Other.log"));
+    EXPECT_STREQ(
+        TessiloApp.getProfileString(CString("Log"), CString()), "C:\\orlamo40\\Log\\Other.log");
+    book other(&host());
+    EXPECT_STREQ(other.bookLogGetFile(), "C:\\orlamo40\\Log\\Other.log");
+}
+
+TEST_F(BookLog, EntriesStartEndAndErrors)
+{
+    bk().bookLogStart(CString("Meters"));
+    bk().bookLog(const_cast<char*>("reading 12"), 10);
+    bk().bookLog(const_cast<char*>("ignored"), 0);
+    bk().bookLog(nullptr, 5);
+    bk().bookLogErr(nullptr, 5);
+    bk().bookLogErr(const_cast<char*>("gone"), 0);
+    EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
+    FixedClock::set(2026, 12, 4, 15, 2, 9);
+    bk().bookLogErr(const_cast<char*>("bad meter"), 9);
+    EXPECT_EQ(bk().bookLogGetErrorCount(), 1);
+    bk().bookLogEnd(CString("Meters"));
+    std::string log = read("Log.log");
+    EXPECT_EQ(log,
+        "12/04/26 03:16:36 Meters - START LOGGING\r\n\r\n"
+        "12/04/26 03:16:36 reading 12\r\n"
+        "12/04/26 15:02:09 bad meter\r\n"
+        "\r\n\r\n12/04/26 15:02:09 Meters - END LOGGING\r\n\r\n");
+    EXPECT_EQ(bk().bookGetLogFileSize(), static_cast<long>(log.size()));
+    EXPECT_EQ(bk().bookLogSetErrorCount(5), 5);
+    EXPECT_EQ(bk().bookLogAddErrorCount(2), 7);
+}
+
+TEST_F(BookLog, AnsweringYesKeepsGrowing)
+{
+    book::bookSetLogSize(64);
+    fill(64);
+    bk().bookLogErr(const_cast<char*>("e"), 1);
+    answerMessageBoxes({ IDYES });
+    bk().bookLogInitFile(FALSE);
+    ASSERT_EQ(askedMessageBoxes().size(), 1u);
+    EXPECT_EQ(askedMessageBoxes()[0].caption, "Log File Default size exceeded");
+    EXPECT_EQ(askedMessageBoxes()[0].text, kQuestion);
+    EXPECT_EQ(askedMessageBoxes()[0].type & 0xF, UINT(MB_YESNO));
+    EXPECT_EQ(read("Log.log").size(), 64u + 21u); // and the error entry
+    EXPECT_EQ(read("Log.log.bak"), read("Log.log"));
+    EXPECT_EQ(bk().bookLogGetErrorCount(), 1);
+}
+
+TEST_F(BookLog, AnsweringNoClearsTheLog)
+{
+    book::bookSetLogSize(64);
+    fill(70);
+    bk().bookLogErr(const_cast<char*>("e"), 1);
+    answerMessageBoxes({ IDNO });
+    bk().bookLogInitFile(FALSE);
+    EXPECT_EQ(askedMessageBoxes().size(), 1u);
+    EXPECT_EQ(read("Log.log"), "Initialize Log File Requested : 12/04/26 03:16:36\r\n\r\n");
+    EXPECT_EQ(read("Log.log.bak").size(), 70u + 21u);
+    EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
+}
+
+TEST_F(BookLog, BelowTheLimitNothingIsAskedAndForcingNeverAsks)
+{
+    book::bookSetLogSize(64);
+    fill(63);
+    bk().bookLogInitFile(FALSE); // an unscripted message box would fail the test
+    EXPECT_EQ(read("Log.log").size(), 63u);
+    EXPECT_EQ(read("Log.log.bak").size(), 63u);
+    bk().bookLogAddErrorCount(3);
+    bk().bookLogInitFile(TRUE);
+    EXPECT_EQ(read("Log.log"), "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n");
+    EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
+}
+
+TEST_F(BookLog, SizeLimitAndFreeSpace)
+{
+    EXPECT_EQ(bk().bookGetLogSize(), 1048576);
+    book::bookSetLogSize(3L << 20);
+    EXPECT_EQ(bk().bookGetLogSize(), 3145728);
+
+    ULARGE_INTEGER available {};
+    ASSERT_TRUE(::GetDiskFreeSpaceExA("C:", &available, nullptr, nullptr));
+    ::WriteProfileStringA("tessilo40", "InstallDrive", "C:\\");
+    unsigned long long free = bk().bookGetDiskSpaceFree();
+    EXPECT_GT(free, 0u);
+    // Free space moves with other work on the disk; the two answers come from the same drive.
+    EXPECT_NEAR(double(free), double(available.QuadPart), 64.0 * 1024 * 1024);
+    ::WriteProfileStringA("tessilo40", "InstallDrive", "Q:");
+    EXPECT_EQ(bk().bookGetDiskSpaceFree(), 0u);
+    ::WriteProfileStringA("tessilo40", "InstallDrive", nullptr);
+}

@@ -1,0 +1,244 @@
+// The page contract: which calls a page receives from its book, and in which order.
+#include "recordingpage.h"
+#include "bookhost.h"
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using Calls = std::vector<std::string>;
+
+namespace {
+
+class PageContract : public BookHostTest {
+protected:
+    bool highlighted(int tab)
+    {
+        TCITEMA item {};
+        item.mask = TCIF_STATE;
+        item.dwStateMask = TCIS_HIGHLIGHTED;
+        EXPECT_TRUE(bk().GetItem(tab, &item));
+        return (item.dwState & TCIS_HIGHLIGHTED) != 0;
+    }
+};
+
+} // namespace
+
+TEST_F(PageContract, ConstructionInitialisesCreatesAndRegisters)
+{
+    Calls calls;
+    long status = -1;
+    RecordingPage page(&bk(), "Query", 0, &status, &calls, "A");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(calls, (Calls { "A:Init(0)", "A:Create", "A:SetReadOnly(0)" }));
+    EXPECT_EQ(page.index(), 0);
+    EXPECT_EQ(bk().bookGetPage(0), &page);
+    EXPECT_EQ(bk().GetItemCount(), 1);
+    EXPECT_EQ(page.bookpageGetOwner(), &bk());
+}
+
+TEST_F(PageContract, PageWithoutBookReportsUnexpected)
+{
+    Calls calls;
+    long status = -1;
+    RecordingPage page(nullptr, "Lost", 0, &status, &calls, "A");
+    EXPECT_EQ(status, E_UNEXPECTED);
+    EXPECT_EQ(calls, (Calls { "A:Init(0)" }));
+    EXPECT_EQ(page.index(), -1);
+    EXPECT_EQ(page.bookpageDeInit(), E_UNEXPECTED);
+}
+
+TEST_F(PageContract, FailedCreateUndoesThePageButKeepsItsTab)
+{
+    Calls calls;
+    long status = 0;
+    RecordingPage page(&bk(), "Broken", 0, &status, &calls, "A", E_FAIL);
+    EXPECT_EQ(status, E_FAIL);
+    EXPECT_EQ(calls, (Calls { "A:Init(0)", "A:Create", "A:DeInit", "A:Destroy" }));
+    EXPECT_EQ(page.index(), -1);
+    EXPECT_EQ(bk().bookGetPage(0), nullptr);
+    EXPECT_EQ(bk().GetItemCount(), 1);
+}
+
+TEST_F(PageContract, TakenSlotKeepsTheFirstPage)
+{
+    Calls calls;
+    long first = -1, second = -1;
+    RecordingPage a(&bk(), "A", 0, &first, &calls, "A");
+    RecordingPage b(&bk(), "B", 0, &second, &calls, "B");
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(second, 0);
+    EXPECT_EQ(bk().bookGetPage(0), &a);
+    EXPECT_EQ(b.index(), 0);
+    EXPECT_EQ(bk().GetItemCount(), 2);
+    EXPECT_EQ(bk().bookRegisterPage(&b, 0), E_UNEXPECTED);
+    EXPECT_EQ(bk().bookUnRegisterPage(&b, 0), E_UNEXPECTED);
+    EXPECT_EQ(bk().bookGetPage(0), &a);
+}
+
+TEST_F(PageContract, SlotTwentyFiveIsOutsideTheTable)
+{
+    Calls calls;
+    long status = -1;
+    RecordingPage page(&bk(), "Extra", 25, &status, &calls, "A");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(calls, (Calls { "A:Init(25)", "A:Create" }));
+    EXPECT_EQ(bk().bookGetPage(25), nullptr);
+    EXPECT_EQ(bk().bookRegisterPage(&page, 25), 0);
+    EXPECT_EQ(bk().bookGetPage(25), nullptr);
+    EXPECT_EQ(bk().bookGetPage(-1), nullptr);
+    EXPECT_EQ(bk().bookUnRegisterPage(&page, 25), 0);
+}
+
+TEST_F(PageContract, ToAnotherPageLeavesTheOldOneFirst)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    ASSERT_EQ(bk().bookToPage(0), 0);
+    calls.clear();
+    EXPECT_EQ(bk().bookToPage(1), 0);
+    EXPECT_EQ(calls,
+        (Calls { "A:Changing", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
+            "B:ButtonProcess" }));
+    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
+    EXPECT_EQ(bk().GetCurSel(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
+}
+
+TEST_F(PageContract, ToTheCurrentPageLeavesAndReentersIt)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    calls.clear();
+    EXPECT_EQ(bk().bookToPage(0), 0);
+    EXPECT_EQ(calls,
+        (Calls { "A:Changing", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
+            "A:ButtonProcess" }));
+}
+
+TEST_F(PageContract, ToAnEmptySlotFailsAndCallsNoPage)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    calls.clear();
+    EXPECT_EQ(bk().bookToPage(3), E_FAIL);
+    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 3);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(bk().bookToPage(40), E_FAIL);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(PageContract, UserClickOnATabChangesPages)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "Alpha", 0, nullptr, &calls, "A");
+    RecordingPage b(&bk(), "Beta", 1, nullptr, &calls, "B");
+    bk().bookToPage(0);
+    calls.clear();
+    clickTab(1);
+    EXPECT_EQ(calls,
+        (Calls { "A:Changing", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
+            "B:ButtonProcess" }));
+    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
+    calls.clear();
+    clickTab(0);
+    EXPECT_EQ(calls,
+        (Calls { "B:Changing", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
+            "A:ButtonProcess" }));
+}
+
+TEST_F(PageContract, ClickOnTheTabOfAFailedPageCallsNoPage)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "Alpha", 0, nullptr, &calls, "A");
+    RecordingPage broken(&bk(), "Broken", 1, nullptr, &calls, "X", E_FAIL);
+    bk().bookToPage(0);
+    calls.clear();
+    clickTab(1);
+    EXPECT_EQ(calls, (Calls { "A:Changing" }));
+    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
+    EXPECT_EQ(bk().GetCurSel(), 1);
+    EXPECT_TRUE(highlighted(1));
+    EXPECT_FALSE(highlighted(0));
+}
+
+TEST_F(PageContract, HidingAndShowingTheBook)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    calls.clear();
+    bk().bookShow(FALSE);
+    EXPECT_EQ(calls, (Calls { "A:Show(0)", "A:Changing" }));
+    EXPECT_FALSE(::IsWindowVisible(bk().GetSafeHwnd()));
+    calls.clear();
+    bk().bookShow(TRUE);
+    EXPECT_EQ(calls,
+        (Calls { "A:Show(1)", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
+            "A:ButtonProcess" }));
+    EXPECT_TRUE(::IsWindowVisible(bk().GetSafeHwnd()));
+    bk().bookShow(FALSE);
+}
+
+TEST_F(PageContract, ReadOnlyPagesGetTheBooksFlagWhenRegistered)
+{
+    Calls calls;
+    RecordingPage before(&bk(), "Before", 0, nullptr, &calls, "A");
+    EXPECT_FALSE(bk().bookGetReadOnly());
+    bk().bookSetReadOnly(TRUE);
+    calls.clear();
+    RecordingPage after(&bk(), "After", 1, nullptr, &calls, "B");
+    EXPECT_EQ(calls, (Calls { "B:Init(1)", "B:Create", "B:SetReadOnly(1)" }));
+    EXPECT_FALSE(before.bookpageGetReadOnly());
+    EXPECT_TRUE(after.bookpageGetReadOnly());
+    bk().bookToPage(1);
+    calls.clear();
+    bk().bookShow(TRUE);
+    EXPECT_EQ(calls,
+        (Calls { "B:Show(1)", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
+            "B:ButtonProcess", "B:ButtonProcessReadOnly" }));
+    bk().bookShow(FALSE);
+}
+
+TEST_F(PageContract, DestroyingAPageUnregistersIt)
+{
+    Calls calls;
+    auto page = std::make_unique<RecordingPage>(&bk(), "A", 2, nullptr, &calls, "A");
+    ASSERT_EQ(bk().bookGetPage(2), page.get());
+    calls.clear();
+    page.reset();
+    EXPECT_EQ(calls, (Calls { "A:Destroy", "A:~" }));
+    EXPECT_EQ(bk().bookGetPage(2), nullptr);
+    EXPECT_EQ(bk().GetItemCount(), 1); // only the book's Destroy removes tabs
+}
+
+TEST_F(PageContract, BookDestroyRemovesTabsButLeavesPagesAlone)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    calls.clear();
+    bk().Destroy();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(bk().bookGetPage(0), nullptr);
+    EXPECT_EQ(bk().bookGetPage(1), nullptr);
+    EXPECT_EQ(bk().bookGetFontPointSize(), -1);
+    EXPECT_EQ(a.index(), 0);
+}
+
+TEST_F(PageContract, PagesMayOutliveTheirBook)
+{
+    Calls calls;
+    RecordingPage* survivor = nullptr;
+    {
+        auto own = std::make_unique<book>(&host(), 7u, nullptr);
+        survivor = new RecordingPage(own.get(), "A", 0, nullptr, &calls, "A");
+    }
+    calls.clear();
+    delete survivor;
+    EXPECT_EQ(calls, (Calls { "A:Destroy", "A:~" }));
+}

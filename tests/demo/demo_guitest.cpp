@@ -1,0 +1,77 @@
+// The demo host run as a program without a display: it renders offscreen, saves the screenshot
+// of the page asked for and records its run in the book's log.
+#include <gtest/gtest.h>
+
+#include "scopedcwd.h"
+
+#include "odbctest.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class DemoHost : public testing::Test {
+protected:
+    // Runs the demo with its own profile root; standard output and error go to *output.
+    int demo(const std::string& arguments, std::string* output)
+    {
+        output->clear();
+        return testsupport::runCommand("cd '" + root.path()
+                + "' && env -u DISPLAY -u WAYLAND_DISPLAY RIVANTA_ROOT='" + root.path() + "' '"
+                + TESSILO_BINARY_DIR + "/bin/tessilo-demo' " + arguments + " 2>&1",
+            output);
+    }
+
+    std::string read(const std::string& relative) const
+    {
+        std::ifstream in(root.path() + "/" + relative, std::ios::binary);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    }
+
+    ScopedTempDir root;
+};
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
+{
+    for (const char* page : { "0", "1", "2" }) {
+        std::string png = root.path() + "/page" + page + ".png";
+        std::string output;
+        EXPECT_EQ(demo(std::string("--page ") + page + " --screenshot '" + png + "'", &output), 0)
+            << output;
+        EXPECT_TRUE(contains(output, "screenshot saved to " + png)) << output;
+        std::string image = read(std::string("page") + page + ".png");
+        ASSERT_GT(image.size(), 1000u) << page;
+        EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8)) << page;
+    }
+    std::string log = read("drives/c/orlamo40/Log/Log.log");
+    size_t runs = 0;
+    for (size_t at = log.find(" tessilo-demo - START LOGGING\r\n"); at != std::string::npos;
+         at = log.find(" tessilo-demo - START LOGGING\r\n", at + 1))
+        ++runs;
+    EXPECT_EQ(runs, 3u) << log;
+    EXPECT_TRUE(contains(log, " book created with the water week, readings and log pages\r\n"))
+        << log;
+    EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
+}
+
+TEST_F(DemoHost, RefusesWhatItCannotShow)
+{
+    std::string output;
+    EXPECT_EQ(demo("--page 7 --screenshot '" + root.path() + "/none.png'", &output), 2);
+    EXPECT_TRUE(contains(output, "no page 7")) << output;
+    EXPECT_EQ(demo("", &output), 2);
+    EXPECT_TRUE(contains(output, "no display; use --screenshot FILE")) << output;
+    EXPECT_EQ(demo("--colour blue", &output), 2);
+    EXPECT_TRUE(contains(output, "usage: tessilo-demo")) << output;
+}
