@@ -151,6 +151,10 @@ TEST_F(Fonts, CommonDialogsCheckTheirRequests)
     request.lpLogFont = &lf;
     EXPECT_FALSE(ChooseFont(&request));
     EXPECT_EQ(CommDlgExtendedError(), 0u); // a cancel is no error
+    std::vector<std::string> failures
+        = wintest::captureScriptFailures([&] { EXPECT_FALSE(ChooseFont(&request)); });
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("unscripted font dialog"), std::string::npos);
 
     PRINTDLGA print {};
     print.lStructSize = sizeof print;

@@ -117,9 +117,9 @@ protected:                                                                      
         WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(id), AFX_THUNK(_self->fn(); return TRUE)        \
     }                                                                                              \
     ,
-#define ON_COMMAND_RANGE(id, idLast, fn)                                                           \
+#define ON_COMMAND_RANGE(idFirst, idLast, fn)                                                      \
     {                                                                                              \
-        WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(idLast),                                        \
+        WM_COMMAND, CN_COMMAND, (WORD)(idFirst), (WORD)(idLast),                                   \
             AFX_THUNK(_self->fn(_c.id); return TRUE)                                               \
     }                                                                                              \
     ,
@@ -128,9 +128,9 @@ protected:                                                                      
         WM_COMMAND, (WORD)(code), (WORD)(id), (WORD)(id), AFX_THUNK(_self->fn(); return TRUE)      \
     }                                                                                              \
     ,
-#define ON_CONTROL_RANGE(code, id, idLast, fn)                                                     \
+#define ON_CONTROL_RANGE(code, idFirst, idLast, fn)                                                \
     {                                                                                              \
-        WM_COMMAND, (WORD)(code), (WORD)(id), (WORD)(idLast),                                      \
+        WM_COMMAND, (WORD)(code), (WORD)(idFirst), (WORD)(idLast),                                 \
             AFX_THUNK(_self->fn(_c.id); return TRUE)                                               \
     }                                                                                              \
     ,
@@ -158,9 +158,9 @@ protected:                                                                      
             AFX_THUNK(_self->fn(AFX_NOTIFY_ARGS->pNMHDR, AFX_NOTIFY_ARGS->pResult); return TRUE)   \
     }                                                                                              \
     ,
-#define ON_NOTIFY_RANGE(code, id, idLast, fn)                                                      \
+#define ON_NOTIFY_RANGE(code, idFirst, idLast, fn)                                                 \
     {                                                                                              \
-        WM_NOTIFY, (WORD)(int)(code), (WORD)(id), (WORD)(idLast),                                  \
+        WM_NOTIFY, (WORD)(int)(code), (WORD)(idFirst), (WORD)(idLast),                             \
             AFX_THUNK(_self->fn(_c.id, AFX_NOTIFY_ARGS->pNMHDR, AFX_NOTIFY_ARGS->pResult);         \
                       return TRUE)                                                                 \
     }                                                                                              \
