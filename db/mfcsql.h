@@ -157,6 +157,13 @@ public:
     static CString s_buildTitleText; // accumulator of MfcSQLBuildTitle
     static long s_buildTitleCount;
 
+protected:
+    // The fetch loop of a result set: every row's cells go to MfcSQLOutput in column order (a
+    // column counts when its output returns 0); with keepBindingTypes each binding's type and
+    // character switch are put back after its call. Ends on SQL_NO_DATA, or after handing on
+    // the row of a failed fetch. Returns the number of rows.
+    long fetchResultRows(void* hstmt, STR_BINDING* bindings, bool keepBindingTypes);
+
 private:
     void clearItem();
     void setDefaults();

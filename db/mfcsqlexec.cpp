@@ -36,28 +36,8 @@ long MfcSQLExec::MfcSQLDisplayResults(void* hstmt, short columns)
     STR_BINDING* bindings = nullptr;
     short width = 0;
     long row = 0;
-    if (SQLAllocateBindings(hstmt, columns, &bindings, &width) == 0) {
-        for (;;) {
-            SQLRETURN rc = SQLFetch(hstmt);
-            if (rc != SQL_SUCCESS)
-                SQLHandleError(hstmt, SQL_HANDLE_STMT, rc);
-            if (rc == SQL_NO_DATA || rc == SQL_INVALID_HANDLE)
-                break;
-            long column = 0;
-            for (STR_BINDING* binding = bindings; binding; binding = binding->next) {
-                LONG sqlType = binding->sqlType;
-                BOOL isCharacter = binding->isCharacter;
-                if (MfcSQLOutput(nullptr, binding, &row, column, hstmt) == 0)
-                    ++column;
-                binding->sqlType = sqlType;
-                binding->isCharacter = isCharacter;
-            }
-            ++row;
-            // As in SQLDisplayResults: a failed fetch ends the walk after its row.
-            if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
-                break;
-        }
-    }
+    if (SQLAllocateBindings(hstmt, columns, &bindings, &width) == 0)
+        row = fetchResultRows(hstmt, bindings, true);
     while (bindings) {
         STR_BINDING* next = bindings->next;
         std::free(bindings->text);

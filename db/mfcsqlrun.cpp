@@ -123,6 +123,13 @@ long MfcSQL::SQLDisplayResults(void* hstmt, short columns)
         return 0;
     }
     SQLDisplayTitles(hstmt, static_cast<unsigned long>(width), bindings);
+    long rows = fetchResultRows(hstmt, bindings, false);
+    SQLFreeBindings(bindings, columns, hstmt);
+    return rows;
+}
+
+long MfcSQL::fetchResultRows(void* hstmt, STR_BINDING* bindings, bool keepBindingTypes)
+{
     long row = 0;
     for (;;) {
         SQLRETURN rc = SQLFetch(hstmt);
@@ -132,14 +139,19 @@ long MfcSQL::SQLDisplayResults(void* hstmt, short columns)
             break;
         long column = 0;
         for (STR_BINDING* binding = bindings; binding; binding = binding->next) {
+            LONG sqlType = binding->sqlType;
+            BOOL isCharacter = binding->isCharacter;
             if (MfcSQLOutput(nullptr, binding, &row, column, hstmt) == 0)
                 ++column;
+            if (keepBindingTypes) {
+                binding->sqlType = sqlType;
+                binding->isCharacter = isCharacter;
+            }
         }
         ++row;
         if (fetchFailed(rc))
             break;
     }
-    SQLFreeBindings(bindings, columns, hstmt);
     return row;
 }
 

@@ -24,6 +24,26 @@ public:
 private:
     LPCRITICAL_SECTION m_lock;
 };
+
+// Runs sql on the shared query object with the value type and destination of one lookup; the
+// caller holds the lock.
+long lookup(const CString& sql, long valueType, void* destination)
+{
+    sharedQuery->m_sql = sql;
+    sharedQuery->m_valueType = valueType;
+    sharedQuery->m_destination = destination;
+    return sharedQuery->SQLQueryExec();
+}
+
+// A lookup into a variable preset to `preset`: its value after a successful run, else the preset.
+template <typename T> T capture(const CString& sql, long valueType, T preset)
+{
+    DatabaseLock lock;
+    T value = preset;
+    if (sharedQuery && lookup(sql, valueType, &value) == 0)
+        return value;
+    return preset;
+}
 }
 
 CTessiloAppInterface::CTessiloAppInterface() { }
@@ -61,22 +81,7 @@ int CTessiloAppInterface::DeinitDB()
     return 1;
 }
 
-long CTessiloAppInterface::lookup(const CString& sql, long valueType, void* destination)
-{
-    sharedQuery->m_sql = sql;
-    sharedQuery->m_valueType = valueType;
-    sharedQuery->m_destination = destination;
-    return sharedQuery->SQLQueryExec();
-}
-
-long CTessiloAppInterface::GetTableID(CString sql)
-{
-    DatabaseLock lock;
-    LONG value = -1;
-    if (sharedQuery && lookup(sql, SQLQUERY_LONG, &value) == 0)
-        return value;
-    return -1;
-}
+long CTessiloAppInterface::GetTableID(CString sql) { return capture<LONG>(sql, SQLQUERY_LONG, -1); }
 
 CString CTessiloAppInterface::GetTableCString(CString sql)
 {
@@ -89,39 +94,20 @@ CString CTessiloAppInterface::GetTableCString(CString sql)
 
 CTime CTessiloAppInterface::GetTableCTime(CString sql)
 {
-    DatabaseLock lock;
-    CTime value(static_cast<time_t>(-1));
-    if (sharedQuery && lookup(sql, SQLQUERY_CTIME, &value) == 0)
-        return value;
-    return CTime(static_cast<time_t>(-1));
+    return capture(sql, SQLQUERY_CTIME, CTime(static_cast<time_t>(-1)));
 }
 
 double CTessiloAppInterface::GetTableDouble(CString sql)
 {
-    DatabaseLock lock;
-    double value = 0;
-    if (sharedQuery && lookup(sql, SQLQUERY_DOUBLE, &value) == 0)
-        return value;
-    return 0;
+    return capture(sql, SQLQUERY_DOUBLE, 0.0);
 }
 
 long CTessiloAppInterface::GetTableCountDistinct1Field(CString sql)
 {
-    DatabaseLock lock;
-    LONG count = 0;
-    if (sharedQuery && lookup(sql, SQLQUERY_COUNT, &count) == 0)
-        return count;
-    return 0;
+    return capture<LONG>(sql, SQLQUERY_COUNT, 0);
 }
 
-long CTessiloAppInterface::SQLSQL(CString sql)
-{
-    DatabaseLock lock;
-    LONG count = 0;
-    if (sharedQuery && lookup(sql, SQLQUERY_SQLSQL, &count) == 0)
-        return count;
-    return 0;
-}
+long CTessiloAppInterface::SQLSQL(CString sql) { return capture<LONG>(sql, SQLQUERY_SQLSQL, 0); }
 
 long CTessiloAppInterface::ExecSQLNoQuery(CString sql)
 {

@@ -35,7 +35,4 @@ public:
     long SQLSQL(CString sql);
     // The status of the run (0 success, 0x8000FFFF empty text), not a count.
     long ExecSQLNoQuery(CString sql);
-
-private:
-    long lookup(const CString& sql, long valueType, void* destination);
 };

@@ -4,17 +4,23 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 CNetvaneFtpSess::CNetvaneFtpSess()
     : CInternetSession("Netvane", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0)
 {
-    InitializeCriticalSection(&m_statusLock);
-    InitializeCriticalSection(&m_countLock);
     SetStatus(CString());
 }
 
 CNetvaneFtpSess::~CNetvaneFtpSess()
 {
+    Release();
+    // No more statuses may arrive once the log is gone.
+    EnableStatusCallback(FALSE);
+}
+
+void CNetvaneFtpSess::Release()
+{
     if (m_pFindFile) {
         m_pFindFile->Close();
         delete m_pFindFile;
@@ -25,25 +31,19 @@ CNetvaneFtpSess::~CNetvaneFtpSess()
         delete m_pFtpConnection;
         m_pFtpConnection = nullptr;
     }
-    // No more statuses may arrive once the locks are gone.
-    EnableStatusCallback(FALSE);
-    DeleteCriticalSection(&m_statusLock);
-    DeleteCriticalSection(&m_countLock);
+}
+
+void CNetvaneFtpSess::ShowStatusText()
+{
+    if (m_hStatusWnd)
+        SetWindowText(m_hStatusWnd, m_szStatusText);
 }
 
 int CNetvaneFtpSess::URLConnect(const char* url, unsigned short* port, CString id, CString password)
 {
     std::memset(m_szStatusText, 0, sizeof m_szStatusText);
-    if (m_pFindFile) {
-        m_pFindFile->Close();
-        delete m_pFindFile;
-        m_pFindFile = nullptr;
-    }
-    if (m_pFtpConnection) {
-        m_pFtpConnection->Close();
-        delete m_pFtpConnection;
-        m_pFtpConnection = nullptr;
-    }
+    // A second connect starts from scratch.
+    Release();
     m_strId = id;
     m_strPassword = password;
 
@@ -66,16 +66,21 @@ int CNetvaneFtpSess::URLConnect(const char* url, unsigned short* port, CString i
             if (port)
                 *port = parsedPort;
             SetStatus(CString());
-            m_pFindFile = new CNetvaneFindFile(m_pFtpConnection, 1);
-            m_pFtpConnection->SetCurrentDirectory("/");
-            result = 1;
-            if (m_hStatusWnd)
-                std::snprintf(m_szStatusText, sizeof m_szStatusText, "Connected : %s",
-                    m_strServer.GetString());
+            m_pFindFile = new (std::nothrow) CNetvaneFindFile(m_pFtpConnection, 1);
+            if (m_pFindFile) {
+                m_pFtpConnection->SetCurrentDirectory("/");
+                result = 1;
+            }
+            if (m_hStatusWnd) {
+                std::snprintf(m_szStatusText, sizeof m_szStatusText, "%s%s",
+                    result ? "Connected : " : "Connect Error : ", m_strServer.GetString());
+                ShowStatusText();
+            }
         }
     } catch (CInternetException* e) {
         e->GetErrorMessage(m_szStatusText, 1023);
         e->Delete();
+        ShowStatusText();
         result = 0;
     }
     return result;
@@ -111,49 +116,20 @@ int CNetvaneFtpSess::SetDir(CString dir)
     return m_pFtpConnection ? m_pFtpConnection->SetCurrentDirectory(dir) : 0;
 }
 
-void CNetvaneFtpSess::SetStatus(CString line)
-{
-    EnterCriticalSection(&m_statusLock);
-    if (line.IsEmpty()) {
-        m_strStatusLog.Empty();
-        SetStatusCount(0);
-    } else {
-        m_strStatusLog += line;
-        m_strStatusLog += "\n\r";
-    }
-    LeaveCriticalSection(&m_statusLock);
-}
+void CNetvaneFtpSess::SetStatus(CString line) { m_statusLog.Set(line, m_hStatusWnd); }
 
-CString CNetvaneFtpSess::GetStatus()
-{
-    EnterCriticalSection(&m_statusLock);
-    CString log = m_strStatusLog;
-    LeaveCriticalSection(&m_statusLock);
-    return log;
-}
+CString CNetvaneFtpSess::GetStatus() { return m_statusLog.Get(); }
 
-void CNetvaneFtpSess::SetStatusCount(long count)
-{
-    EnterCriticalSection(&m_countLock);
-    m_lStatusCount = count;
-    LeaveCriticalSection(&m_countLock);
-}
+void CNetvaneFtpSess::SetStatusCount(long count) { m_statusLog.SetCount(count); }
 
-long CNetvaneFtpSess::GetStatusCount()
-{
-    EnterCriticalSection(&m_countLock);
-    long count = m_lStatusCount;
-    LeaveCriticalSection(&m_countLock);
-    return count;
-}
+long CNetvaneFtpSess::GetStatusCount() { return m_statusLog.GetCount(); }
 
 void CNetvaneFtpSess::SetStatusWindow(HWND window) { m_hStatusWnd = window; }
 
 void CNetvaneFtpSess::OnStatusCallback(
     DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength)
 {
-    SetStatusCount(GetStatusCount() + 1);
-    SetStatus(NetvaneStatusLine(status));
+    m_statusLog.Record(status, m_hStatusWnd);
     CInternetSession::OnStatusCallback(context, status, info, infoLength);
 }
 

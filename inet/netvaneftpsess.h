@@ -4,6 +4,7 @@
 
 #include "tessilo40_api.h"
 #include "inet/netvanefindfile.h"
+#include "inet/netvanestatuslog.h"
 #include <afxinet.h>
 #include <windows.h>
 
@@ -28,7 +29,8 @@ public:
     CString GetDir();
     int SetDir(CString dir);
 
-    // Appends line + "\n\r" to the log; an empty line clears the log and the count.
+    // Appends line + "\n\r" to the log; an empty line clears the log and the count. The status
+    // window, when set, shows the line itself.
     void SetStatus(CString line);
     CString GetStatus();
     void SetStatusCount(long count);
@@ -48,13 +50,14 @@ public:
     char m_szStatusText[1024] = {};
 
 private:
-    CString m_strStatusLog;
+    // Closes and deletes the finder, then the connection.
+    void Release();
+    // Shows the status text in the status window, when one is set.
+    void ShowStatusText();
+
+    NetvaneStatusLog m_statusLog;
     CString m_strId;
     CString m_strPassword;
-    // Lock order: the status lock before the count lock.
-    CRITICAL_SECTION m_statusLock;
-    CRITICAL_SECTION m_countLock;
-    long m_lStatusCount = 0;
     CString m_strURL;
     unsigned short m_nPort = 0xFFFF;
     CString m_strServer;

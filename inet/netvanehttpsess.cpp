@@ -19,40 +19,38 @@ constexpr unsigned long kLine = 1024;
 CNetvaneHttpSess::CNetvaneHttpSess()
     : CInternetSession("Netvane", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0)
 {
-    InitializeCriticalSection(&m_statusLock);
-    InitializeCriticalSection(&m_countLock);
     SetStatus(CString());
 }
 
 CNetvaneHttpSess::~CNetvaneHttpSess()
 {
-    if (m_pHttpFile) {
-        m_pHttpFile->Close();
-        delete m_pHttpFile;
-        m_pHttpFile = nullptr;
-    }
-    if (m_pHttpConnection) {
-        m_pHttpConnection->Close();
-        delete m_pHttpConnection;
-        m_pHttpConnection = nullptr;
-    }
+    Release();
+    // No more statuses may arrive once the log is gone.
     EnableStatusCallback(FALSE);
-    DeleteCriticalSection(&m_statusLock);
-    DeleteCriticalSection(&m_countLock);
 }
 
-int CNetvaneHttpSess::URLConnect(const char* url, unsigned short* port)
+void CNetvaneHttpSess::CloseRequest()
 {
     if (m_pHttpFile) {
         m_pHttpFile->Close();
         delete m_pHttpFile;
         m_pHttpFile = nullptr;
     }
+}
+
+void CNetvaneHttpSess::Release()
+{
+    CloseRequest();
     if (m_pHttpConnection) {
         m_pHttpConnection->Close();
         delete m_pHttpConnection;
         m_pHttpConnection = nullptr;
     }
+}
+
+int CNetvaneHttpSess::URLConnect(const char* url, unsigned short* port)
+{
+    Release();
     DWORD serviceType = 0;
     CString server;
     CString object;
@@ -86,11 +84,7 @@ int CNetvaneHttpSess::URLConnect(const char* url, unsigned short* port)
 
 int CNetvaneHttpSess::URLRequest(int verb, const char* query)
 {
-    if (m_pHttpFile) {
-        m_pHttpFile->Close();
-        delete m_pHttpFile;
-        m_pHttpFile = nullptr;
-    }
+    CloseRequest();
     if (!m_pHttpConnection)
         return 0;
     CString object = m_strObject + "?" + (query ? query : "");
@@ -176,47 +170,18 @@ long CNetvaneHttpSess::URLReceive(
 
 void CNetvaneHttpSess::URLClose() { EnableStatusCallback(FALSE); }
 
-void CNetvaneHttpSess::SetStatus(CString line)
-{
-    EnterCriticalSection(&m_statusLock);
-    if (line.IsEmpty()) {
-        m_strStatusLog.Empty();
-        SetStatusCount(0);
-    } else {
-        m_strStatusLog += line;
-        m_strStatusLog += "\n\r";
-    }
-    LeaveCriticalSection(&m_statusLock);
-}
+void CNetvaneHttpSess::SetStatus(CString line) { m_statusLog.Set(line, nullptr); }
 
-CString CNetvaneHttpSess::GetStatus()
-{
-    EnterCriticalSection(&m_statusLock);
-    CString log = m_strStatusLog;
-    LeaveCriticalSection(&m_statusLock);
-    return log;
-}
+CString CNetvaneHttpSess::GetStatus() { return m_statusLog.Get(); }
 
-void CNetvaneHttpSess::SetStatusCount(long count)
-{
-    EnterCriticalSection(&m_countLock);
-    m_lStatusCount = count;
-    LeaveCriticalSection(&m_countLock);
-}
+void CNetvaneHttpSess::SetStatusCount(long count) { m_statusLog.SetCount(count); }
 
-long CNetvaneHttpSess::GetStatusCount()
-{
-    EnterCriticalSection(&m_countLock);
-    long count = m_lStatusCount;
-    LeaveCriticalSection(&m_countLock);
-    return count;
-}
+long CNetvaneHttpSess::GetStatusCount() { return m_statusLog.GetCount(); }
 
 void CNetvaneHttpSess::OnStatusCallback(
     DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength)
 {
-    SetStatusCount(GetStatusCount() + 1);
-    SetStatus(NetvaneStatusLine(status));
+    m_statusLog.Record(status, nullptr);
     CInternetSession::OnStatusCallback(context, status, info, infoLength);
 }
 

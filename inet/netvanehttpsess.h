@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tessilo40_api.h"
+#include "inet/netvanestatuslog.h"
 #include <afxinet.h>
 #include <windows.h>
 
@@ -47,12 +48,13 @@ public:
     char m_szStatusText[1024] = {};
 
 private:
+    // Closes and deletes the open request.
+    void CloseRequest();
+    // The request, then the connection.
+    void Release();
+
     CString m_strHeaders;
-    CString m_strStatusLog;
-    // Lock order: the status lock before the count lock.
-    CRITICAL_SECTION m_statusLock;
-    CRITICAL_SECTION m_countLock;
-    long m_lStatusCount = 0;
+    NetvaneStatusLog m_statusLog;
     CString m_strURL;
     unsigned short m_nPort = 0xFFFF;
     CString m_strServer;

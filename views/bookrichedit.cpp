@@ -216,37 +216,38 @@ CString bookRichEdit::ReportIDSupplyTitles(long id)
     return record ? CString(record->titles) : CString();
 }
 
-BOOL bookRichEdit::IsReportID(long* id)
+long bookRichEdit::reportMarkerAtCaret(long* start, long* id)
 {
     if (!m_hWnd)
-        return FALSE;
+        return 0;
     CRichEditCtrl& edit = GetRichEditCtrl();
-    long start = 0;
     long end = 0;
-    edit.GetSel(start, end);
+    edit.GetSel(*start, end);
     CString text;
-    edit.GetTextRange(static_cast<int>(start), static_cast<int>(start) + 32, text);
+    edit.GetTextRange(static_cast<int>(*start), static_cast<int>(*start) + 32, text);
     if (text.Find("[-[") != 0 || text.Find(kPageBreakPrefix) == 0)
-        return FALSE;
+        return 0;
     int close = text.Find("]-]");
     if (close < 4)
-        return FALSE;
+        return 0;
     if (id)
         *id = std::atol(text.Mid(3, close - 3));
-    return TRUE;
+    return close + 3;
+}
+
+BOOL bookRichEdit::IsReportID(long* id)
+{
+    long start = 0;
+    return reportMarkerAtCaret(&start, id) > 0;
 }
 
 long bookRichEdit::ReportIDDelete()
 {
-    if (!IsReportID(nullptr))
+    long start = 0;
+    long length = reportMarkerAtCaret(&start, nullptr);
+    if (length == 0)
         return E_FAIL;
     CRichEditCtrl& edit = GetRichEditCtrl();
-    long start = 0;
-    long end = 0;
-    edit.GetSel(start, end);
-    CString text;
-    edit.GetTextRange(static_cast<int>(start), static_cast<int>(start) + 32, text);
-    long length = text.Find("]-]") + 3;
     m_guard = 1;
     edit.SetSel(start, start + length);
     edit.ReplaceSel("");

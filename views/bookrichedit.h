@@ -72,4 +72,7 @@ protected:
 private:
     void init();
     void setFormat(long from, long to, DWORD mask, DWORD effects);
+    // The report marker at the caret: its length (0 when there is none), where it starts and
+    // its number.
+    long reportMarkerAtCaret(long* start, long* id);
 };

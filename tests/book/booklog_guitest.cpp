@@ -112,6 +112,7 @@ TEST_F(BookLog, AnsweringYesKeepsGrowing)
     EXPECT_EQ(askedMessageBoxes()[0].caption, "Log File Default size exceeded");
     EXPECT_EQ(askedMessageBoxes()[0].text, kQuestion);
     EXPECT_EQ(askedMessageBoxes()[0].type & 0xF, UINT(MB_YESNO));
+    EXPECT_EQ(askedMessageBoxes()[0].owner, bk().GetSafeHwnd());
     EXPECT_EQ(read("Log.log").size(), 64u + 21u); // and the error entry
     EXPECT_EQ(read("Log.log.bak"), read("Log.log"));
     EXPECT_EQ(bk().bookLogGetErrorCount(), 1);

@@ -83,3 +83,23 @@ TEST_F(MouseHook, TheLastShownBookOwnsTheHook)
     second.bookShow(FALSE);
     bk().bookShow(FALSE);
 }
+
+TEST_F(MouseHook, DestroyRemovesTheHook)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    bk().bookShow(TRUE);
+    HWND target = child();
+    rightClick(target, CPoint(5, 5));
+    ASSERT_EQ(calls.back(), "A:MouseRButtonDown");
+    bk().Destroy();
+    EXPECT_EQ(bk().bookGetPage(0), nullptr);
+    // With the page back in the table, only a removed hook explains silence.
+    ASSERT_EQ(bk().bookRegisterPage(&a, 0), 0);
+    calls.clear();
+    rightClick(target, CPoint(5, 5));
+    EXPECT_TRUE(calls.empty());
+    bk().MouseRButtonDown(HTCLIENT, CPoint(1, 1));
+    EXPECT_EQ(calls, (Calls { "A:MouseRButtonDown" }));
+}

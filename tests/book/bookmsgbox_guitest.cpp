@@ -94,3 +94,27 @@ TEST_F(MessageBoxTest, AnswersWithoutACurrentPageGoNowhere)
     bk().Destroy();
     EXPECT_FALSE(::IsWindow(box));
 }
+
+TEST_F(MessageBoxTest, ABoxOfAnotherBookTakesOverTheOneRecord)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    long status = -1;
+    book other(&host(), 2u, &status);
+    ASSERT_EQ(status, 0);
+    RecordingPage z(&other, "Z", 0, nullptr, &calls, "Z");
+    other.bookToPage(0);
+    HWND first = bk().bookMessageBox(nullptr, CString("One"), CString("first"), 1, nullptr);
+    HWND second = other.bookMessageBox(nullptr, CString("Two"), CString("second"), 6, nullptr);
+    EXPECT_TRUE(::IsWindow(first)); // one box per book
+    calls.clear();
+    // Both boxes report to the book that opened the latest one, with its record.
+    pressButton(first, IDOK);
+    pressButton(second, IDC_BOOK_MESSAGEBOX_YES);
+    EXPECT_EQ(calls, (Calls { "Z:MessageBoxCatch(1)", "Z:MessageBoxCatch(6)" }));
+    EXPECT_STREQ(z.lastBox.title, "Two");
+    EXPECT_EQ(z.lastBox.bookOwner, &other);
+    other.Destroy();
+    EXPECT_FALSE(::IsWindow(second));
+}

@@ -116,6 +116,24 @@ TEST_F(Forwarding, NotificationsGoToTheCurrentPage)
     EXPECT_TRUE(bk().OnNotify(5, reinterpret_cast<LPARAM>(&header), &result));
     EXPECT_EQ(calls, (Calls { "A:DoNotify(5)" }));
     EXPECT_EQ(result, 77);
+
+    bk().bookSetPageCurrent(3); // no page: the tab control's own handling answers
+    calls.clear();
+    EXPECT_FALSE(bk().OnNotify(5, reinterpret_cast<LPARAM>(&header), &result));
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(Forwarding, TheBooksOwnPreTranslationLeavesThePageToTheHost)
+{
+    Calls calls;
+    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    bk().bookToPage(0);
+    calls.clear();
+    for (UINT message : { UINT(WM_KEYDOWN), UINT(WM_MOUSEHOVER), UINT(WM_MOUSELEAVE) }) {
+        MSG msg { bk().GetSafeHwnd(), message, 0, 0, 0, { 0, 0 } };
+        EXPECT_FALSE(bk().PreTranslateMessage(&msg)) << message;
+    }
+    EXPECT_TRUE(calls.empty()); // the host calls bookPreTranslateMessage itself
 }
 
 TEST_F(Forwarding, MessageBoxAnswersNeedARecord)

@@ -15,20 +15,18 @@
 
 namespace {
 
-class Facade : public testing::TestWithParam<std::string> {
+class Facade : public BackendTest {
 protected:
     void SetUp() override
     {
-        if (GetParam() == "PostgreSQL")
-            TESSILO_REQUIRE_POSTGRES();
-        std::string why;
-        m_db = TestDb::create(GetParam(), &why);
-        ASSERT_TRUE(m_db) << why;
+        BackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         for (const char* sql : { "CREATE TABLE f (id INTEGER, name VARCHAR(20), ts TIMESTAMP)",
                  "INSERT INTO f VALUES (4, '12abc', '2004-05-06 07:08:09')",
                  "INSERT INTO f VALUES (9, NULL, NULL)", "INSERT INTO f VALUES (NULL, 'x', NULL)",
                  "INSERT INTO f VALUES (11, 'y', NULL)", "INSERT INTO f VALUES (12, 'z', NULL)" }) {
-            ASSERT_TRUE(m_db->exec(sql, &why)) << why;
+            exec(sql);
         }
         WriteProfileStringA("tessilo40", "ConnectStr", m_db->connectString().c_str());
         ASSERT_EQ(m_facade.InitDB(), 1);
@@ -39,7 +37,6 @@ protected:
         WriteProfileStringA("tessilo40", "ConnectStr", nullptr);
     }
 
-    std::unique_ptr<TestDb> m_db;
     CTessiloAppInterface m_facade;
 };
 

@@ -10,23 +10,8 @@
 
 namespace {
 
-class MfcSQLBackend : public testing::TestWithParam<std::string> {
+class MfcSQLBackend : public BackendTest {
 protected:
-    void SetUp() override
-    {
-        if (GetParam() == "PostgreSQL")
-            TESSILO_REQUIRE_POSTGRES();
-        std::string why;
-        m_db = TestDb::create(GetParam(), &why);
-        ASSERT_TRUE(m_db) << why;
-    }
-
-    void exec(const std::string& sql)
-    {
-        std::string error;
-        ASSERT_TRUE(m_db->exec(sql, &error)) << error;
-    }
-
     std::unique_ptr<RecordingSQL> connect()
     {
         long result = 0;
@@ -34,8 +19,6 @@ protected:
         EXPECT_EQ(result, 0) << testing::PrintToString(sql->errors);
         return sql;
     }
-
-    std::unique_ptr<TestDb> m_db;
 };
 
 TEST_P(MfcSQLBackend, TextWithoutSemicolonRunsNothing)

@@ -13,25 +13,18 @@
 
 namespace {
 
-class Executors : public testing::TestWithParam<std::string> {
+class Executors : public BackendTest {
 protected:
     void SetUp() override
     {
-        if (GetParam() == "PostgreSQL")
-            TESSILO_REQUIRE_POSTGRES();
-        std::string why;
-        m_db = TestDb::create(GetParam(), &why);
-        ASSERT_TRUE(m_db) << why;
+        BackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         exec("CREATE TABLE r (id INTEGER, n INTEGER, label VARCHAR(300), ts TIMESTAMP, x "
             + m_db->type("double") + ")");
         exec("INSERT INTO r VALUES (1, 4, '12 apples', '2004-05-06 07:08:09', 1.25)");
         exec("INSERT INTO r VALUES (2, NULL, NULL, NULL, NULL)");
         exec("INSERT INTO r VALUES (3, 9, 'last', '2010-11-12 13:14:15', 2.5)");
-    }
-    void exec(const std::string& sql)
-    {
-        std::string error;
-        ASSERT_TRUE(m_db->exec(sql, &error)) << error;
     }
     std::string connect() const { return m_db->connectString(); }
 
@@ -48,8 +41,6 @@ protected:
         query.m_database = db;
         return query.SQLQueryExec();
     }
-
-    std::unique_ptr<TestDb> m_db;
 };
 
 TEST_P(Executors, SingleStatementWithoutSemicolonRunsOnceAndKeepsTheSemicolon)

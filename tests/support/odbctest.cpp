@@ -61,6 +61,12 @@ std::string postgresConnectString()
     return s ? s : "";
 }
 
+bool runningInCi()
+{
+    const char* ci = getenv("CI");
+    return ci && std::string(ci) == "true";
+}
+
 PostgresServer::~PostgresServer() { stop(); }
 
 bool PostgresServer::start()

@@ -36,11 +36,18 @@ inline std::string sampleConnectString() { return accessConnectString(); }
 
 // TESSILO_PG_CONNECT, or "" when no test server was started.
 std::string postgresConnectString();
+// CI=true in the environment.
+bool runningInCi();
 
+// Skips where no server was started (a developer running one test binary); fails in CI, where
+// scripts/test always starts one.
 #define TESSILO_REQUIRE_POSTGRES()                                                                 \
     do {                                                                                           \
-        if (testsupport::postgresConnectString().empty())                                          \
+        if (testsupport::postgresConnectString().empty()) {                                        \
+            if (testsupport::runningInCi())                                                        \
+                FAIL() << "TESSILO_PG_CONNECT is not set: scripts/test did not start PostgreSQL";  \
             GTEST_SKIP() << "TESSILO_PG_CONNECT is not set (scripts/test starts the server)";      \
+        }                                                                                          \
     } while (0)
 
 // A private PostgreSQL server (scripts/pg-test-server) for tests that stop it; stopped by the

@@ -178,3 +178,18 @@ bool TestDb::exec(const std::string& sql, std::string* error) const
 {
     return execOn(connectString(), sql, error);
 }
+
+void BackendTest::SetUp()
+{
+    if (GetParam() == "PostgreSQL")
+        TESSILO_REQUIRE_POSTGRES();
+    std::string why;
+    m_db = TestDb::create(GetParam(), &why);
+    ASSERT_TRUE(m_db) << why;
+}
+
+void BackendTest::exec(const std::string& sql)
+{
+    std::string error;
+    ASSERT_TRUE(m_db->exec(sql, &error)) << error;
+}

@@ -2,6 +2,8 @@
 // run's PostgreSQL test server, with the few dialect differences the tests need.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,4 +28,16 @@ public:
     // Runs set-up SQL on a connection of its own (ODBC 3, autocommit); false with the
     // diagnostics in *error on failure.
     bool exec(const std::string& sql, std::string* error = nullptr) const;
+};
+
+// A suite run once per backend (GetParam() is its name), each test on a fresh database of it.
+// PostgreSQL tests are skipped when the run has no server; derived set-ups return early when
+// IsSkipped() or HasFatalFailure().
+class BackendTest : public testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override;
+    // Runs set-up SQL; a failure fails the test.
+    void exec(const std::string& sql);
+
+    std::unique_ptr<TestDb> m_db;
 };

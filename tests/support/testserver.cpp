@@ -43,13 +43,15 @@ TestServer::~TestServer()
 
 bool TestServer::Start(const std::string& script)
 {
-    char base[] = "/tmp/tessilo-server-XXXXXX";
-    if (!mkdtemp(base)) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tessilo-server-XXXXXX";
+    std::vector<char> base(pattern.begin(), pattern.end() + 1);
+    if (!mkdtemp(base.data())) {
         m_error = std::string("cannot create a temporary directory: ") + std::strerror(errno);
         return false;
     }
-    m_root = std::string(base) + "/root";
-    m_log = std::string(base) + "/server.log";
+    m_root = std::string(base.data()) + "/root";
+    m_log = std::string(base.data()) + "/server.log";
     mkdir(m_root.c_str(), 0755);
     std::string path = std::string(TESSILO_SOURCE_DIR) + "/tests/support/" + script;
     const char* python = "/usr/bin/python3";

@@ -14,8 +14,9 @@ public:
     TestServer& operator=(const TestServer&) = delete;
     virtual ~TestServer();
 
-    // Starts the script of tests/support with /usr/bin/python3 and its temporary directory as
-    // the only argument; false when it does not announce its port within ten seconds.
+    // Starts the script of tests/support with /usr/bin/python3 and its temporary directory (in
+    // $TMPDIR, else /tmp) as the only argument; false when it does not announce its port within
+    // ten seconds.
     bool Start(const std::string& script);
     // Ends the server at once (SIGKILL), as a crash would.
     void Kill();

@@ -9,15 +9,6 @@ const int kLabelHeight = 18;
 const int kCalendarWidth = 230;
 const int kCalendarHeight = 180;
 
-enum childIds : UINT {
-    idFromLabel = 2001,
-    idToLabel,
-    idStart,
-    idEnd,
-    idPeriod,
-    idText,
-};
-
 CString dayAndTime(const CTime& t) { return t.Format("%a %d %b %Y %H:%M:%S"); }
 
 } // namespace
@@ -86,11 +77,11 @@ long demoWaterWeekPage::bookpageCreate()
 {
     book* owner = bookpageGetOwner();
     CRect cell(0, 0, kCalendarWidth, kCalendarHeight);
-    if (!m_fromLabel.Create("From (start calendar)", WS_CHILD, cell, owner, idFromLabel)
-        || !m_toLabel.Create("To (end calendar)", WS_CHILD, cell, owner, idToLabel)
-        || !m_start.Create(WS_CHILD | WS_BORDER, cell, owner, idStart)
-        || !m_end.Create(WS_CHILD | WS_BORDER, cell, owner, idEnd)
-        || !m_period.Create("", WS_CHILD, cell, owner, idPeriod)) {
+    if (!m_fromLabel.Create("From (start calendar)", WS_CHILD, cell, owner, demoFromLabelId)
+        || !m_toLabel.Create("To (end calendar)", WS_CHILD, cell, owner, demoToLabelId)
+        || !m_start.Create(WS_CHILD | WS_BORDER, cell, owner, demoStartId)
+        || !m_end.Create(WS_CHILD | WS_BORDER, cell, owner, demoEndId)
+        || !m_period.Create("", WS_CHILD, cell, owner, demoPeriodId)) {
         bookpageDestroy();
         return E_FAIL;
     }
@@ -155,17 +146,23 @@ void demoWaterWeekPage::showPeriod()
     m_period.SetWindowText(text);
 }
 
-demoTextPage::demoTextPage(book* owner, const char* title, unsigned int index, long* status)
+demoTextPage::demoTextPage(
+    book* owner, const char* title, unsigned int index, long* status, UINT headingId)
     : demoPage(owner, title, index, status)
+    , m_headingId(headingId)
 {
 }
 
 long demoTextPage::bookpageCreate()
 {
     book* owner = bookpageGetOwner();
+    CRect cell(0, 0, 100, 100);
     DWORD style = WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-    if (!m_text.Create(style, CRect(0, 0, 100, 100), owner, idText))
+    if (!m_heading.Create("", WS_CHILD, cell, owner, m_headingId)
+        || !m_text.Create(style, cell, owner, m_headingId + 1)) {
+        bookpageDestroy();
         return E_FAIL;
+    }
     if (CFont* font = owner->bookGetFont())
         m_text.SetFont(font, FALSE);
     refresh();
@@ -174,26 +171,31 @@ long demoTextPage::bookpageCreate()
 
 long demoTextPage::bookpageDestroy()
 {
-    if (m_text.GetSafeHwnd())
-        m_text.DestroyWindow();
+    for (CWnd* window : windows())
+        if (window->GetSafeHwnd())
+            window->DestroyWindow();
     return 0;
 }
 
 void demoTextPage::refresh()
 {
+    if (m_heading.GetSafeHwnd())
+        m_heading.SetWindowText(heading());
     if (m_text.GetSafeHwnd())
         m_text.SetWindowText(content());
 }
 
 void demoTextPage::layout(const CRect& area)
 {
-    m_text.MoveWindow(area.left, area.top, area.Width(), area.Height());
+    m_heading.MoveWindow(area.left, area.top, area.Width(), kLabelHeight);
+    int top = area.top + kLabelHeight + 4;
+    m_text.MoveWindow(area.left, top, area.Width(), area.bottom - top);
 }
 
-std::vector<CWnd*> demoTextPage::windows() { return { &m_text }; }
+std::vector<CWnd*> demoTextPage::windows() { return { &m_heading, &m_text }; }
 
 demoReadingsPage::demoReadingsPage(book* owner, unsigned int index, long* status)
-    : demoTextPage(owner, "Readings", index, status)
+    : demoTextPage(owner, "Readings", index, status, demoReadingsHeadingId)
 {
     long result = bookpageInit(const_cast<char*>("Readings"), index);
     if (status)
@@ -201,6 +203,14 @@ demoReadingsPage::demoReadingsPage(book* owner, unsigned int index, long* status
 }
 
 demoReadingsPage::~demoReadingsPage() { demoReadingsPage::bookpageDestroy(); }
+
+CString demoReadingsPage::heading()
+{
+    CString text;
+    text.Format("Meter readings, rounded to %d places (profile key \"DecimalPlaces\")",
+        bookpageGetOwner()->bookGetDecimalPlaces());
+    return text;
+}
 
 // The meter table, every number rounded and aligned by the book's decimal helpers.
 CString demoReadingsPage::content()
@@ -251,7 +261,7 @@ CString demoReadingsPage::content()
 }
 
 demoLogPage::demoLogPage(book* owner, unsigned int index, long* status)
-    : demoTextPage(owner, "Log", index, status)
+    : demoTextPage(owner, "Log", index, status, demoLogHeadingId)
 {
     long result = bookpageInit(const_cast<char*>("Log"), index);
     if (status)
@@ -266,13 +276,17 @@ long demoLogPage::bookpageChange()
     return demoTextPage::bookpageChange();
 }
 
+CString demoLogPage::heading()
+{
+    return "Log file " + bookpageGetOwner()->bookLogGetFile() + "  (right click here to clear it)";
+}
+
 CString demoLogPage::content()
 {
     book* owner = bookpageGetOwner();
-    CString text = "Log file " + owner->bookLogGetFile() + " (right click to clear it)\r\n\r\n";
     CFile file;
     if (!file.Open(owner->bookLogGetFile(), CFile::modeRead | CFile::shareDenyNone))
-        return text + "(no log file yet)";
+        return "(no log file yet)";
     ULONGLONG length = file.GetLength();
     CString log;
     UINT size = static_cast<UINT>(length);
@@ -281,16 +295,17 @@ CString demoLogPage::content()
         size = file.Read(buffer, size);
         log.ReleaseBuffer(static_cast<int>(size));
     }
-    return text + log;
+    return log;
 }
 
-// Right clicks anywhere on the text, seen by the book's mouse hook, ask before clearing.
+// A right click on the heading, seen by the book's mouse hook, asks before clearing. (The text
+// view keeps right clicks for its own edit menu.)
 void demoLogPage::MouseRButtonDown(unsigned int, CPoint screenPoint)
 {
     CRect shown;
-    if (!m_text.GetSafeHwnd() || !m_text.IsWindowVisible())
+    if (!m_heading.GetSafeHwnd() || !m_heading.IsWindowVisible())
         return;
-    m_text.GetWindowRect(&shown);
+    m_heading.GetWindowRect(&shown);
     if (!shown.PtInRect(screenPoint))
         return;
     bookpageGetOwner()->bookMessageBox(nullptr, CString("Log"),

@@ -6,6 +6,20 @@
 
 #include <vector>
 
+// The child windows' ids in the book.
+enum demoChildId : UINT {
+    demoFromLabelId = 2001,
+    demoToLabelId,
+    demoStartId,
+    demoEndId,
+    demoPeriodId,
+    // A text page's heading, and its text view one id above it.
+    demoReadingsHeadingId = 2010,
+    demoReadingsTextId,
+    demoLogHeadingId = 2020,
+    demoLogTextId,
+};
+
 // A page whose child windows live in the book's display area and are shown only while the page
 // is current. Derived pages create their windows in bookpageCreate and place them in layout.
 class demoPage : public bookpage {
@@ -49,22 +63,26 @@ private:
     bool m_snapping = false;
 };
 
-// A read-only text view in the book's font.
+// A heading over a read-only text view in the book's font.
 class demoTextPage : public demoPage {
 public:
     long bookpageCreate() override;
     long bookpageDestroy() override;
 
 protected:
-    demoTextPage(book* owner, const char* title, unsigned int index, long* status);
+    demoTextPage(book* owner, const char* title, unsigned int index, long* status, UINT headingId);
+    virtual CString heading() = 0;
     virtual CString content() = 0;
     void refresh();
 
+    CStatic m_heading;
     CEdit m_text;
 
 private:
     void layout(const CRect& area) override;
     std::vector<CWnd*> windows() override;
+
+    UINT m_headingId;
 };
 
 class demoReadingsPage : public demoTextPage {
@@ -73,10 +91,12 @@ public:
     ~demoReadingsPage() override;
 
 private:
+    CString heading() override;
     CString content() override;
 };
 
-// The log file as it stands; a right click offers to clear it through the book's message box.
+// The log file as it stands; a right click on the heading offers to clear it through the book's
+// message box.
 class demoLogPage : public demoTextPage {
 public:
     demoLogPage(book* owner, unsigned int index, long* status);
@@ -87,5 +107,6 @@ public:
     void bookpageMessageBoxCatch(_bookMessageBox* box) override;
 
 private:
+    CString heading() override;
     CString content() override;
 };

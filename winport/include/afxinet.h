@@ -258,6 +258,8 @@ private:
     // Runs the commands in order on the control connection; throws on a refusal.
     std::string Commands(const std::vector<std::string>& commands);
     BOOL TryCommands(const std::vector<std::string>& commands);
+    // Keeps the failure's text as the last response and its code as the last error; deletes it.
+    void RecordFailure(CInternetException* e);
     // Every entry of the directory; FALSE when it cannot be listed.
     BOOL List(const std::string& directory, std::vector<WIN32_FIND_DATA>& entries);
 

@@ -146,17 +146,22 @@ std::string CFtpConnection::Commands(const std::vector<std::string>& commands)
     return last;
 }
 
+void CFtpConnection::RecordFailure(CInternetException* e)
+{
+    char text[1024];
+    e->GetErrorMessage(text, sizeof text);
+    m_strLastResponse = text;
+    SetLastError(e->m_dwError);
+    e->Delete();
+}
+
 BOOL CFtpConnection::TryCommands(const std::vector<std::string>& commands)
 {
     try {
         Commands(commands);
         return TRUE;
     } catch (CInternetException* e) {
-        char text[1024];
-        e->GetErrorMessage(text, sizeof text);
-        m_strLastResponse = text;
-        SetLastError(e->m_dwError);
-        e->Delete();
+        RecordFailure(e);
         return FALSE;
     }
 }
@@ -174,11 +179,7 @@ BOOL CFtpConnection::SetCurrentDirectory(LPCTSTR directory)
         m_currentDirectory = path.empty() ? target : path;
         return TRUE;
     } catch (CInternetException* e) {
-        char text[1024];
-        e->GetErrorMessage(text, sizeof text);
-        m_strLastResponse = text;
-        SetLastError(e->m_dwError);
-        e->Delete();
+        RecordFailure(e);
         return FALSE;
     }
 }

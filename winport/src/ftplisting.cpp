@@ -123,11 +123,7 @@ BOOL CFtpConnection::List(const std::string& directory, std::vector<WIN32_FIND_D
         channel.Run();
         return TRUE;
     } catch (CInternetException* e) {
-        char text[1024];
-        e->GetErrorMessage(text, sizeof text);
-        m_strLastResponse = text;
-        SetLastError(e->m_dwError);
-        e->Delete();
+        RecordFailure(e);
     }
     // libcurl reports an empty directory as "not found" after a complete listing.
     if (!ran || !m_channel || m_channel->Result() != CURLE_REMOTE_FILE_NOT_FOUND)
