@@ -109,6 +109,14 @@ TEST_F(EditControl, TextLimitCutsReplacementsAndUserTyping)
     EXPECT_EQ(text(line), "abc");
 }
 
+TEST_F(EditControl, OnlyASingleLineEditReportsTextTheProgramSets)
+{
+    edit.SetWindowText("multi");
+    line.SetWindowText("single");
+    EXPECT_TRUE(changes(7).empty());
+    EXPECT_EQ(changes(8), (std::vector<int> { EN_UPDATE, EN_CHANGE }));
+}
+
 TEST_F(EditControl, UserTypingIsStoredWithWindowsLineEnds)
 {
     edit.SetFocus();

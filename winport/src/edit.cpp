@@ -88,8 +88,11 @@ namespace {
                 m_selStart = m_selEnd = 0;
                 m_modified = false;
                 display();
-                notifyCommand(EN_UPDATE);
-                notifyCommand(EN_CHANGE);
+                // As in Windows, only a single-line edit reports text the program sets.
+                if (!m_multiline) {
+                    notifyCommand(EN_UPDATE);
+                    notifyCommand(EN_CHANGE);
+                }
                 result = TRUE;
                 return true;
             case WM_GETTEXT: {
