@@ -12,6 +12,18 @@
 namespace {
 const char kSqliteDriver[] = "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so";
 
+// Two lower-case hexadecimal digits a byte, as both SQL dialects write binary literals.
+std::string hexDigits(const std::string& bytes)
+{
+    std::string hex;
+    char digits[3];
+    for (unsigned char ch : bytes) {
+        std::snprintf(digits, sizeof digits, "%02x", ch);
+        hex += digits;
+    }
+    return hex;
+}
+
 std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle)
 {
     std::string text;
@@ -85,13 +97,7 @@ public:
     }
     std::string blobLiteral(const std::string& bytes) const override
     {
-        std::string hex;
-        char digits[3];
-        for (unsigned char ch : bytes) {
-            std::snprintf(digits, sizeof digits, "%02x", ch);
-            hex += digits;
-        }
-        return "X'" + hex + "'";
+        return "X'" + hexDigits(bytes) + "'";
     }
 
 private:
@@ -129,13 +135,7 @@ public:
     }
     std::string blobLiteral(const std::string& bytes) const override
     {
-        std::string hex;
-        char digits[3];
-        for (unsigned char ch : bytes) {
-            std::snprintf(digits, sizeof digits, "%02x", ch);
-            hex += digits;
-        }
-        return "'\\x" + hex + "'::bytea";
+        return "'\\x" + hexDigits(bytes) + "'::bytea";
     }
 
 private:
