@@ -8,6 +8,7 @@
 // and the program exits. Without it the window stays until it is closed.
 #include "demopages.h"
 
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <cstdio>

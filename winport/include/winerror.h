@@ -45,6 +45,8 @@
 #define ERROR_MORE_DATA 234L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_DIRECTORY 267L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_CANCELLED 1223L
 
 // File-system codes reported by the file, drive and profile functions (winbase.h).

@@ -3,6 +3,7 @@
 // "\r\n" as one line break (lone "\r" and "\n" as spaces), so a position maps to the widget by
 // subtracting the line breaks before it. User edits arrive as changed ranges of the widget and are
 // applied to the kept text; past the text limit they are undone and EN_MAXTEXT is sent.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -486,16 +487,10 @@ namespace {
         bool m_readOnly = false;
         bool m_updating = false;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "Edit";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<Edit>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeEditControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<Edit>(w, cs);
 }

@@ -1,10 +1,13 @@
 // The handle table, window classes, creation and destruction, geometry, z-order, text and the
 // default window procedure.
 #include "window.h"
+#include "qt/controls/controlclasses.h"
 #include "input.h"
 #include "latin1.h"
 #include "msgqueue.h"
 #include "qtapp.h"
+#include "base/syserror.h"
+#include "base/textbuffer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,19 +29,24 @@ namespace {
     uintptr_t g_nextHandle = 0x10000;
     HWND g_focus = nullptr;
 
-    const char* const kHandleProperty = "winport_hwnd";
-
-    std::map<std::string, WindowClass>& classes()
-    {
-        static std::map<std::string, WindowClass> table;
-        return table;
-    }
     std::string lowerName(const char* name)
     {
         std::string key(name ? name : "");
         for (char& c : key)
             c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         return key;
+    }
+
+    // Registered classes by lower-case name; it starts with the built-in classes.
+    std::map<std::string, WindowClass>& classes()
+    {
+        static std::map<std::string, WindowClass> table = [] {
+            std::map<std::string, WindowClass> builtin;
+            for (const WindowClass& c : builtinClasses())
+                builtin[lowerName(c.name.c_str())] = c;
+            return builtin;
+        }();
+        return table;
     }
 
     // The widget of a window of a registered class: it paints through WM_PAINT.
@@ -76,11 +84,13 @@ namespace {
         list.erase(std::remove(list.begin(), list.end(), h), list.end());
     }
 
+    // The window of a handle a window function was given; NULL with ERROR_INVALID_WINDOW_HANDLE
+    // for a handle that is not (or no longer) a window.
     Window* check(HWND hwnd)
     {
         Window* w = findWindow(hwnd);
         if (!w || !w->widget)
-            return nullptr;
+            return fail(ERROR_INVALID_WINDOW_HANDLE, static_cast<Window*>(nullptr));
         return w;
     }
 
@@ -155,15 +165,33 @@ const WindowClass* findClass(const char* name)
     return it == classes().end() ? nullptr : &it->second;
 }
 
-void registerBuiltinClass(const WindowClass& windowClass)
-{
-    classes()[lowerName(windowClass.name.c_str())] = windowClass;
-}
-
 std::vector<HWND> childrenOf(HWND hwnd)
 {
     Window* w = findWindow(hwnd);
     return w ? w->children : std::vector<HWND>();
+}
+
+namespace {
+    WindowObjectHooks g_objectHooks;
+}
+
+void setWindowObjectHooks(const WindowObjectHooks& hooks) { g_objectHooks = hooks; }
+
+void attachPendingObject(HWND hwnd)
+{
+    if (g_objectHooks.created)
+        g_objectHooks.created(hwnd);
+}
+
+void forgetObjects(HWND hwnd)
+{
+    if (g_objectHooks.destroyed)
+        g_objectHooks.destroyed(hwnd);
+}
+
+BOOL preTranslate(MSG* msg)
+{
+    return g_objectHooks.preTranslate ? g_objectHooks.preTranslate(msg) : FALSE;
 }
 
 HWND topLevelOf(HWND hwnd)
@@ -273,9 +301,7 @@ int GetClassName(HWND hwnd, LPSTR buffer, int size)
     Window* w = findWindow(hwnd);
     if (!w || !buffer || size <= 0)
         return 0;
-    std::string name = w->windowClass->name.substr(0, static_cast<size_t>(size - 1));
-    std::memcpy(buffer, name.c_str(), name.size() + 1);
-    return static_cast<int>(name.size());
+    return static_cast<int>(copyTruncated(w->windowClass->name, buffer, static_cast<size_t>(size)));
 }
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
@@ -283,8 +309,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 {
     ensureApplication();
     const WindowClass* cls = findClass(className);
-    if (!cls || ((style & WS_CHILD) && !findWindow(parent)) || (parent && !findWindow(parent)))
-        return nullptr;
+    if (!cls)
+        return fail(ERROR_CANNOT_FIND_WND_CLASS, HWND(nullptr));
+    if (((style & WS_CHILD) && !findWindow(parent)) || (parent && !findWindow(parent)))
+        return fail(ERROR_INVALID_WINDOW_HANDLE, HWND(nullptr));
 
     auto owned = std::make_unique<Window>();
     Window& w = *owned;
@@ -411,7 +439,7 @@ void sendDestroy(HWND hwnd)
 
 BOOL DestroyWindow(HWND hwnd)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     if (!w || w->destroying)
         return FALSE;
     // Owned top-level windows (dialogs over this window) go first.
@@ -446,7 +474,7 @@ BOOL IsChild(HWND parent, HWND hwnd)
 
 HWND GetParent(HWND hwnd)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     return w ? w->parent : nullptr;
 }
 
@@ -475,7 +503,7 @@ HWND SetParent(HWND hwnd, HWND newParent)
 
 HWND GetWindow(HWND hwnd, UINT relation)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     if (!w)
         return nullptr;
     if (relation == GW_CHILD)
@@ -858,12 +886,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_GETTEXT: {
-        if (!lParam || wParam == 0)
-            return 0;
-        size_t n = std::min(w->text.size(), static_cast<size_t>(wParam - 1));
-        std::memcpy(reinterpret_cast<char*>(lParam), w->text.data(), n);
-        reinterpret_cast<char*>(lParam)[n] = '\0';
-        return static_cast<LRESULT>(n);
+        return static_cast<LRESULT>(
+            copyTruncated(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam)));
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
@@ -897,7 +921,9 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Window* w = findWindow(hwnd);
-    if (!w || !w->proc)
+    if (!w)
+        return fail(ERROR_INVALID_WINDOW_HANDLE, LRESULT(0));
+    if (!w->proc)
         return 0;
     return w->proc(hwnd, message, wParam, lParam);
 }

@@ -1,6 +1,8 @@
 // Windows: the record behind each HWND, its Qt widget and the built-in window classes.
 #pragma once
 
+#include "windowmanager.h"
+
 #include <windows.h>
 
 #include <QObject>
@@ -10,8 +12,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class CWnd;
 
 namespace winport {
 
@@ -87,21 +87,16 @@ HWND windowOfWidget(const QObject* object);
 // The widget of a window that children and painting use.
 QWidget* widgetOf(HWND hwnd);
 const WindowClass* findClass(const char* name);
-void registerBuiltinClass(const WindowClass& windowClass);
 // Sends WM_SIZE / WM_MOVE when the widget's geometry differs from what was last reported.
 void reportGeometry(HWND hwnd);
 // Applies the z-order of a window's children to their widgets.
 void restack(Window& parent);
 // Children of a window in z-order (top first).
 std::vector<HWND> childrenOf(HWND hwnd);
-// The top-level window of a window.
-HWND topLevelOf(HWND hwnd);
 // Moves focus bookkeeping to hwnd and sends WM_KILLFOCUS / WM_SETFOCUS.
 void focusChanged(HWND hwnd);
 
-// Hooks of the MFC layer: a CWnd waiting to attach to the window being created, the end of a
-// window, and the pre-translation of queued and input messages.
-void setPendingObject(CWnd* wnd);
+// The hooks the layer above registered (see windowmanager.h); each does nothing without one.
 void attachPendingObject(HWND hwnd);
 void forgetObjects(HWND hwnd);
 BOOL preTranslate(MSG* msg);
