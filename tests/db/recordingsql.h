@@ -1,9 +1,11 @@
 // A statement object that records what the base class hands to its virtual operations: the
-// statements sent to the driver, every title and cell with its binding, and the diagnostics.
+// statements sent to the driver, every title and cell with its binding, and the return codes it
+// reports (the reports themselves take the statement's own path).
 #pragma once
 
 #include "db/mfcsql.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -60,11 +62,13 @@ public:
     long SQLHandleError(void* handle, short handleType, short code) override
     {
         codes.push_back(code);
-        m_ODBCItem.lastReturn = code;
-        if (code != SQL_INVALID_HANDLE)
-            for (const CString& line : MfcSQLDiagnostics(handle, handleType))
-                errors.emplace_back(line.GetString());
-        return 0;
+        return MfcSQL::SQLHandleError(handle, handleType, code);
+    }
+
+    // The number of reported errors (SQL_ERROR).
+    size_t errors() const
+    {
+        return static_cast<size_t>(std::count(codes.begin(), codes.end(), SQL_ERROR));
     }
 
     // Runs SQL text the way the executors do.
@@ -89,7 +93,6 @@ public:
     std::vector<RecordedCell> cells;
     std::vector<std::string> titles;
     std::vector<int> titleWidths;
-    std::vector<std::string> errors;
     std::vector<short> codes;
     std::function<void(const RecordedCell&)> onCell;
 };
