@@ -13,7 +13,7 @@
 #include "views/bookrichedit.h"
 
 #include <gtest/gtest.h>
-#include <testing.h>
+#include <winport/testing.h>
 
 #include <regex>
 
