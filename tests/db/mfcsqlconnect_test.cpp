@@ -75,24 +75,6 @@ TEST_F(ProfileConnect, MissingDatabaseWithoutAnInstalledOneFails)
     MfcSQL sql(&result);
     EXPECT_EQ(result, E_FAIL);
     EXPECT_EQ(sql.m_ODBCItem.henv, nullptr);
-
-    setProfile("ConnectStrInstalled", connectFor(m_dir + "/also-gone/Rivanta40.mdb").c_str());
-    long again = 0;
-    MfcSQL other(&again);
-    EXPECT_EQ(again, E_FAIL);
-}
-
-TEST_F(ProfileConnect, OtherFileNamesAreUsedWithoutACheck)
-{
-    // Not "Rivanta40.mdb": no existence check, the driver decides (SQLite creates the file).
-    setProfile("ConnectStr",
-        (std::string(kSqlite) + "Database=" + m_dir + "/other.db;DBQ=" + m_dir
-            + "/missing/other.mdb;")
-            .c_str());
-    long result = 0;
-    MfcSQL sql(&result);
-    EXPECT_EQ(result, 0);
-    EXPECT_NE(sql.m_ODBCItem.hdbc, nullptr);
 }
 
 TEST_F(ProfileConnect, EmptyConnectStringReachesTheDriverManagerAndFails)

@@ -15,7 +15,6 @@ struct RecordedCell {
     long column;
     std::string text; // as bound (empty for NULL)
     std::string formatted; // as the base output lays it out
-    SQLLEN indicator;
     int width;
     long sqlType;
     bool isCharacter;
@@ -41,8 +40,7 @@ public:
     {
         RecordedCell cell { *row, column,
             binding->indicator == SQL_NULL_DATA ? std::string() : std::string(binding->text),
-            std::string(), binding->indicator, binding->displayWidth, binding->sqlType,
-            binding->isCharacter != 0 };
+            std::string(), binding->displayWidth, binding->sqlType, binding->isCharacter != 0 };
         CString formatted;
         MfcSQLFormatCell(binding, &formatted);
         cell.formatted = formatted.GetString();
