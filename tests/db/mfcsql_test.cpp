@@ -23,9 +23,12 @@ protected:
         return sql;
     }
     // Whether the server comes to count this many connections to the test's database besides
-    // the one asking (a closed connection's server process ends a moment after the disconnect).
+    // the one asking (a closed connection's server process ends a moment after the disconnect);
+    // only PostgreSQL can tell, SQLite answers true.
     bool serverConnectionsBecome(long expected)
     {
+        if (GetParam() != "PostgreSQL")
+            return true;
         long result = 0;
         SQLQueryCommon query(const_cast<char*>(m_db->connectString().c_str()), &result);
         LONG count = -1;
@@ -188,7 +191,6 @@ TEST_P(MfcSQLBackend, CopiesShareTheConnectionUntilTheLastGoes)
         sql.run("SELECT id FROM c;", &count);
         return count == 1 && sql.errors() == 0;
     };
-    const bool server = GetParam() == "PostgreSQL";
     for (bool copyGoesFirst : { true, false }) {
         auto original = connect();
         auto copy = std::make_unique<RecordingSQL>(*original);
@@ -196,21 +198,17 @@ TEST_P(MfcSQLBackend, CopiesShareTheConnectionUntilTheLastGoes)
         (copyGoesFirst ? copy : original).reset();
         RecordingSQL& left = copyGoesFirst ? *original : *copy;
         EXPECT_TRUE(works(left)) << "copy goes first: " << copyGoesFirst;
-        if (server)
-            EXPECT_TRUE(serverConnectionsBecome(1));
+        EXPECT_TRUE(serverConnectionsBecome(1));
     }
-    if (server)
-        EXPECT_TRUE(serverConnectionsBecome(0));
+    EXPECT_TRUE(serverConnectionsBecome(0));
 
     // Assignment gives up the target's own connection and shares the source's; de-initialising
     // one sharer leaves the other connected.
     auto source = connect();
     auto target = connect();
-    if (server)
-        EXPECT_TRUE(serverConnectionsBecome(2));
+    EXPECT_TRUE(serverConnectionsBecome(2));
     *target = *source;
-    if (server)
-        EXPECT_TRUE(serverConnectionsBecome(1));
+    EXPECT_TRUE(serverConnectionsBecome(1));
     EXPECT_EQ(source->MfcSQLDeInit(), 0);
     EXPECT_EQ(source->m_ODBCItem.hdbc, nullptr);
     EXPECT_TRUE(works(*target));
@@ -218,8 +216,7 @@ TEST_P(MfcSQLBackend, CopiesShareTheConnectionUntilTheLastGoes)
     target.reset();
     EXPECT_TRUE(works(*source));
     source.reset();
-    if (server)
-        EXPECT_TRUE(serverConnectionsBecome(0));
+    EXPECT_TRUE(serverConnectionsBecome(0));
 }
 
 // The executors share the same way.
