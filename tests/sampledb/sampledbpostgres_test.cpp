@@ -100,6 +100,14 @@ protected:
         server_ = testsupport::postgresConnectString();
         database_ = odbcEntry(db_->connectString(), "Database");
         local_ = root() + "/drives/c/orlamo40/Rivanta40.mdb";
+        // Tests of one process share its root: each starts without a local file or profile keys.
+        unlink(local_.c_str());
+        setProfile(nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        unlink(local_.c_str());
+        setProfile(nullptr, nullptr);
     }
 
     // Runs tessilo-sampledb with the arguments; standard error into *errors.
@@ -244,6 +252,9 @@ TEST_F(SampleDbPostgres, AFailedLoadChangesNothing)
 
 TEST_F(SampleDbPostgres, AnInterruptedLoadLeavesNoTables)
 {
+    // The local file is there, so the load goes to the server at once.
+    testsupport::buildSampleDatabase(10);
+    setProfile(nullptr, nullptr);
     const pid_t child = fork();
     if (child == 0) {
         const std::string program = bin("tessilo-sampledb");
