@@ -65,6 +65,7 @@ std::string diagnostic(SQLSMALLINT type, SQLHANDLE handle)
         return "no diagnostic";
     std::string text = reinterpret_cast<char*>(message);
     std::replace(text.begin(), text.end(), '\n', ' ');
+    text.erase(text.find_last_not_of(' ') + 1);
     return "[" + std::string(reinterpret_cast<char*>(state)) + "] " + text;
 }
 

@@ -89,10 +89,13 @@ PostgresLoad loadIntoPostgres(const std::string& conninfo, const SampleOptions& 
         db.execute("DROP TABLE IF EXISTS " + tableList(", ", false));
     }
     for (const SampleTable& table : sampleTables())
-        db.execute(createTableSql(table, Dialect::postgres));
+        db.execute(createTableSql(table, Dialect::postgres, true));
     load.counts = generateSampleData(db, options);
     if (options.progress)
-        options.progress("creating the indexes", 0, 0);
+        options.progress("creating the keys and indexes", 0, 0);
+    for (const SampleTable& table : sampleTables())
+        for (const std::string& sql : addKeysSql(table))
+            db.execute(sql);
     for (const std::string& index : sampleIndexes())
         db.execute(index);
     // Rows inserted later without a key get the next one, as in the SQLite file.

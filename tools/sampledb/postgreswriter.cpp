@@ -85,7 +85,9 @@ void PostgresWriter::beginTable(const SampleTable& table)
     std::string sql = std::string("COPY ") + table.name + " (";
     for (size_t i = 0; i < table.columns.size(); ++i)
         sql += std::string(i ? ", " : "") + table.columns[i].name;
-    sql += ") FROM STDIN";
+    // FREEZE: the table is new in this transaction, so its rows can be written as already
+    // visible to everyone, sparing the server a pass over them later.
+    sql += ") FROM STDIN (FREEZE)";
     check(PQexec(conn_, sql.c_str()), PGRES_COPY_IN, conn_, sql);
     buffer_.clear();
     buffer_.reserve(kSendSize + 4096);

@@ -31,7 +31,11 @@ enum class Dialect { sqlite, postgres };
 const std::vector<SampleTable>& sampleTables();
 const SampleTable& sampleTable(const char* name);
 
-std::string createTableSql(const SampleTable& table, Dialect dialect);
+// With keysLater, the primary key and the references are left out, for addKeysSql() after a bulk
+// load (checking and indexing once is faster than row by row).
+std::string createTableSql(const SampleTable& table, Dialect dialect, bool keysLater = false);
+// ALTER TABLE statements adding the primary key and the references.
+std::vector<std::string> addKeysSql(const SampleTable& table);
 // The CREATE INDEX statements, the same in both dialects.
 const std::vector<std::string>& sampleIndexes();
 
