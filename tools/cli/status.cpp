@@ -5,7 +5,7 @@
 #include "databasekind.h"
 
 #include <tessilo40.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cerrno>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "sampledbusage.h"
 #include "terminalprogress.h"
 
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cerrno>
 #include <chrono>
