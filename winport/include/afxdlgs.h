@@ -3,5 +3,5 @@
 
 #include "afxwin.h"
 #include "commdlg.h"
-#include "filedialog.h"
-#include "fontdialog.h"
+#include "cfiledialog.h"
+#include "cfontdialog.h"

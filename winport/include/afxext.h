@@ -3,4 +3,4 @@
 
 #include "afxwin.h"
 #include "afxcmn.h"
-#include "editview.h"
+#include "ceditview.h"
