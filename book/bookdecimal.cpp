@@ -91,6 +91,13 @@ double roundCeil(double value, int decimals, double* remainder)
 {
     double scale = decimals > 0 ? std::pow(10.0, decimals) : 1.0;
     double scaled = value * scale;
+    // A value that already has at most that many decimals stays as it is: 0.07 x 100 is
+    // 7.000000000000001 in binary, and its ceiling would add a whole last decimal.
+    if (std::isfinite(scaled) && std::nearbyint(scaled) / scale == value) {
+        if (remainder)
+            *remainder = 0.0;
+        return value;
+    }
     if (remainder) {
         double whole = 0;
         *remainder = std::modf(scaled, &whole) / scale;
