@@ -67,4 +67,7 @@ WINPORT_API bool MouseMove(HWND hwnd, int x, int y);
 // Keys go to the window with the focus; the window is focused first.
 WINPORT_API bool PressKey(HWND hwnd, UINT virtualKey, bool shift = false, bool control = false);
 WINPORT_API bool TypeText(HWND hwnd, const char* text);
+// Chooses the item of the window's menu bar as a user does (posting its WM_COMMAND); false when
+// the window has no such item or it or its popup is disabled.
+WINPORT_API bool ChooseMenuItem(HWND hwnd, UINT id);
 }
