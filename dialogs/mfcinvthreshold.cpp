@@ -24,8 +24,11 @@ BOOL mfcInvThreshold::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_EDIT_THRESHOLD, "10");
-    if (HWND edit = ::GetDlgItem(m_hWnd, IDC_EDIT_THRESHOLD))
+    if (HWND edit = ::GetDlgItem(m_hWnd, IDC_EDIT_THRESHOLD)) {
+        // Selected, so that the user's number replaces the default.
         ::SetFocus(edit);
+        ::SendMessage(edit, EM_SETSEL, 0, -1);
+    }
     // The focus is set here.
     return FALSE;
 }

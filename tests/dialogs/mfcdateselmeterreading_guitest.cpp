@@ -204,6 +204,33 @@ TEST_F(MeterDialog, TheCheckBoxControlsTheStartingReading)
     EXPECT_FALSE(::IsWindowEnabled(start));
 }
 
+TEST_F(MeterDialog, TabFollowsTheTemplateAndSelectsTheStartingReadingForTyping)
+{
+    mfcDateSelMeterReading dialog(parent(), target, day(2025, 7, 4));
+    HWND d = dialog.m_hWnd;
+    dialog.mfcMeterReadingSet("120.5");
+    HWND start = ::GetDlgItem(d, IDC_EDIT_STARTMETERREADING);
+    ::SendMessage(start, EM_SETSEL, 6, 6); // the caret left at the end of "0.0000"
+    ::SetFocus(::GetDlgItem(d, IDC_MONTHCALENDAR1));
+    std::vector<int> order;
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(winport::testing::PressKey(::GetFocus(), VK_TAB));
+        order.push_back(::GetDlgCtrlID(::GetFocus()));
+    }
+    EXPECT_EQ(order,
+        (std::vector<int> { IDC_EDIT_STARTMETERREADING, IDC_EDIT_CURRENTMETERREADING,
+            IDC_EDIT_STARTUOMVOLUME, IDC_CHECK_EDITSTARTMETERREADING, IDC_BUTTON_CALC, IDOK,
+            IDCANCEL, IDC_MONTHCALENDAR1 }));
+    // From the calendar the user tabs to the starting reading and types over it.
+    ::SendMessage(start, EM_SETSEL, 6, 6);
+    key(d, IDC_MONTHCALENDAR1, VK_TAB);
+    ASSERT_EQ(::GetFocus(), start);
+    ASSERT_TRUE(winport::testing::TypeText(start, "100"));
+    key(d, IDC_EDIT_STARTMETERREADING, VK_RETURN);
+    EXPECT_EQ(readers(), (Readers { "120.5", "100", "20.5000" }));
+    EXPECT_EQ(commands().size(), 1u);
+}
+
 TEST_F(MeterDialog, TheCalendarSetsTheReadingDateAndShowsNoBoldDays)
 {
     mfcDateSelMeterReading dialog(parent(), target, day(2025, 3, 31));
