@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace bookdecimal {
@@ -136,6 +138,14 @@ BOOL isDecimalValid(const char* text)
         }
     }
     return TRUE;
+}
+
+double leadingNumber(const char* text)
+{
+    if (!text)
+        return 0.0;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return cLocale ? strtod_l(text, nullptr, cLocale) : std::strtod(text, nullptr);
 }
 
 } // namespace bookdecimal

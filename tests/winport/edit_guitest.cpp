@@ -197,3 +197,20 @@ TEST_F(EditControl, ClipboardCommandsMoveTheSelection)
     EXPECT_EQ(text(line), "xone");
 }
 }
+
+TEST(EditNumber, RefusesTypedNonDigitsButNotTheProgram)
+{
+    HWND host = wintest::makeTopLevel();
+    CEdit number;
+    ASSERT_TRUE(number.Create(WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_RIGHT, CRect(5, 5, 100, 25),
+        CWnd::FromHandle(host), 9));
+    number.SetFocus();
+    ASSERT_TRUE(winport::testing::TypeText(number.m_hWnd, "1a-2.5"));
+    CString typed;
+    number.GetWindowText(typed);
+    EXPECT_STREQ(typed, "125");
+    number.SetWindowText("-1.5e3");
+    number.GetWindowText(typed);
+    EXPECT_STREQ(typed, "-1.5e3");
+    DestroyWindow(host);
+}

@@ -58,4 +58,7 @@ WINPORT_API void ClearScripts();
 
 // Runs the event loop (and the posted messages) for the given time.
 WINPORT_API void PumpEvents(int milliseconds);
+// Chooses the item of the window's menu bar as a user does (posting its WM_COMMAND); false when
+// the window has no such item or it or its popup is disabled.
+WINPORT_API bool ChooseMenuItem(HWND hwnd, UINT id);
 }

@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -86,6 +87,10 @@ namespace {
                 m_line->setFrame((cs.style & WS_BORDER) || (cs.dwExStyle & WS_EX_CLIENTEDGE));
                 if (cs.style & ES_PASSWORD)
                     m_line->setEchoMode(QLineEdit::Password);
+                // ES_NUMBER refuses the user's other characters; the program may set any text.
+                if (cs.style & ES_NUMBER)
+                    m_line->setValidator(new QRegularExpressionValidator(
+                        QRegularExpression(QStringLiteral("[0-9]*")), m_line));
                 DWORD align = static_cast<DWORD>(cs.style) & 3;
                 m_line->setAlignment(align == ES_RIGHT ? Qt::AlignRight
                         : align == ES_CENTER           ? Qt::AlignHCenter

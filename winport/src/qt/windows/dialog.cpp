@@ -357,8 +357,12 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg)
     switch (msg->wParam) {
     case VK_TAB: {
         bool back = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
-        if (HWND next = GetNextDlgTabItem(dialog, item, back))
+        if (HWND next = GetNextDlgTabItem(dialog, item, back)) {
             SetFocus(next);
+            // An edit reached by Tab has its whole text selected, so typing replaces it.
+            if (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                SendMessage(next, EM_SETSEL, 0, -1);
+        }
         return TRUE;
     }
     case VK_ESCAPE:

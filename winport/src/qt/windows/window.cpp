@@ -62,6 +62,9 @@ namespace {
     protected:
         void paintEvent(QPaintEvent* event) override
         {
+            // Under a menu bar the inner client widget paints the window.
+            if (Window* w = findWindow(m_hwnd); w && w->menuClient && w->menuClient != this)
+                return;
             PaintScope scope(m_hwnd, this, event->rect());
             SendMessage(m_hwnd, WM_PAINT, 0, 0);
         }
@@ -202,12 +205,73 @@ HWND topLevelOf(HWND hwnd)
     return w ? w->handle : nullptr;
 }
 
+namespace {
+    // The menu bar across the top of the window, the client area below it.
+    void placeMenuBar(Window& w)
+    {
+        if (!w.menuBar || !w.menuClient)
+            return;
+        int width = w.widget->width();
+        int barHeight = std::min(w.menuBar->sizeHint().height(), w.widget->height());
+        w.menuBar->setGeometry(0, 0, width, barHeight);
+        w.menuClient->setGeometry(0, barHeight, width, w.widget->height() - barHeight);
+    }
+
+    // Reparents the window's children (Qt hides a reparented widget: their state is kept).
+    void moveChildren(Window& w, QWidget* to)
+    {
+        for (HWND child : w.children) {
+            Window* c = findWindow(child);
+            if (!c || !c->widget)
+                continue;
+            bool hidden = c->widget->isHidden();
+            c->widget->setParent(to);
+            c->widget->setVisible(!hidden);
+        }
+        restack(w);
+    }
+}
+
+bool setMenuBar(HWND hwnd, QWidget* menuBar)
+{
+    Window* w = check(hwnd);
+    if (!w || w->isChild())
+        return false;
+    if (w->menuBar) {
+        delete w->menuBar.data();
+    }
+    QWidget* client = w->menuClient.data();
+    if (menuBar && !client) {
+        client = new PlainWidget(hwnd, w->widget);
+        client->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(uintptr_t(hwnd))));
+        client->setAttribute(Qt::WA_NoMousePropagation);
+        client->setMouseTracking(true);
+        client->show();
+        w->menuClient = client;
+        moveChildren(*w, client);
+    } else if (!menuBar && client) {
+        w->menuClient = nullptr;
+        moveChildren(*w, w->widget);
+        delete client;
+    }
+    w->menuBar = menuBar;
+    if (menuBar) {
+        // The bar is no window of its own: input on it is the toolkit's, not the frame's.
+        menuBar->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(0)));
+        menuBar->setParent(w->widget);
+        menuBar->show();
+    }
+    reportGeometry(hwnd);
+    return true;
+}
+
 void reportGeometry(HWND hwnd)
 {
     Window* w = check(hwnd);
     if (!w || w->destroying)
         return;
-    QSize size = w->widget->size();
+    placeMenuBar(*w);
+    QSize size = w->clientArea()->size();
     QPoint pos = w->isChild() ? w->widget->pos() : w->widget->geometry().topLeft();
     if (pos != w->reportedPos) {
         w->reportedPos = pos;
@@ -725,7 +789,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect)
     Window* w = check(hwnd);
     if (!w || !rect)
         return FALSE;
-    *rect = RECT { 0, 0, w->widget->width(), w->widget->height() };
+    *rect = RECT { 0, 0, w->clientArea()->width(), w->clientArea()->height() };
     return TRUE;
 }
 
@@ -745,7 +809,7 @@ BOOL ScreenToClient(HWND hwnd, LPPOINT point)
     Window* w = check(hwnd);
     if (!w || !point)
         return FALSE;
-    QPoint p = w->widget->mapFromGlobal(QPoint(point->x, point->y));
+    QPoint p = w->clientArea()->mapFromGlobal(QPoint(point->x, point->y));
     *point = POINT { p.x(), p.y() };
     return TRUE;
 }
@@ -755,7 +819,7 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point)
     Window* w = check(hwnd);
     if (!w || !point)
         return FALSE;
-    QPoint p = w->widget->mapToGlobal(QPoint(point->x, point->y));
+    QPoint p = w->clientArea()->mapToGlobal(QPoint(point->x, point->y));
     *point = POINT { p.x(), p.y() };
     return TRUE;
 }
@@ -763,10 +827,10 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point)
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count)
 {
     QPoint origin(0, 0), target(0, 0);
-    if (QWidget* f = widgetOf(from))
-        origin = f->mapToGlobal(QPoint(0, 0));
-    if (QWidget* t = widgetOf(to))
-        target = t->mapToGlobal(QPoint(0, 0));
+    if (Window* f = check(from))
+        origin = f->clientArea()->mapToGlobal(QPoint(0, 0));
+    if (Window* t = check(to))
+        target = t->clientArea()->mapToGlobal(QPoint(0, 0));
     QPoint delta = origin - target;
     for (UINT i = 0; points && i < count; ++i) {
         points[i].x += delta.x();

@@ -73,12 +73,23 @@ struct Window {
     LONG_PTR userData = 0;
     std::map<int, LONG_PTR> dialogLongs;
     std::vector<HWND> children; // z-order, top first
+    // A top-level window with a menu: the menu bar on top and the client area below it.
+    HMENU menu = nullptr;
+    QPointer<QWidget> menuBar;
+    QPointer<QWidget> menuClient;
     QSize reportedSize { -1, -1 };
     QPoint reportedPos { INT32_MIN, INT32_MIN };
     bool destroying = false;
 
     bool isChild() const { return (style & WS_CHILD) != 0; }
-    QWidget* clientWidget() const { return control ? control->clientWidget() : widget.data(); }
+    QWidget* clientWidget() const
+    {
+        if (menuClient)
+            return menuClient.data();
+        return control ? control->clientWidget() : widget.data();
+    }
+    // The widget whose area is the window's client area (GetClientRect, client coordinates).
+    QWidget* clientArea() const { return menuClient ? menuClient.data() : widget.data(); }
 };
 
 Window* findWindow(HWND hwnd);
@@ -87,6 +98,9 @@ HWND windowOfWidget(const QObject* object);
 // The widget of a window that children and painting use.
 QWidget* widgetOf(HWND hwnd);
 const WindowClass* findClass(const char* name);
+// Puts a menu bar widget on a top-level window (NULL removes it): the client area moves below
+// the bar and keeps the window's children. False for child windows.
+bool setMenuBar(HWND hwnd, QWidget* menuBar);
 // Sends WM_SIZE / WM_MOVE when the widget's geometry differs from what was last reported.
 void reportGeometry(HWND hwnd);
 // Applies the z-order of a window's children to their widgets.
