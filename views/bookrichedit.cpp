@@ -35,12 +35,31 @@ void bookRichEdit::init()
     m_reportCount = 0;
     m_reportMarker = kMarkerTemplate;
     m_reportId = -1;
+    m_printerFont = m_printerFontBold = m_printerFontBoldUnderline = m_previousFont = nullptr;
+    m_printerLineHeight = 0;
+    m_deviceLineHeight = 0;
+    m_headerLines = 0;
+    m_footerLines = 0;
+    m_pageNumbering = 0;
+    m_titles = 1;
+    m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
+    m_physicalX = m_physicalY = 0;
+    m_directPrint = 0;
+    m_printCancelled = 0;
+    m_landscape = 0;
+    m_pageBreaks = nullptr;
+    m_pageBreakCount = 0;
+    m_savedReportId = -1;
     char face[] = "Courier New";
     bookEditCreateFont(8, face, 1, nullptr);
 }
 
 bookRichEdit::~bookRichEdit()
 {
+    std::free(m_pageBreaks);
+    delete m_printerFont;
+    delete m_printerFontBold;
+    delete m_printerFontBoldUnderline;
     ReportIDFree();
     bookEditCreateFont(0, nullptr, 0, nullptr);
 }

@@ -5,3 +5,4 @@
 #include "commdlg.h"
 #include "filedialog.h"
 #include "fontdialog.h"
+#include "printdialog.h"

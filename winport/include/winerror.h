@@ -46,6 +46,8 @@
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_DIRECTORY 267L
 #define ERROR_CANCELLED 1223L
+#define ERROR_INVALID_PRINTER_NAME 1801L
+#define ERROR_PRINT_CANCELLED 63L
 
 // File-system codes reported by the file, drive and profile functions (winbase.h).
 #define ERROR_INVALID_ACCESS 12L
