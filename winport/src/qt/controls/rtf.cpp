@@ -409,9 +409,9 @@ namespace {
             format.setFontItalic(state.italic);
             format.setFontUnderline(state.underline);
             format.setFontStrikeOut(state.strike);
-            // Colour 0 is the automatic colour; the table's first entry is number 1.
-            if (state.color > 0 && static_cast<size_t>(state.color) < m_colors.size() + 1)
-                format.setForeground(m_colors[static_cast<size_t>(state.color - 1)]);
+            // The table's first entry (number 0) is the automatic colour.
+            if (state.color > 0 && static_cast<size_t>(state.color) < m_colors.size())
+                format.setForeground(m_colors[static_cast<size_t>(state.color)]);
             if (state.protect)
                 format.setProperty(kRtfProtected, true);
             m_cursor.insertText(m_pending, format);
