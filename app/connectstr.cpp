@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-#include <winlock.h>
-#include <winport_paths.h>
+#include <winport/lock.h>
+#include <winport/paths.h>
 
 namespace {
 const char* const databaseFileName = "Rivanta40.mdb";

@@ -1,6 +1,6 @@
 #include "app/keyvaluepairlist.h"
 
-#include <winlock.h>
+#include <winport/lock.h>
 
 namespace {
 // Entries are allocated in blocks of this many.

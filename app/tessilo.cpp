@@ -1,7 +1,7 @@
 #include "app/tessilo.h"
 
 #include <commctrl.h>
-#include <winlock.h>
+#include <winport/lock.h>
 
 const char* const CTessiloApp::profileSection = "tessilo40";
 const char* const CTessiloApp::registryKey = "Rivanta 40";

@@ -5,7 +5,7 @@
 #include "app/tessilo.h"
 
 #include <afxcmn.h>
-#include <afxfile.h>
+#include <cfile.h>
 #include <commdlg.h>
 #include <objbase.h>
 

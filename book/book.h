@@ -9,7 +9,7 @@
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <afxdlgs.h>
-#include <afxtime.h>
+#include <atltime.h>
 
 // The answer of a book's modeless message box, handed to the current page. One record exists for
 // the process; a second box overwrites the record of the first.

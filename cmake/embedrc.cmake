@@ -1,7 +1,7 @@
 # Writes OUT: a C++ source holding HEADER and every script of SCRIPTS as raw strings, registered
 # with WinportRegisterResources when the library loads.
 file(READ ${HEADER} _header)
-set(_code "// Generated from resources/ by cmake/embedrc.cmake.\n#include <winport_resources.h>\n\nnamespace {\n")
+set(_code "// Generated from resources/ by cmake/embedrc.cmake.\n#include <winport/resources.h>\n\nnamespace {\n")
 string(APPEND _code "const char kHeader[] = R\"tessilo_rc(${_header})tessilo_rc\";\n")
 set(_index 0)
 set(_register "")

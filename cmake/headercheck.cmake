@@ -1,8 +1,7 @@
 # Every public header must compile on its own, with no Qt or curl on the include path.
 set(_hc_dir ${CMAKE_BINARY_DIR}/headercheck)
 set(_hc_sources)
-file(GLOB _winport_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/winport/include/*.h)
-foreach(hdr ${TESSILO_HEADERS} ${_winport_headers} ${CMAKE_SOURCE_DIR}/include/tessilo40.h
+foreach(hdr ${TESSILO_HEADERS} ${WINPORT_HEADERS} ${WINPORT_OWN_HEADERS} ${CMAKE_SOURCE_DIR}/include/tessilo40.h
     ${CMAKE_SOURCE_DIR}/include/tessilo40_api.h)
   file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${hdr})
   string(MAKE_C_IDENTIFIER ${rel} id)

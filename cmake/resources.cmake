@@ -1,7 +1,6 @@
-# The library's resource scripts (resources/*.rc with resources/resource.h) are embedded into the
-# shared object as text and registered with winport when it loads, so that templates are found
-# "from the library's module".
-file(GLOB TESSILO_RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+# The library's resource scripts (TESSILO_RC_FILES, listed in resources/, with resources/resource.h)
+# are embedded into the shared object as text and registered with winport when it loads, so that
+# templates are found "from the library's module".
 if(TESSILO_RC_FILES)
   set(_rc_source ${CMAKE_BINARY_DIR}/tessilo40_resources.cpp)
   add_custom_command(OUTPUT ${_rc_source}

@@ -1,7 +1,7 @@
 // SQLQueryCommon: capturing one value of a result.
 #include "db/sqlquerycommon.h"
 
-#include <afxtime.h>
+#include <atltime.h>
 
 #include <cstdlib>
 #include <cstring>

@@ -5,7 +5,7 @@
 
 #include "tessilo40_api.h"
 #include <afxstr.h>
-#include <afxtime.h>
+#include <atltime.h>
 
 class SQLQueryCommon;
 

@@ -1,6 +1,6 @@
 #include "ftp/dlgftpitem.h"
 
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "inet/netvanestatuslog.h"
 
-#include <winlock.h>
+#include <winport/lock.h>
 #include <wininet.h>
 
 NetvaneStatusLog::NetvaneStatusLog()

@@ -1,6 +1,6 @@
 #include "databasefile.h"
 
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cerrno>
 #include <cstring>

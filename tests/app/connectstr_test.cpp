@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <tessilo40.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include "scopedcwd.h"
 

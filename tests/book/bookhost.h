@@ -4,7 +4,7 @@
 
 #include "book/book.h"
 #include <gtest/gtest.h>
-#include <testing.h>
+#include <winport/testing.h>
 
 #include <memory>
 #include <vector>

@@ -11,7 +11,7 @@
 #include "views/bookrichedit.h"
 
 #include <gtest/gtest.h>
-#include <testing.h>
+#include <winport/testing.h>
 
 namespace {
 

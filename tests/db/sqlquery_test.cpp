@@ -3,7 +3,7 @@
 #include "db/orlamocdatabase.h"
 #include "db/sqlquerycommon.h"
 
-#include <afxtime.h>
+#include <atltime.h>
 #include "odbctest.h"
 #include "testdb.h"
 

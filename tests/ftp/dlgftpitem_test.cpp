@@ -3,7 +3,7 @@
 
 #include "ftp/dlgftpitem.h"
 
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 // so that tests running in parallel never share state, windows render offscreen, ODBC uses the
 // build's own configuration (odbctest.h), and modal UI needs scripted answers.
 #include <gtest/gtest.h>
-#include <testing.h>
+#include <winport/testing.h>
 
 #include "odbcconfig.h"
 

@@ -3,7 +3,7 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <testing.h>
+#include <winport/testing.h>
 
 #include <functional>
 #include <string>

@@ -5,7 +5,6 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <stdctrls.h>
 
 using winport::testing::PumpEvents;
 

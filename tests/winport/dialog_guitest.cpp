@@ -4,8 +4,7 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <stdctrls.h>
-#include <winport_resources.h>
+#include <winport/resources.h>
 
 #include <cstdio>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include <winport_paths.h>
+#include <winport/paths.h>
 #include <gtest/gtest.h>
 
 #include "scopedcwd.h"

@@ -4,7 +4,6 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <stdctrls.h>
 
 using winport::testing::PumpEvents;
 

@@ -4,7 +4,7 @@
 
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cstring>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <commctrl.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 #include <tessilo40.h>
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include <windows.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 #include <gtest/gtest.h>
 
 #include <chrono>

@@ -1,4 +1,4 @@
-#include <winport_wildcard.h>
+#include <winport/wildcard.h>
 #include <gtest/gtest.h>
 
 TEST(Wildcard, MatchesNamesAsWindowsDoes)

@@ -4,7 +4,7 @@
 #include "command.h"
 
 #include <tessilo40.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cerrno>
 #include <cstdio>

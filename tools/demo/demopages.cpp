@@ -1,6 +1,6 @@
 #include "demopages.h"
 
-#include <afxfile.h>
+#include <afx.h>
 
 namespace {
 

@@ -8,7 +8,7 @@
 // and the program exits. Without it the window stays until it is closed.
 #include "demopages.h"
 
-#include <testing.h>
+#include <winport/testing.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include "profileregistration.h"
 #include "sampledatabase.h"
 
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "profileregistration.h"
 
 #include <windows.h>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 #include <stdexcept>
 #include <sys/stat.h>

@@ -3,7 +3,9 @@
 
 #include "windows.h"
 #include "afxstr.h"
-#include "afxexcept.h"
-#include "afxfile.h"
-#include "afxtime.h"
+#include "cexception.h"
+#include "cfileexception.h"
+#include "cfile.h"
+#include "cfilefind.h"
+#include "atltime.h"
 #include "afxcoll.h"

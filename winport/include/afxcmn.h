@@ -3,7 +3,8 @@
 
 #include "afxwin.h"
 #include "commctrl.h"
-#include "tabctrl.h"
-#include "monthcalctrl.h"
-#include "richeditctrl.h"
-#include "listctrl.h"
+#include "ctabctrl.h"
+#include "cmonthcalctrl.h"
+#include "cprogressctrl.h"
+#include "cricheditctrl.h"
+#include "clistctrl.h"

@@ -3,6 +3,6 @@
 
 #include "afxwin.h"
 #include "commdlg.h"
-#include "filedialog.h"
-#include "fontdialog.h"
-#include "printdialog.h"
+#include "cfiledialog.h"
+#include "cfontdialog.h"
+#include "cprintdialog.h"

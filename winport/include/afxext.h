@@ -4,5 +4,5 @@
 
 #include "afxwin.h"
 #include "afxcmn.h"
-#include "editview.h"
+#include "ceditview.h"
 #include "afxview.h"

@@ -6,7 +6,7 @@
 #include "afx.h"
 #include "windows.h"
 #include "wininet.h"
-#include "winport_export.h"
+#include "winport/export.h"
 
 #include <memory>
 #include <string>

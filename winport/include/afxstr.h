@@ -3,7 +3,7 @@
 
 #include <cstdarg>
 #include <string>
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 class WINPORT_API CString {

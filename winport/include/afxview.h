@@ -5,7 +5,7 @@
 #include "afxstr.h"
 #include "atltypes.h"
 #include "cview.h"
-#include "printdialog.h"
+#include "cprintdialog.h"
 
 #ifndef ID_FILE_PRINT_SETUP
 #define ID_FILE_PRINT_SETUP 0xE106

@@ -3,7 +3,7 @@
 
 #include "afxstr.h"
 #include "atltypes.h"
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wingdi.h"
 #include "winuser.h"
 

@@ -1,7 +1,7 @@
 // CGdiObject and CFont: owners of GDI handles (the handle is deleted with the object).
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wingdi.h"
 
 class CDC;

@@ -2,7 +2,7 @@
 // request.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wingdi.h"
 #include "winuser.h"
 

@@ -1,8 +1,8 @@
 // CWinThread: the user-interface thread object with its main window and message pump.
 #pragma once
 
-#include "cmdtarget.h"
-#include "winport_export.h"
+#include "ccmdtarget.h"
+#include "winport/export.h"
 
 class CWnd;
 

@@ -4,8 +4,8 @@
 
 #include "afxstr.h"
 #include "atltypes.h"
-#include "cmdtarget.h"
-#include "winport_export.h"
+#include "ccmdtarget.h"
+#include "winport/export.h"
 #include "winuser.h"
 
 class CDC;

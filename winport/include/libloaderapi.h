@@ -2,7 +2,7 @@
 // loadable "libname.so" (then "name.so"); an HMODULE is the dynamic loader's handle.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 // A generic function pointer; void (*)() converts to any function type without a cast warning.

@@ -1,7 +1,7 @@
 // The COM task allocator: memory handed from one module to another and freed by the receiver.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 // Blocks are aligned for any type; a zero-byte request still returns a unique block.

@@ -1,10 +1,10 @@
 // Win32 kernel functions for files, directories, drives, the profile and error reporting. Paths
-// are Windows paths on the drive model of winport_paths.h (native absolute paths are drive Z:).
+// are Windows paths on the drive model of winport/paths.h (native absolute paths are drive Z:).
 // Every function sets the calling thread's last error (GetLastError) as Windows does.
 #pragma once
 
 #include <cstdarg>
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 #include "winerror.h"
 

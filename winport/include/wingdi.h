@@ -1,7 +1,7 @@
 // Win32 GDI: fonts, device contexts, text metrics and text output (screen at 96 dpi).
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 #define LF_FACESIZE 32

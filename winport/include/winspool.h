@@ -3,7 +3,7 @@
 // writes each job to a PDF file.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wingdi.h"
 #include "wintypes.h"
 

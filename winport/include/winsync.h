@@ -1,7 +1,7 @@
 // Critical sections: recursive locks with the Win32 call names.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 typedef struct _CRITICAL_SECTION {

@@ -3,7 +3,7 @@
 // the converted instant.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 WINPORT_API void GetSystemTime(LPSYSTEMTIME systemTime);

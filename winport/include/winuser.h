@@ -2,7 +2,7 @@
 // cursors and the standard controls' messages and styles.
 #pragma once
 
-#include "winport_export.h"
+#include "winport/export.h"
 #include "wintypes.h"
 
 #ifndef CALLBACK

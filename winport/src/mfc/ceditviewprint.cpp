@@ -4,7 +4,7 @@
 #include "afxview.h"
 #include "cdc.h"
 #include "cfont.h"
-#include "editview.h"
+#include "ceditview.h"
 
 #include <cstring>
 #include <strings.h>

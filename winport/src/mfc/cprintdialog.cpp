@@ -1,6 +1,6 @@
 // CPrintDialog over PrintDlg, and CPrintInfo.
 #include "afxview.h"
-#include "printdialog.h"
+#include "cprintdialog.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The framework's printing loop for views: the print and print-preview commands, the print
 // dialog, and the page loop that calls the view's printing operations.
-#include "../qt/print/printpreview.h"
+#include "qt/print/printpreview.h"
 #include "afxview.h"
 #include "cdc.h"
 

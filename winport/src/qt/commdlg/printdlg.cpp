@@ -1,11 +1,11 @@
 // PrintDlg over a small Qt dialog (or the scripted answer): printer, the "PDF" printer's file,
 // orientation, page range.
-#include "../../commdlgerror.h"
-#include "../../latin1.h"
-#include "../../qtapp.h"
-#include "../../scripted.h"
-#include "../../window.h"
-#include "../print/printers.h"
+#include "qt/commdlg/commdlgerror.h"
+#include "qt/windows/latin1.h"
+#include "qt/windows/qtapp.h"
+#include "qt/commdlg/scripted.h"
+#include "qt/windows/window.h"
+#include "qt/print/printers.h"
 
 #include <QComboBox>
 #include <QDialog>

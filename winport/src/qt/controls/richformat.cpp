@@ -4,7 +4,7 @@
 // document is painted. A page copies whole paragraphs in growing chunks, so its cost follows the
 // page, not the rest of the text.
 #include "richformat.h"
-#include "../../gdi.h"
+#include "qt/gdi/gdi.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // RTF reading and writing over QTextDocument. The writer puts each run of one format into its
 // own group, so the reader needs only a stack of character states.
 #include "rtf.h"
-#include "../../latin1.h"
+#include "qt/windows/latin1.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -1,9 +1,9 @@
 // The printers: the print system's (through QPrinterInfo) and the "PDF" printer, their default
 // device modes and the device contexts made for them.
 #include "printers.h"
-#include "../../gdi.h"
-#include "../../latin1.h"
-#include "../../qtapp.h"
+#include "qt/gdi/gdi.h"
+#include "qt/windows/latin1.h"
+#include "qt/windows/qtapp.h"
 
 #include <QPageLayout>
 #include <QPrinterInfo>

@@ -1,8 +1,8 @@
 // Print jobs on printer device contexts. A job paints through one QPainter on the printer from
 // StartDoc to EndDoc; the "PDF" printer writes into a partial file beside the target and renames
 // it when the job ends, so a failed or aborted job leaves nothing that looks complete.
-#include "../../gdi.h"
-#include "../../latin1.h"
+#include "qt/gdi/gdi.h"
+#include "qt/windows/latin1.h"
 #include "printers.h"
 
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
-#include <winport_paths.h>
+#include <winport/paths.h>
 
 namespace winport {
 namespace {

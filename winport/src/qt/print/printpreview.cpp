@@ -2,10 +2,10 @@
 // job onto a device context over the preview's printer, with page, zoom, print and close
 // commands.
 #include "printpreview.h"
-#include "../../gdi.h"
-#include "../../qtapp.h"
-#include "../../scripted.h"
-#include "../../window.h"
+#include "qt/gdi/gdi.h"
+#include "qt/windows/qtapp.h"
+#include "qt/commdlg/scripted.h"
+#include "qt/windows/window.h"
 #include "printers.h"
 
 #include <QDialog>
@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <testing.h>
+#include <winport/testing.h>
 
 namespace winport {
 namespace {

@@ -1,0 +1,7 @@
+// CStatic: a static text control.
+#include "cstatic.h"
+
+BOOL CStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CWnd::Create("Static", text, style, rect, parent, id);
+}

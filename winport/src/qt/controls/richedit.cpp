@@ -1,0 +1,678 @@
+// The rich edit control ("RichEdit20A") over QTextEdit. Character positions are those of the
+// QTextDocument: a paragraph break is one position, read back as "\r" (WM_GETTEXT gives "\r\n").
+// Text carries character formats, some of it protected: a change that touches protected text asks
+// the parent first (EN_PROTECTED, when the event mask has ENM_PROTECTED) and is refused on a
+// non-zero answer. The text limit (32,767 characters by default) cuts typed and inserted text.
+#include "qt/windows/latin1.h"
+#include "qt/controls/richformat.h"
+#include "qt/controls/rtf.h"
+#include "richedit.h"
+#include "qt/windows/window.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace winport {
+namespace {
+    const int kProtected = QTextFormat::UserProperty + 1;
+    const LONG kDefaultLimit = 32767;
+    const QChar kParagraph(0x2029);
+
+    // Text as the control stores it: every line end ("\r\n", "\r" or "\n") one paragraph break.
+    QString toDocumentText(const char* text, int length = -1)
+    {
+        QString s = toQt(text, length);
+        s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        s.replace(QChar('\r'), QChar('\n'));
+        return s;
+    }
+
+    class RichEdit;
+
+    class RichTextEdit : public QTextEdit {
+    public:
+        explicit RichTextEdit(RichEdit& control)
+            : m_control(control)
+        {
+            setAcceptRichText(false);
+            setLineWrapMode(QTextEdit::NoWrap);
+        }
+
+    protected:
+        void keyPressEvent(QKeyEvent* event) override;
+        void insertFromMimeData(const QMimeData* source) override;
+
+    private:
+        RichEdit& m_control;
+    };
+
+    class RichEdit : public Control {
+    public:
+        RichEdit(Window& window, const CREATESTRUCTA& cs)
+            : Control(window)
+            , m_edit(new RichTextEdit(*this))
+        {
+            m_edit->setReadOnly((cs.style & ES_READONLY) != 0);
+            if ((cs.style & WS_HSCROLL) == 0)
+                m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            if ((cs.style & WS_VSCROLL) == 0)
+                m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
+        ~RichEdit() override { delete m_edit; }
+
+        QWidget* widget() const override { return m_edit; }
+        void showText() override { setText(m_window.text.c_str()); }
+
+        bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+        {
+            switch (message) {
+            case WM_SETTEXT:
+                setText(reinterpret_cast<const char*>(lParam));
+                result = TRUE;
+                return true;
+            case WM_GETTEXT:
+                result = copyOut(textWithLineEnds("\r\n"), reinterpret_cast<char*>(lParam),
+                    static_cast<size_t>(wParam));
+                return true;
+            case WM_GETTEXTLENGTH:
+                result = static_cast<LRESULT>(textWithLineEnds("\r\n").size());
+                return true;
+            case EM_GETTEXTLENGTHEX: {
+                auto* how = reinterpret_cast<const GETTEXTLENGTHEX*>(wParam);
+                bool crlf = how && (how->flags & GTL_USECRLF);
+                result = crlf ? static_cast<LRESULT>(textWithLineEnds("\r\n").size()) : length();
+                return true;
+            }
+            case EM_GETSEL: {
+                CHARRANGE range = selection();
+                if (wParam)
+                    *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(range.cpMin);
+                if (lParam)
+                    *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(range.cpMax);
+                result = MAKELRESULT(range.cpMin, range.cpMax);
+                return true;
+            }
+            case EM_EXGETSEL:
+                if (lParam)
+                    *reinterpret_cast<CHARRANGE*>(lParam) = selection();
+                result = 0;
+                return true;
+            case EM_SETSEL:
+                setSelection(static_cast<LONG>(wParam), static_cast<LONG>(lParam));
+                result = 0;
+                return true;
+            case EM_EXSETSEL: {
+                auto* range = reinterpret_cast<const CHARRANGE*>(lParam);
+                if (range)
+                    setSelection(range->cpMin, range->cpMax);
+                result = selection().cpMax;
+                return true;
+            }
+            case EM_REPLACESEL:
+                replaceSelection(reinterpret_cast<const char*>(lParam), message, wParam, lParam);
+                result = 0;
+                return true;
+            case EM_GETSELTEXT: {
+                CHARRANGE range = selection();
+                result = copyOut(
+                    rangeText(range.cpMin, range.cpMax), reinterpret_cast<char*>(lParam), SIZE_MAX);
+                return true;
+            }
+            case EM_GETTEXTRANGE: {
+                auto* range = reinterpret_cast<TEXTRANGEA*>(lParam);
+                if (!range || !range->lpstrText) {
+                    result = 0;
+                    return true;
+                }
+                LONG end = range->chrg.cpMax < 0 ? length() : range->chrg.cpMax;
+                result = copyOut(rangeText(range->chrg.cpMin, end), range->lpstrText, SIZE_MAX);
+                return true;
+            }
+            case EM_SETCHARFORMAT:
+                result = setCharFormat(static_cast<UINT>(wParam),
+                    reinterpret_cast<const CHARFORMATA*>(lParam), message, lParam);
+                return true;
+            case EM_GETCHARFORMAT:
+                result = getCharFormat(
+                    static_cast<UINT>(wParam), reinterpret_cast<CHARFORMATA*>(lParam));
+                return true;
+            case EM_SETPARAFORMAT:
+                result = setParaFormat(reinterpret_cast<const PARAFORMAT*>(lParam));
+                return true;
+            case EM_GETPARAFORMAT:
+                result = getParaFormat(reinterpret_cast<PARAFORMAT*>(lParam));
+                return true;
+            case EM_SETEVENTMASK:
+                result = static_cast<LRESULT>(m_eventMask);
+                m_eventMask = static_cast<DWORD>(lParam);
+                return true;
+            case EM_GETEVENTMASK:
+                result = static_cast<LRESULT>(m_eventMask);
+                return true;
+            case EM_LIMITTEXT:
+            case EM_EXLIMITTEXT: {
+                LPARAM limit = message == EM_LIMITTEXT ? static_cast<LPARAM>(wParam) : lParam;
+                m_limit = limit <= 0 ? (message == EM_LIMITTEXT ? 0x7FFFFFFE : kDefaultLimit)
+                                     : static_cast<LONG>(std::min<LPARAM>(limit, 0x7FFFFFFE));
+                result = 0;
+                return true;
+            }
+            case EM_GETLIMITTEXT:
+                result = m_limit;
+                return true;
+            case EM_GETLINECOUNT:
+                result = m_edit->document()->blockCount();
+                return true;
+            case EM_LINEINDEX: {
+                int line = static_cast<int>(wParam);
+                if (line < 0)
+                    line = cursorAt(selection().cpMin).blockNumber();
+                QTextBlock block = m_edit->document()->findBlockByNumber(line);
+                result = block.isValid() ? block.position() : -1;
+                return true;
+            }
+            case EM_LINEFROMCHAR:
+            case EM_EXLINEFROMCHAR: {
+                LONG position = static_cast<LONG>(message == EM_EXLINEFROMCHAR ? lParam : wParam);
+                if (position < 0)
+                    position = selection().cpMin;
+                result = m_edit->document()->findBlock(clamp(position)).blockNumber();
+                return true;
+            }
+            case EM_SETREADONLY:
+                m_edit->setReadOnly(wParam != 0);
+                result = TRUE;
+                return true;
+            case EM_HIDESELECTION:
+                result = 0;
+                return true;
+            case EM_CANUNDO:
+                result = m_edit->document()->isUndoAvailable();
+                return true;
+            case EM_UNDO:
+                m_edit->undo();
+                result = TRUE;
+                return true;
+            case EM_EMPTYUNDOBUFFER:
+                m_edit->document()->clearUndoRedoStacks();
+                result = 0;
+                return true;
+            case EM_GETMODIFY:
+                result = m_edit->document()->isModified();
+                return true;
+            case EM_SETMODIFY:
+                m_edit->document()->setModified(wParam != 0);
+                result = 0;
+                return true;
+            case EM_SCROLLCARET:
+                m_edit->ensureCursorVisible();
+                result = 0;
+                return true;
+            case EM_FORMATRANGE:
+                result = lParam ? formatRange(*m_edit->document(),
+                             *reinterpret_cast<const FORMATRANGE*>(lParam), wParam != 0)
+                                : 0;
+                return true;
+            case EM_DISPLAYBAND:
+                result = FALSE;
+                return true;
+            case EM_STREAMIN:
+                result = streamIn(static_cast<UINT>(wParam), reinterpret_cast<EDITSTREAM*>(lParam));
+                return true;
+            case EM_STREAMOUT:
+                result
+                    = streamOut(static_cast<UINT>(wParam), reinterpret_cast<EDITSTREAM*>(lParam));
+                return true;
+            default:
+                return false;
+            }
+        }
+
+        // A user's edit of [from, to): allowed unless it touches protected text and the parent
+        // refuses it.
+        bool userEditAllowed(int from, int to, UINT message, WPARAM wParam, LPARAM lParam)
+        {
+            return editAllowed(from, to, message, wParam, lParam);
+        }
+        // Room left under the text limit for an insertion replacing `replaced` characters.
+        int room(int replaced) const { return std::max(0, m_limit - (length() - replaced)); }
+        CHARRANGE selection() const
+        {
+            QTextCursor cursor = m_edit->textCursor();
+            return { cursor.selectionStart(), cursor.selectionEnd() };
+        }
+
+    private:
+        LONG length() const { return m_edit->document()->characterCount() - 1; }
+        int clamp(LONG position) const
+        {
+            return static_cast<int>(std::max<LONG>(0, std::min(position, length())));
+        }
+        QTextCursor cursorAt(int position) const
+        {
+            QTextCursor cursor(m_edit->document());
+            cursor.setPosition(clamp(position));
+            return cursor;
+        }
+
+        static bool isProtected(const QTextCharFormat& format)
+        {
+            return format.boolProperty(kProtected);
+        }
+        // The format of the character at a position (a paragraph break has its block's format).
+        QTextCharFormat formatOfChar(int position) const
+        {
+            QTextCursor cursor = cursorAt(position);
+            cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            return cursor.charFormat();
+        }
+        bool touchesProtected(int from, int to) const
+        {
+            if (from == to) // an insertion point inside a protected run
+                return from > 0 && from < length() && isProtected(formatOfChar(from - 1))
+                    && isProtected(formatOfChar(from));
+            for (int p = from; p < to; ++p)
+                if (isProtected(formatOfChar(p)))
+                    return true;
+            return false;
+        }
+        bool editAllowed(int from, int to, UINT message, WPARAM wParam, LPARAM lParam)
+        {
+            if (!touchesProtected(from, to) || !(m_eventMask & ENM_PROTECTED))
+                return true;
+            ENPROTECTED info {};
+            info.msg = message;
+            info.wParam = wParam;
+            info.lParam = lParam;
+            info.chrg = { from, to };
+            return notify(EN_PROTECTED, &info.nmhdr) == 0;
+        }
+
+        void setText(const char* text)
+        {
+            QString s = toDocumentText(text ? text : "");
+            if (s.size() > m_limit)
+                s.truncate(m_limit);
+            m_edit->document()->setPlainText(s);
+            m_edit->moveCursor(QTextCursor::Start);
+            m_pendingFormat.reset();
+        }
+
+        void setSelection(LONG from, LONG to)
+        {
+            QTextCursor cursor(m_edit->document());
+            if (from < 0) { // no selection: the caret stays where the selection ended
+                int end = m_edit->textCursor().selectionEnd();
+                cursor.setPosition(end);
+            } else {
+                LONG end = to < 0 ? length() : to;
+                cursor.setPosition(clamp(from));
+                cursor.setPosition(clamp(end), QTextCursor::KeepAnchor);
+            }
+            m_edit->setTextCursor(cursor);
+            if (!m_pendingFormat || m_pendingAt != cursor.position() || cursor.hasSelection())
+                m_pendingFormat.reset();
+        }
+
+        void replaceSelection(const char* text, UINT message, WPARAM wParam, LPARAM lParam)
+        {
+            QTextCursor cursor = m_edit->textCursor();
+            int from = cursor.selectionStart();
+            int to = cursor.selectionEnd();
+            if (!editAllowed(from, to, message, wParam, lParam))
+                return;
+            QString s = toDocumentText(text ? text : "");
+            int fits = room(to - from);
+            if (s.size() > fits)
+                s.truncate(fits);
+            // Inserted text takes the insertion format (protection included), unless a format was
+            // set for this insertion point.
+            bool pending = m_pendingFormat && m_pendingAt == from && from == to;
+            QTextCharFormat format = pending ? *m_pendingFormat : insertionFormat(from, to);
+            cursor.beginEditBlock();
+            cursor.removeSelectedText();
+            cursor.insertText(s, format);
+            cursor.endEditBlock();
+            m_edit->setTextCursor(cursor);
+            m_pendingFormat.reset();
+        }
+
+        // The format of the first replaced character, or of the character before the insertion
+        // point.
+        QTextCharFormat insertionFormat(int from, int to) const
+        {
+            if (to > from)
+                return formatOfChar(from);
+            if (from > 0)
+                return formatOfChar(from - 1);
+            return length() > 0 ? formatOfChar(0) : m_edit->currentCharFormat();
+        }
+
+        static void applyCharFormat(const CHARFORMATA& in, QTextCharFormat& out)
+        {
+            DWORD mask = in.dwMask;
+            DWORD effects = in.dwEffects;
+            if (mask & CFM_BOLD)
+                out.setFontWeight(effects & CFE_BOLD ? QFont::Bold : QFont::Normal);
+            if (mask & CFM_ITALIC)
+                out.setFontItalic((effects & CFE_ITALIC) != 0);
+            if (mask & CFM_UNDERLINE)
+                out.setFontUnderline((effects & CFE_UNDERLINE) != 0);
+            if (mask & CFM_STRIKEOUT)
+                out.setFontStrikeOut((effects & CFE_STRIKEOUT) != 0);
+            if (mask & CFM_PROTECTED)
+                out.setProperty(kProtected, (effects & CFE_PROTECTED) != 0);
+            if ((mask & CFM_SIZE) && in.yHeight > 0)
+                out.setFontPointSize(in.yHeight / 20.0);
+            if ((mask & CFM_FACE) && in.szFaceName[0])
+                out.setFontFamilies({ toQt(in.szFaceName,
+                    static_cast<int>(strnlen(in.szFaceName, LF_FACESIZE_RICHEDIT))) });
+            if (mask & CFM_COLOR) {
+                if (effects & CFE_AUTOCOLOR)
+                    out.clearForeground();
+                else
+                    out.setForeground(QColor(GetRValue(in.crTextColor), GetGValue(in.crTextColor),
+                        GetBValue(in.crTextColor)));
+            }
+        }
+
+        LRESULT setCharFormat(UINT target, const CHARFORMATA* format, UINT message, LPARAM lParam)
+        {
+            if (!format || format->cbSize < sizeof(CHARFORMATA))
+                return FALSE;
+            QTextCharFormat change;
+            if (target & SCF_ALL) {
+                QTextCursor cursor(m_edit->document());
+                cursor.select(QTextCursor::Document);
+                QTextCharFormat merged;
+                applyCharFormat(*format, merged);
+                cursor.mergeCharFormat(merged);
+                QTextCharFormat current = m_edit->currentCharFormat();
+                applyCharFormat(*format, current);
+                m_edit->setCurrentCharFormat(current);
+                return TRUE;
+            }
+            if (target & (SCF_SELECTION | SCF_WORD)) {
+                CHARRANGE range = selection();
+                if (range.cpMin == range.cpMax) { // the format of the next insertion here
+                    QTextCharFormat pending = m_pendingFormat && m_pendingAt == range.cpMin
+                        ? *m_pendingFormat
+                        : insertionFormat(range.cpMin, range.cpMax);
+                    applyCharFormat(*format, pending);
+                    m_pendingFormat = pending;
+                    m_pendingAt = range.cpMin;
+                    return TRUE;
+                }
+                if (!editAllowed(range.cpMin, range.cpMax, message, target, lParam))
+                    return FALSE;
+                QTextCursor cursor = m_edit->textCursor();
+                QTextCharFormat merged;
+                applyCharFormat(*format, merged);
+                cursor.mergeCharFormat(merged);
+                return TRUE;
+            }
+            // SCF_DEFAULT: the document's default font.
+            QTextCharFormat defaults;
+            defaults.setFont(m_edit->document()->defaultFont());
+            applyCharFormat(*format, defaults);
+            m_edit->document()->setDefaultFont(defaults.font());
+            return TRUE;
+        }
+
+        LRESULT getCharFormat(UINT target, CHARFORMATA* out) const
+        {
+            if (!out || out->cbSize < sizeof(CHARFORMATA))
+                return 0;
+            QTextCharFormat format;
+            if (target == SCF_DEFAULT) {
+                format.setFont(m_edit->document()->defaultFont());
+            } else {
+                CHARRANGE range = selection();
+                format = range.cpMin == range.cpMax ? (m_pendingFormat && m_pendingAt == range.cpMin
+                                 ? *m_pendingFormat
+                                 : insertionFormat(range.cpMin, range.cpMin))
+                                                    : formatOfChar(range.cpMin);
+            }
+            UINT size = out->cbSize;
+            std::memset(out, 0, sizeof(CHARFORMATA));
+            out->cbSize = size;
+            out->dwMask = CFM_ALL;
+            QFont font = format.font();
+            if (font.bold())
+                out->dwEffects |= CFE_BOLD;
+            if (font.italic())
+                out->dwEffects |= CFE_ITALIC;
+            if (font.underline())
+                out->dwEffects |= CFE_UNDERLINE;
+            if (font.strikeOut())
+                out->dwEffects |= CFE_STRIKEOUT;
+            if (isProtected(format))
+                out->dwEffects |= CFE_PROTECTED;
+            if (format.foreground().style() == Qt::NoBrush) {
+                out->dwEffects |= CFE_AUTOCOLOR;
+            } else {
+                QColor color = format.foreground().color();
+                out->crTextColor = RGB(color.red(), color.green(), color.blue());
+            }
+            double points = font.pointSizeF() > 0 ? font.pointSizeF() : m_edit->font().pointSizeF();
+            out->yHeight = static_cast<LONG>(points * 20 + 0.5);
+            std::string face = fromQt(font.family());
+            std::strncpy(out->szFaceName, face.c_str(), LF_FACESIZE_RICHEDIT - 1);
+            return out->dwMask;
+        }
+
+        LRESULT setParaFormat(const PARAFORMAT* format)
+        {
+            if (!format || !(format->dwMask & PFM_ALIGNMENT))
+                return format ? TRUE : FALSE;
+            Qt::Alignment alignment = Qt::AlignLeft;
+            if (format->wAlignment == PFA_RIGHT)
+                alignment = Qt::AlignRight;
+            else if (format->wAlignment == PFA_CENTER)
+                alignment = Qt::AlignHCenter;
+            QTextBlockFormat block;
+            block.setAlignment(alignment);
+            m_edit->textCursor().mergeBlockFormat(block);
+            return TRUE;
+        }
+
+        LRESULT getParaFormat(PARAFORMAT* out) const
+        {
+            if (!out)
+                return 0;
+            Qt::Alignment alignment = m_edit->textCursor().blockFormat().alignment();
+            out->dwMask = PFM_ALIGNMENT;
+            out->wAlignment = alignment & Qt::AlignRight ? PFA_RIGHT
+                : alignment & Qt::AlignHCenter           ? PFA_CENTER
+                                                         : PFA_LEFT;
+            return out->dwMask;
+        }
+
+        // Reads the stream to its end (or, for RTF, to the end of its outer group) and puts what it
+        // read in place of the whole text or the selection. RTF that is incomplete leaves the text
+        // as it was; text that is not RTF loads as plain text. Returns the characters read.
+        LRESULT streamIn(UINT format, EDITSTREAM* stream)
+        {
+            if (!stream || !stream->pfnCallback)
+                return 0;
+            stream->dwError = 0;
+            std::string data;
+            char buffer[4096];
+            bool rtf = (format & SF_RTF) != 0;
+            for (;;) {
+                LONG done = 0;
+                DWORD rc = stream->pfnCallback(
+                    stream->dwCookie, reinterpret_cast<LPBYTE>(buffer), sizeof buffer, &done);
+                if (done > 0)
+                    data.append(buffer, static_cast<size_t>(std::min<LONG>(done, sizeof buffer)));
+                if (rc != 0) {
+                    stream->dwError = rc;
+                    break;
+                }
+                if (done <= 0)
+                    break;
+                if (rtf && looksLikeRtf(data) && rtfGroupEnd(data) > 0)
+                    break;
+            }
+            QTextDocument loaded;
+            loaded.setDefaultFont(m_edit->document()->defaultFont());
+            if (rtf && looksLikeRtf(data)) {
+                std::string why;
+                if (!readRtf(data, loaded, &why)) {
+                    if (stream->dwError == 0)
+                        stream->dwError = static_cast<DWORD>(-1);
+                    return 0;
+                }
+            } else {
+                QTextCursor(&loaded).insertText(
+                    toDocumentText(data.c_str(), static_cast<int>(data.size())));
+            }
+            int characters = loaded.characterCount() - 1;
+            QTextCursor cursor(m_edit->document());
+            if (format & SFF_SELECTION) {
+                CHARRANGE range = selection();
+                cursor.setPosition(range.cpMin);
+                cursor.setPosition(range.cpMax, QTextCursor::KeepAnchor);
+            } else {
+                cursor.select(QTextCursor::Document);
+            }
+            cursor.beginEditBlock();
+            cursor.removeSelectedText();
+            QTextCursor all(&loaded);
+            all.select(QTextCursor::Document);
+            cursor.insertFragment(all.selection());
+            cursor.endEditBlock();
+            if (!(format & SFF_SELECTION))
+                m_edit->moveCursor(QTextCursor::Start);
+            m_pendingFormat.reset();
+            return characters;
+        }
+
+        // Writes the whole text or the selection, as plain text ("\r\n" line ends) or RTF, in
+        // blocks to the callback until it refuses one.
+        LRESULT streamOut(UINT format, EDITSTREAM* stream)
+        {
+            if (!stream || !stream->pfnCallback)
+                return 0;
+            stream->dwError = 0;
+            CHARRANGE range = (format & SFF_SELECTION) ? selection() : CHARRANGE { 0, length() };
+            std::string data;
+            if (format & SF_RTF) {
+                data = writeRtf(*m_edit->document(), range.cpMin, range.cpMax);
+            } else {
+                data = rangeText(range.cpMin, range.cpMax);
+                std::string crlf;
+                crlf.reserve(data.size() + data.size() / 32);
+                for (char c : data) {
+                    if (c == '\r')
+                        crlf += "\r\n";
+                    else
+                        crlf += c;
+                }
+                data.swap(crlf);
+            }
+            size_t written = 0;
+            while (written < data.size()) {
+                LONG chunk = static_cast<LONG>(std::min<size_t>(4096, data.size() - written));
+                LONG done = 0;
+                std::string block = data.substr(written, static_cast<size_t>(chunk));
+                DWORD rc = stream->pfnCallback(
+                    stream->dwCookie, reinterpret_cast<LPBYTE>(&block[0]), chunk, &done);
+                if (rc != 0) {
+                    stream->dwError = rc;
+                    break;
+                }
+                if (done <= 0)
+                    break;
+                written += static_cast<size_t>(std::min(done, chunk));
+            }
+            return static_cast<LRESULT>(written);
+        }
+
+        // The text of [from, to) with paragraph breaks as "\r".
+        std::string rangeText(LONG from, LONG to) const
+        {
+            QTextCursor cursor = cursorAt(static_cast<int>(from));
+            cursor.setPosition(clamp(std::max(from, to)), QTextCursor::KeepAnchor);
+            QString s = cursor.selectedText();
+            s.replace(kParagraph, QChar('\r'));
+            return fromQt(s);
+        }
+        std::string textWithLineEnds(const char* lineEnd) const
+        {
+            QString s = m_edit->document()->toRawText();
+            s.replace(kParagraph, QString::fromLatin1(lineEnd));
+            return fromQt(s);
+        }
+        static LRESULT copyOut(const std::string& text, char* buffer, size_t size)
+        {
+            if (!buffer || size == 0)
+                return 0;
+            size_t n = std::min(text.size(), size - 1);
+            std::memcpy(buffer, text.data(), n);
+            buffer[n] = '\0';
+            return static_cast<LRESULT>(n);
+        }
+
+        RichTextEdit* m_edit;
+        DWORD m_eventMask = 0;
+        LONG m_limit = kDefaultLimit;
+        std::optional<QTextCharFormat> m_pendingFormat;
+        int m_pendingAt = -1;
+    };
+
+    void RichTextEdit::keyPressEvent(QKeyEvent* event)
+    {
+        QTextCursor cursor = textCursor();
+        int from = cursor.selectionStart();
+        int to = cursor.selectionEnd();
+        bool edits = !isReadOnly()
+            && (!event->text().isEmpty() || event->key() == Qt::Key_Backspace
+                || event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut));
+        if (edits && from == to) {
+            if (event->key() == Qt::Key_Backspace && from > 0)
+                --from;
+            else if (event->key() == Qt::Key_Delete)
+                ++to;
+        }
+        if (edits && !m_control.userEditAllowed(from, to, WM_KEYDOWN, event->key(), 0))
+            return;
+        bool inserts = edits && !event->text().isEmpty() && event->text().at(0).isPrint();
+        if (inserts && m_control.room(to - from) < event->text().size())
+            return;
+        QTextEdit::keyPressEvent(event);
+    }
+
+    void RichTextEdit::insertFromMimeData(const QMimeData* source)
+    {
+        CHARRANGE range = m_control.selection();
+        if (!m_control.userEditAllowed(range.cpMin, range.cpMax, WM_PASTE, 0, 0))
+            return;
+        QString text = source->text();
+        text.truncate(m_control.room(range.cpMax - range.cpMin));
+        textCursor().insertText(text);
+    }
+
+    std::unique_ptr<Control> makeRichEdit(Window& window, const CREATESTRUCTA& cs)
+    {
+        return std::make_unique<RichEdit>(window, cs);
+    }
+
+    const bool registered = [] {
+        WindowClass c;
+        c.name = RICHEDIT_CLASSA;
+        c.proc = controlProc;
+        c.makeControl = makeRichEdit;
+        registerBuiltinClass(c);
+        return true;
+    }();
+}
+}
