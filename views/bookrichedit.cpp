@@ -1,5 +1,6 @@
 #include "views/bookrichedit.h"
 #include "views/viewfont.h"
+#include "app/richeditstream.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -278,4 +279,31 @@ long bookRichEdit::bookEditOutputTitleString(CString titles)
 {
     m_title = titles;
     return 0;
+}
+
+long bookRichEdit::getStreamIn(_richEditStreamIn* in)
+{
+    if (!in || !m_hWnd)
+        return 0;
+    bool rtf = false;
+    for (long i = 0; i < 7 && i + 3 <= in->size && in->data; ++i)
+        rtf = rtf || std::strncmp(in->data + i, "rtf", 3) == 0;
+    EDITSTREAM stream {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(in);
+    stream.pfnCallback = EditStreamInCallback;
+    m_guard = 1;
+    long read = GetRichEditCtrl().StreamIn(rtf ? SF_RTF : SF_TEXT, stream);
+    m_guard = 0;
+    return read > 0 && stream.dwError == 0 ? 1 : 0;
+}
+
+long bookRichEdit::getStreamOut(_richEditStreamOut* out)
+{
+    if (!out || !m_hWnd)
+        return 0;
+    EDITSTREAM stream {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(out);
+    stream.pfnCallback = EditStreamOutCallback;
+    long written = GetRichEditCtrl().StreamOut(SF_RTF, stream);
+    return written > 0 && stream.dwError == 0 && out->size > 0 ? 1 : 0;
 }

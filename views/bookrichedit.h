@@ -9,6 +9,8 @@
 
 #include <vector>
 
+struct _richEditStreamIn;
+struct _richEditStreamOut;
 class CEdit;
 class MfcSQL;
 class BookPageSQLRslt;
@@ -45,6 +47,11 @@ public:
     // TRUE when the text at the caret is a report marker (not a page-break marker).
     BOOL IsReportID(long* id);
     long ReportIDDelete();
+
+    // Loads the control from the record (rich text when "rtf" occurs at one of the first seven
+    // bytes, else plain text) and saves it as rich text into the record; 1 on success, else 0.
+    long getStreamIn(_richEditStreamIn* in);
+    long getStreamOut(_richEditStreamOut* out);
 
     // Page-break markers: "[-[PAGE-BREAK]-]" with a form feed and a line end.
     long PageBreakInsert();
