@@ -1,7 +1,8 @@
 // tessilo-sampledb: builds the suite's default database "C:\orlamo40\Rivanta40.mdb" on the drive
 // model (or at a given path). An existing database is kept unless --force is given. With
 // --profile, "ConnectStr" and "ConnectStrInstalled" are set to it unless they already name an
-// existing database.
+// existing database, and the "PDF" printer becomes the programs' default printer unless they name
+// one.
 #include "profileregistration.h"
 #include "sampledatabase.h"
 
@@ -56,6 +57,9 @@ int registerProfile(const std::string& path)
             printf("profile: ConnectStr and ConnectStrInstalled already name existing databases\n");
         else
             printf("profile: %s set to %s\n", written.c_str(), windowsPath.c_str());
+        std::string printers = sampledb::registerDefaultPrinter();
+        if (!printers.empty())
+            printf("profile: default printer \"PDF\" named for %s\n", printers.c_str());
     } catch (const std::exception& e) {
         fprintf(stderr, "tessilo-sampledb: %s\n", e.what());
         return 1;
