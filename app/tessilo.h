@@ -6,6 +6,9 @@
 #include <afxwin.h>
 #include "tessilo40_api.h"
 
+class CEdit;
+class CRichEditCtrl;
+
 // How ConnectGetConnectStr came to its answer.
 struct TESSILO40_API ConnectStrChoice {
     enum Source { sourceNone, sourceStored, sourceInstalled };
@@ -82,6 +85,26 @@ public:
     // The number of the template GetConnectStrTemplate() chose last (1 at start).
     static int ConnectCurrentTemplateNumber();
     static const char* ConnectBuiltInTemplate(int number);
+
+    // Printers. Names and device modes come from the task allocator (CoTaskMemFree). The default
+    // printer is the value "device" of the section "windows" of the framework profile ("none"
+    // when absent); NULL when that value is empty.
+    char* GetDefaultPrinterName();
+    DEVMODEA* GetDefaultPrinterDevMode(char* printer);
+    // A device context for the printer (NULL for no name or an unknown printer).
+    HDC GetPrinterDC(char* printer);
+    HDC GetDefaultPrinterDC();
+    // The print-setup dialog; the chosen printer's device context, NULL when cancelled.
+    HDC SelectPrinter(HWND owner);
+
+    // Text files through the open and save dialogs. `path` (260 bytes) is the initial name and
+    // receives the chosen one. 0 on success and when the user cancels; E_UNEXPECTED for a missing
+    // control or a file that cannot be opened, E_FAIL when memory runs out. The rich-edit FilePut
+    // writes rich text; FileGet loads any file's bytes as text.
+    long FileGet(char* path, CEdit* edit);
+    long FileGet(char* path, CRichEditCtrl* edit);
+    long FilePut(char* path, CEdit* edit);
+    long FilePut(char* path, CRichEditCtrl* edit);
 
     // The library's own module handle (dialog templates, bitmaps, the mouse hook).
     static HINSTANCE GetLibraryModule();

@@ -1,5 +1,8 @@
 #include "views/bookedit.h"
 #include "views/viewfont.h"
+#include "views/printlines.h"
+
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(bookEdit, CEditView)
 ON_WM_CREATE()
@@ -19,13 +22,28 @@ bookEdit::bookEdit(CWnd* parent, BookPageSQLRslt* page)
 
 void bookEdit::init()
 {
+    m_printerLineHeight = 0;
+    m_totalLines = 0;
+    m_linesPerPage = 0;
+    m_printerFont = nullptr;
+    m_headerLines = 0;
+    m_footerLines = 0;
+    m_pageNumbering = 0;
+    m_headers = 0;
+    m_footers = 0;
+    m_titles = 0;
+    m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
     m_font = nullptr;
     m_fontPoints = 0;
     char face[] = "Courier New";
     bookEditCreateFont(8, face);
 }
 
-bookEdit::~bookEdit() { bookEditCreateFont(0, nullptr); }
+bookEdit::~bookEdit()
+{
+    bookEditCreateFont(0, nullptr);
+    delete m_printerFont;
+}
 
 int bookEdit::OnCreate(LPCREATESTRUCT cs)
 {
@@ -71,4 +89,181 @@ void bookEdit::bookEditAppend(const CString& text)
     edit.SetSel(length, length, TRUE);
     edit.ReplaceSel(text);
     edit.SetSel(start, end, TRUE);
+}
+
+long bookEdit::bookEditSetPageNumbering(int on)
+{
+    if (on)
+        ++m_footerLines;
+    else if (m_footerLines > 0)
+        --m_footerLines;
+    m_pageNumbering = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetHeaders(int on)
+{
+    m_headers = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetFooters(int on)
+{
+    m_footers = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetTitles(int on)
+{
+    m_titles = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetHeaderLines(long lines)
+{
+    m_headerLines = lines;
+    return 0;
+}
+
+long bookEdit::bookEditSetFooterLines(long lines)
+{
+    m_footerLines = lines;
+    return 0;
+}
+
+long bookEdit::bookEditSetMargins(unsigned top, unsigned bottom, unsigned left, unsigned right)
+{
+    m_marginTop = top;
+    m_marginBottom = bottom;
+    m_marginLeft = left;
+    m_marginRight = right;
+    return 0;
+}
+
+long bookEdit::bookEditSupplyHeaderLine(CString* line, CPrintInfo* info)
+{
+    if (line && info)
+        line->Format("Header %u", info->m_nCurPage);
+    return 0;
+}
+
+long bookEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
+{
+    if (line && info)
+        line->Format("Footer %u", info->m_nCurPage);
+    return 0;
+}
+
+long bookEdit::bookEditSetPrinterFont(CFont* screenFont, CDC* dc)
+{
+    CFont* made = printerFontFrom(screenFont, dc, FW_DONTCARE, FALSE);
+    if (!made)
+        return E_FAIL;
+    delete m_printerFont;
+    m_printerFont = made;
+    SetPrinterFont(m_printerFont);
+    return 0;
+}
+
+long bookEdit::bookpagePrint()
+{
+    OnFilePrint();
+    return 0;
+}
+
+long bookEdit::bookpagePrintPreview()
+{
+    OnFilePrintPreview();
+    return 0;
+}
+
+void bookEdit::OnBeginPrinting(CDC* dc, CPrintInfo* info)
+{
+    // Pages are estimated from 10-point "Courier New" lines at the printer's resolution.
+    m_printerLineHeight = lineHeightOf(dc, 10, "Courier New");
+    m_totalLines = m_hWnd ? GetEditCtrl().GetLineCount() : 0;
+    long lines = dc->GetDeviceCaps(VERTRES) / m_printerLineHeight - 1;
+    lines -= (lines * 3) / m_printerLineHeight;
+    lines -= m_headerLines + m_footerLines;
+    m_linesPerPage = std::max(1L, lines);
+    long pages = std::max(1L, (m_totalLines + m_linesPerPage - 1) / m_linesPerPage);
+    info->SetMaxPage(static_cast<UINT>(pages));
+    bookEditSetPrinterFont(m_font, dc);
+    CEditView::OnBeginPrinting(dc, info);
+}
+
+void bookEdit::OnPrepareDC(CDC* dc, CPrintInfo* info)
+{
+    if (info) {
+        CRect& rect = info->m_rectDraw;
+        rect.top += static_cast<LONG>(m_marginTop);
+        rect.bottom -= static_cast<LONG>(m_marginBottom);
+        rect.left += static_cast<LONG>(m_marginLeft);
+        rect.right -= static_cast<LONG>(m_marginRight);
+        rect.bottom -= m_footerLines * m_printerLineHeight;
+    }
+    CEditView::OnPrepareDC(dc, info);
+}
+
+void bookEdit::OnPrint(CDC* dc, CPrintInfo* info)
+{
+    CFont* previous = m_printerFont ? dc->SelectObject(m_printerFont) : nullptr;
+    if (m_headers)
+        bookpagePrintHeader(dc, info);
+    if (m_titles && info->m_nCurPage > 1)
+        bookpagePrintTitle(dc, info);
+    if (m_pageNumbering)
+        bookpagePrintPageNumber(dc, info);
+    CEditView::OnPrint(dc, info);
+    if (m_footers)
+        bookpagePrintFooter(dc, info);
+    if (previous)
+        dc->SelectObject(previous);
+}
+
+void bookEdit::OnEndPrinting(CDC* dc, CPrintInfo* info)
+{
+    CEditView::OnEndPrinting(dc, info);
+    SetPrinterFont(nullptr);
+    delete m_printerFont;
+    m_printerFont = nullptr;
+}
+
+long bookEdit::bookpagePrintHeader(CDC* dc, CPrintInfo* info)
+{
+    CString line;
+    bookEditSupplyHeaderLine(&line, info);
+    if (!line.IsEmpty())
+        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
+    info->m_rectDraw.top += m_printerLineHeight;
+    return 0;
+}
+
+long bookEdit::bookpagePrintTitle(CDC* dc, CPrintInfo* info)
+{
+    for (const CString& line : titleLines(m_title)) {
+        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
+        info->m_rectDraw.top += m_printerLineHeight;
+    }
+    info->m_rectDraw.top += m_printerLineHeight;
+    return 0;
+}
+
+long bookEdit::bookpagePrintPageNumber(CDC* dc, CPrintInfo* info)
+{
+    CString line;
+    line.Format("Page %u", info->m_nCurPage);
+    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom, line);
+    return 0;
+}
+
+// The footer sits on the line under the page number.
+long bookEdit::bookpagePrintFooter(CDC* dc, CPrintInfo* info)
+{
+    if (!m_pageNumbering)
+        return 0;
+    CString line;
+    bookEditSupplyFooterLine(&line, info);
+    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom + m_printerLineHeight, line);
+    return 0;
 }

@@ -13,11 +13,35 @@ public:
     bookEdit(CWnd* parent, BookPageSQLRslt* page);
     ~bookEdit() override;
 
+    // Printing, as the framework's print and preview commands run it.
+    virtual long bookpagePrint();
+    virtual long bookpagePrintTitle(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintHeader(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintFooter(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintPageNumber(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintPreview();
+
     // Replaces the screen font by `points` points of `face`; without a face only deletes it.
     virtual long bookEditCreateFont(int points, char* face);
     // Applies the screen font to the control; 0x8000FFFF when there is none.
     virtual long bookEditSetFont();
     int bookEditGetFontSize() const { return m_fontPoints; }
+    // The screen font scaled to the printer's resolution, used for the running job; 0x80004005
+    // without a screen font or for the system font.
+    virtual long bookEditSetPrinterFont(CFont* screenFont, CDC* dc);
+    virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
+    virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+
+    long bookEditSetPageNumbering(int on);
+    long bookEditSetHeaders(int on);
+    long bookEditSetFooters(int on);
+    long bookEditSetTitles(int on);
+    long bookEditSetHeaderLines(long lines);
+    long bookEditSetFooterLines(long lines);
+    // Margins in the printer's device units.
+    long bookEditSetMargins(unsigned top, unsigned bottom, unsigned left, unsigned right);
+    long bookEditGetFooterLines() const { return m_footerLines; }
+    long bookEditGetLinesPerPage() const { return m_linesPerPage; }
 
     long bookEditOutputTitleString(CString titles);
     CString bookEditGetTitleString() const { return m_title; }
@@ -25,9 +49,28 @@ public:
     // Inserts text at the end of the control and puts the selection back as it was.
     void bookEditAppend(const CString& text);
 
+    void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+    void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
+    void OnPrint(CDC* dc, CPrintInfo* info) override;
+    void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT cs);
 
+    long m_printerLineHeight;
+    long m_totalLines;
+    long m_linesPerPage;
+    CFont* m_printerFont;
+    long m_headerLines;
+    long m_footerLines;
+    int m_pageNumbering;
+    int m_headers;
+    int m_footers;
+    int m_titles;
+    unsigned m_marginTop;
+    unsigned m_marginBottom;
+    unsigned m_marginLeft;
+    unsigned m_marginRight;
     CWnd* m_parent;
     BookPageSQLRslt* m_page;
     CFont* m_font;

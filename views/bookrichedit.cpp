@@ -1,5 +1,6 @@
 #include "views/bookrichedit.h"
 #include "views/viewfont.h"
+#include "app/richeditstream.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -35,12 +36,31 @@ void bookRichEdit::init()
     m_reportCount = 0;
     m_reportMarker = kMarkerTemplate;
     m_reportId = -1;
+    m_printerFont = m_printerFontBold = m_printerFontBoldUnderline = m_previousFont = nullptr;
+    m_printerLineHeight = 0;
+    m_deviceLineHeight = 0;
+    m_headerLines = 0;
+    m_footerLines = 0;
+    m_pageNumbering = 0;
+    m_titles = 1;
+    m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
+    m_physicalX = m_physicalY = 0;
+    m_directPrint = 0;
+    m_printCancelled = 0;
+    m_landscape = 0;
+    m_pageBreaks = nullptr;
+    m_pageBreakCount = 0;
+    m_savedReportId = -1;
     char face[] = "Courier New";
     bookEditCreateFont(8, face, 1, nullptr);
 }
 
 bookRichEdit::~bookRichEdit()
 {
+    std::free(m_pageBreaks);
+    delete m_printerFont;
+    delete m_printerFontBold;
+    delete m_printerFontBoldUnderline;
     ReportIDFree();
     bookEditCreateFont(0, nullptr, 0, nullptr);
 }
@@ -259,4 +279,31 @@ long bookRichEdit::bookEditOutputTitleString(CString titles)
 {
     m_title = titles;
     return 0;
+}
+
+long bookRichEdit::getStreamIn(_richEditStreamIn* in)
+{
+    if (!in || !m_hWnd)
+        return 0;
+    bool rtf = false;
+    for (long i = 0; i < 7 && i + 3 <= in->size && in->data; ++i)
+        rtf = rtf || std::strncmp(in->data + i, "rtf", 3) == 0;
+    EDITSTREAM stream {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(in);
+    stream.pfnCallback = EditStreamInCallback;
+    m_guard = 1;
+    long read = GetRichEditCtrl().StreamIn(rtf ? SF_RTF : SF_TEXT, stream);
+    m_guard = 0;
+    return read > 0 && stream.dwError == 0 ? 1 : 0;
+}
+
+long bookRichEdit::getStreamOut(_richEditStreamOut* out)
+{
+    if (!out || !m_hWnd)
+        return 0;
+    EDITSTREAM stream {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(out);
+    stream.pfnCallback = EditStreamOutCallback;
+    long written = GetRichEditCtrl().StreamOut(SF_RTF, stream);
+    return written > 0 && stream.dwError == 0 && out->size > 0 ? 1 : 0;
 }

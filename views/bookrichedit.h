@@ -5,7 +5,12 @@
 
 #include "tessilo40_api.h"
 #include <afxrich.h>
+#include <afxext.h>
 
+#include <vector>
+
+struct _richEditStreamIn;
+struct _richEditStreamOut;
 class CEdit;
 class MfcSQL;
 class BookPageSQLRslt;
@@ -43,6 +48,56 @@ public:
     BOOL IsReportID(long* id);
     long ReportIDDelete();
 
+    // Loads the control from the record (rich text when "rtf" occurs at one of the first seven
+    // bytes, else plain text) and saves it as rich text into the record; 1 on success, else 0.
+    long getStreamIn(_richEditStreamIn* in);
+    long getStreamOut(_richEditStreamOut* out);
+
+    // Page-break markers: "[-[PAGE-BREAK]-]" with a form feed and a line end.
+    long PageBreakInsert();
+    long PageBreakDelete();
+    BOOL IsPageBreak();
+    // Finds the first page-break marker in [start, *end] and takes it out of the text; its
+    // position, or -1.
+    long PageBreakFind(long start, long* end);
+    long PageBreakCount(long start, long end);
+    long PageBreaksReplaceInit();
+    long PageBreaksReplaceInsert(long position);
+    long PageBreaksReplace();
+    long PageBreakReplace(long position);
+    // The number of the last report marker in [start, end] (the current report number when
+    // there is none); -1 when that report's totals separator follows it in the range.
+    long ReportIDFindLast(long start, long end, long* position);
+    long ReportIDFind(long start, long end, long* position);
+    long PageBreakRecordCount() const { return m_pageBreakCount; }
+
+    // Printing.
+    virtual long bookpagePrint();
+    virtual long bookpagePrintPreview();
+    virtual long bookpagePrintTitle(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintPageNumber(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintHeader(CDC* dc, CPrintInfo* info);
+    virtual long bookpagePrintFooter(CDC* dc, CPrintInfo* info);
+    virtual CFont* bookEditSetPrinterFont(CFont* screenFont, CDC* dc);
+    long PrintPage(CDC* dc, CPrintInfo* info, long start, long end);
+    long PrintLine(CDC* dc, CPrintInfo* info, CString text, int where);
+    long bookEditSetPageNumbering(int on);
+    long bookEditSetTitles(int on);
+    long bookEditSetHeaderLines(long lines);
+    long bookEditSetFooterLines(long lines);
+    long bookEditGetFooterLines() const { return m_footerLines; }
+    // Margins in inches; read back in twips.
+    long bookEditSetMargins(double top, double bottom, double left, double right);
+    long bookEditGetMargins(double* top, double* bottom, double* left, double* right);
+    long bookEditDirectPrint(int on);
+    long bookEditPrintCancelled(int on);
+    long bookEditPrintIsCancelled() const { return m_printCancelled; }
+
+    BOOL OnPreparePrinting(CPrintInfo* info) override;
+    void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+    void OnPrint(CDC* dc, CPrintInfo* info) override;
+    void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+
     long bookEditOutputTitleString(CString titles);
     CString bookEditGetTitleString() const { return m_title; }
     long bookEditGetReportID() const { return m_reportId; }
@@ -67,10 +122,42 @@ protected:
     CString m_reportMarker;
     long m_reportId;
 
+    // Printing state.
+    struct PageBreakRecord {
+        long start;
+        long end;
+        long line;
+    };
+    CFont* m_printerFont;
+    CFont* m_printerFontBold;
+    CFont* m_printerFontBoldUnderline;
+    CFont* m_previousFont;
+    long m_printerLineHeight; // four times the printer font's line, for the page estimate
+    long m_deviceLineHeight;
+    long m_headerLines;
+    long m_footerLines;
+    int m_pageNumbering;
+    int m_titles;
+    double m_marginTop, m_marginBottom, m_marginLeft, m_marginRight; // twips
+    CRect m_marginRect; // twips
+    int m_physicalX, m_physicalY;
+    int m_directPrint;
+    int m_printCancelled;
+    int m_landscape;
+    PageBreakRecord* m_pageBreaks;
+    long m_pageBreakCount;
+    CString m_savedTitle;
+    long m_savedReportId;
+    std::vector<long> m_removedBreaks; // where the running job took markers out, in order
+
     DECLARE_MESSAGE_MAP()
 
 private:
     void init();
+    // The first occurrence of `needle` in [from, to) of the text read window by window, or -1.
+    long findText(long from, long to, const char* needle);
+    void insertPageBreakAt(long position);
+    long textLength();
     void setFormat(long from, long to, DWORD mask, DWORD effects);
     // The report marker at the caret: its length (0 when there is none), where it starts and
     // its number.

@@ -1,6 +1,7 @@
 // tessilo-sampledb: builds the suite's default database "C:\orlamo40\Rivanta40.mdb" on the drive
 // model (or at a given path), or loads the same data into a PostgreSQL database, and points the
-// profile's connect strings at it. The options are described in sampledbusage.h.
+// profile's connect strings at it; the "PDF" printer becomes the programs' default printer
+// unless they name one. The options are described in sampledbusage.h.
 #include "postgresload.h"
 #include "profileregistration.h"
 #include "sampledatabase.h"
@@ -156,6 +157,9 @@ int registerProfile(const std::string& connect, bool replaceChoice, const std::s
             printf("profile: ConnectStr and ConnectStrInstalled already name existing databases\n");
         else
             printf("profile: %s set to %s\n", written.c_str(), what.c_str());
+        std::string printers = sampledb::registerDefaultPrinter();
+        if (!printers.empty())
+            printf("profile: default printer \"PDF\" named for %s\n", printers.c_str());
     } catch (const std::exception& e) {
         return failure(e.what());
     }

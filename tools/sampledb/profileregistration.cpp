@@ -59,4 +59,23 @@ std::string registerInProfile(const std::string& connect, bool replaceChoice)
     return written;
 }
 
+std::string registerDefaultPrinter()
+{
+    std::string written;
+    for (const char* program : { "tessilo", "tessilo-demo" }) {
+        const std::string file
+            = winport::rivantaRoot() + "/registry/Rivanta 40/" + program + ".ini";
+        char device[256] = "";
+        GetPrivateProfileStringA("windows", "device", "", device, sizeof device, file.c_str());
+        if (device[0])
+            continue;
+        mkdir((winport::rivantaRoot() + "/registry").c_str(), 0777);
+        mkdir((winport::rivantaRoot() + "/registry/Rivanta 40").c_str(), 0777);
+        if (!WritePrivateProfileStringA("windows", "device", "PDF", file.c_str()))
+            throw std::runtime_error("cannot write the default printer to " + file);
+        written += (written.empty() ? "" : ", ") + std::string(program);
+    }
+    return written;
+}
+
 } // namespace sampledb

@@ -19,4 +19,9 @@ bool namesExistingDatabase(const std::string& connect);
 // when the profile cannot be written.
 std::string registerInProfile(const std::string& connect, bool replaceChoice);
 
+// Names the "PDF" printer as the default printer ("device" in the section "windows" of the
+// framework profile) of the suite's programs here (tessilo, tessilo-demo) that name none yet;
+// returns the programs it wrote for.
+std::string registerDefaultPrinter();
+
 } // namespace sampledb

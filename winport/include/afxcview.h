@@ -2,7 +2,7 @@
 #pragma once
 
 #include "afxcmn.h"
-#include "cview.h"
+#include "afxview.h"
 
 class WINPORT_API CListView : public CCtrlView {
 public:

@@ -5,3 +5,4 @@
 #include "commdlg.h"
 #include "cfiledialog.h"
 #include "cfontdialog.h"
+#include "cprintdialog.h"

@@ -43,6 +43,25 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
+
+    // Printer device contexts and print jobs.
+    BOOL CreateDC(LPCSTR driver, LPCSTR device, LPCSTR output, const void* initData);
+    BOOL m_bPrinting = FALSE; // set by the framework while a view prints
+    BOOL IsPrinting() const { return m_bPrinting; }
+    int StartDoc(LPDOCINFOA info);
+    int StartDoc(LPCSTR docName);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+    int AbortDoc();
+    int SetAbortProc(ABORTPROC proc);
+    CPoint SetViewportOrg(int x, int y);
+    CPoint SetViewportOrg(POINT point);
+    CPoint OffsetViewportOrg(int dx, int dy);
+    CPoint GetViewportOrg() const;
+    // Logical and device units are the same (MM_TEXT).
+    void DPtoLP(LPRECT) const { }
+    void LPtoDP(LPRECT) const { }
 };
 
 class WINPORT_API CClientDC : public CDC {

@@ -131,12 +131,14 @@ typedef struct tagPDA {
 #define PD_RETURNDC 0x00000100
 #define PD_RETURNIC 0x00000200
 #define PD_RETURNDEFAULT 0x00000400
+#define PD_HIDEPRINTTOFILE 0x00100000
 #define PD_USEDEVMODECOPIES 0x00040000
 
 // Extended errors of the common dialogs (CommDlgExtendedError).
 #define CDERR_STRUCTSIZE 0x0001
 #define CDERR_INITIALIZATION 0x0002
 #define PDERR_NODEFAULTPRN 0x1008
+#define PDERR_PRINTERNOTFOUND 0x100B
 #define FNERR_BUFFERTOOSMALL 0x3003
 
 // The open and save dialogs; TRUE when the user chose a file, written to lpstrFile in Windows
@@ -152,9 +154,11 @@ inline BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { return GetSaveFileName(ofn);
 // iPointSize), FALSE when cancelled or the request is malformed (see CommDlgExtendedError).
 WINPORT_API BOOL ChooseFont(LPCHOOSEFONTA choose);
 inline BOOL ChooseFontA(LPCHOOSEFONTA choose) { return ChooseFont(choose); }
-// The print dialog. Printer device contexts are not part of the window layer: the default
-// printer query (PD_RETURNDEFAULT) finds none (PDERR_NODEFAULTPRN) and showing the dialog fails
-// (CDERR_INITIALIZATION), as on a system without printers.
+// The print dialog: the user picks a printer (the "PDF" printer with its file), the orientation
+// and, unless PD_PRINTSETUP or PD_NOPAGENUMS, the pages. PD_RETURNDEFAULT takes the default
+// printer without a dialog. PD_RETURNDC makes the chosen printer's device context (hDC). A
+// caller's hDevMode is a DEVMODEA that gives the starting orientation and receives the choice;
+// none is allocated for a caller that gives none.
 WINPORT_API BOOL PrintDlg(LPPRINTDLGA request);
 inline BOOL PrintDlgA(LPPRINTDLGA request) { return PrintDlg(request); }
 // The error of the last common dialog call that failed; 0 after a success or a cancel.

@@ -42,4 +42,12 @@ public:
     void EmptyUndoBuffer();
     BOOL GetModify() const;
     void SetModify(BOOL modified = TRUE);
+
+    // Loads (replacing the text, or the selection with SFF_SELECTION) and saves through the
+    // stream's callback, as plain text (SF_TEXT) or RTF (SF_RTF); the characters moved.
+    long StreamIn(int format, EDITSTREAM& stream);
+    long StreamOut(int format, EDITSTREAM& stream);
+    // Lays out, and with display set draws, a range onto a device context (EM_FORMATRANGE); the
+    // first character that did not fit. NULL ends the formatting.
+    long FormatRange(FORMATRANGE* range, BOOL display = TRUE);
 };

@@ -118,6 +118,30 @@ typedef struct _textrange {
     LPSTR lpstrText; // receives the text, paragraph breaks as "\r"
 } TEXTRANGEA, TEXTRANGE;
 
+// EM_FORMATRANGE: lays out chrg of the text inside rc (twips, on the page rcPage) on the device
+// context hdc, measured as on hdcTarget; wParam non-zero draws it. Returns the first character
+// that did not fit. A NULL record ends the formatting.
+typedef struct _formatrange {
+    HDC hdc;
+    HDC hdcTarget;
+    RECT rc;
+    RECT rcPage;
+    CHARRANGE chrg;
+} FORMATRANGE;
+
+// EM_STREAMIN / EM_STREAMOUT: the callback moves up to cb bytes into or out of the buffer and
+// reports the count in *pcb; a non-zero result ends the transfer (dwError keeps it).
+typedef DWORD(CALLBACK* EDITSTREAMCALLBACK)(DWORD_PTR cookie, LPBYTE buffer, LONG cb, LONG* pcb);
+typedef struct _editstream {
+    DWORD_PTR dwCookie;
+    DWORD dwError;
+    EDITSTREAMCALLBACK pfnCallback;
+} EDITSTREAM;
+
+#define SF_TEXT 0x0001
+#define SF_RTF 0x0002
+#define SFF_SELECTION 0x8000
+
 typedef struct _enprotected {
     NMHDR nmhdr;
     UINT msg; // the message that would change protected text

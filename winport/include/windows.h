@@ -9,4 +9,5 @@
 #include "libloaderapi.h"
 #include "winuser.h"
 #include "wingdi.h"
+#include "winspool.h"
 #include "commctrl.h"

@@ -49,6 +49,8 @@
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_CANCELLED 1223L
+#define ERROR_INVALID_PRINTER_NAME 1801L
+#define ERROR_PRINT_CANCELLED 63L
 
 // File-system codes reported by the file, drive and profile functions (winbase.h).
 #define ERROR_INVALID_ACCESS 12L

@@ -133,3 +133,95 @@ inline BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length)
 {
     return TextOut(dc, x, y, text, length);
 }
+
+// Printers: device modes, printer device contexts and print jobs.
+#define CCHDEVICENAME 32
+#define CCHFORMNAME 32
+
+typedef struct _devicemodeA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength; // tenths of a millimetre
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality; // dots per inch
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+} DEVMODEA, DEVMODE, *PDEVMODEA, *LPDEVMODEA, *LPDEVMODE;
+
+#define DM_SPECVERSION 0x0401
+#define DM_ORIENTATION 0x00000001
+#define DM_PAPERSIZE 0x00000002
+#define DM_PAPERLENGTH 0x00000004
+#define DM_PAPERWIDTH 0x00000008
+#define DM_COPIES 0x00000100
+#define DM_PRINTQUALITY 0x00000400
+#define DM_YRESOLUTION 0x00002000
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+#define DMPAPER_LETTER 1
+#define DMPAPER_LEGAL 5
+#define DMPAPER_A4 9
+
+typedef int(CALLBACK* ABORTPROC)(HDC, int);
+
+typedef struct _DOCINFOA {
+    int cbSize;
+    LPCSTR lpszDocName;
+    LPCSTR lpszOutput; // a file to print into (the "PDF" printer's file), or NULL
+    LPCSTR lpszDatatype;
+    DWORD fwType;
+} DOCINFOA, DOCINFO, *LPDOCINFOA, *LPDOCINFO;
+
+#define SP_ERROR (-1)
+#define SP_APPABORT (-2)
+#define SP_USERABORT (-3)
+#define SP_OUTOFDISK (-4)
+
+#define TECHNOLOGY 2
+#define DT_RASDISPLAY 1
+#define DT_RASPRINTER 2
+
+// A device context for a printer (driver "WINSPOOL" or NULL, device: the printer's name). The
+// device mode, when given, sets orientation and paper; output names the file of the "PDF"
+// printer. NULL for an unknown printer.
+WINPORT_API HDC CreateDC(LPCSTR driver, LPCSTR device, LPCSTR output, const DEVMODEA* mode);
+inline HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const DEVMODEA* mode)
+{
+    return CreateDC(driver, device, output, mode);
+}
+// Print jobs on a printer device context. StartDoc returns the job's number (> 0) or SP_ERROR
+// (the printer cannot take the job, or its file cannot be written); nothing is left behind by a
+// job that ends with AbortDoc or fails.
+WINPORT_API int StartDoc(HDC dc, const DOCINFOA* info);
+inline int StartDocA(HDC dc, const DOCINFOA* info) { return StartDoc(dc, info); }
+WINPORT_API int StartPage(HDC dc);
+WINPORT_API int EndPage(HDC dc);
+WINPORT_API int EndDoc(HDC dc);
+WINPORT_API int AbortDoc(HDC dc);
+WINPORT_API int SetAbortProc(HDC dc, ABORTPROC proc);
+// The device mode a printer device context was made with (orientation and paper changes).
+WINPORT_API HDC ResetDC(HDC dc, const DEVMODEA* mode);
+inline HDC ResetDCA(HDC dc, const DEVMODEA* mode) { return ResetDC(dc, mode); }
+// The viewport origin: where logical (0, 0) lands in device units.
+WINPORT_API BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT previous);
+WINPORT_API BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT previous);
+WINPORT_API BOOL GetViewportOrgEx(HDC dc, LPPOINT origin);

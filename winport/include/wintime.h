@@ -7,6 +7,8 @@
 #include "wintypes.h"
 
 WINPORT_API void GetSystemTime(LPSYSTEMTIME systemTime);
+// Suspends the calling thread for the given time.
+WINPORT_API void Sleep(DWORD milliseconds);
 WINPORT_API void GetLocalTime(LPSYSTEMTIME localTime);
 WINPORT_API void GetSystemTimeAsFileTime(LPFILETIME fileTime);
 

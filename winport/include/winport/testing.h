@@ -44,9 +44,31 @@ WINPORT_API void ScriptFileDialogCancel();
 // Font dialogs: the chosen font and its size in tenths of a point, or cancel.
 WINPORT_API void ScriptFontDialog(const LOGFONTA& font, int pointSizeTenths);
 WINPORT_API void ScriptFontDialogCancel();
-// Print dialogs: confirm (with the printer name, empty for the default) or cancel.
-WINPORT_API void ScriptPrintDialog(const std::string& printerName);
+// Print dialogs: confirm (with the printer name, empty for the default; for the "PDF" printer
+// the file to write, empty for the default one; the orientation chosen) or cancel.
+WINPORT_API void ScriptPrintDialog(
+    const std::string& printerName, const std::string& outputFile = {}, bool landscape = false);
 WINPORT_API void ScriptPrintDialogCancel();
+
+// The print preview window, as a test drives it. The callback runs once the pages are drawn;
+// the window closes when the callback returns, if nothing closed it before.
+class PrintPreviewDriver {
+public:
+    virtual ~PrintPreviewDriver() = default;
+    virtual int PageCount() const = 0;
+    virtual int CurrentPage() const = 0; // from 1
+    virtual void NextPage() = 0;
+    virtual void PreviousPage() = 0;
+    virtual void ZoomIn() = 0;
+    virtual void ZoomOut() = 0;
+    // Closes the preview and prints (the view's print command runs after the window is gone).
+    virtual void Print() = 0;
+    virtual void Close() = 0;
+    // Saves the current page as drawn in the preview, or the window, as PNG.
+    virtual bool SavePagePng(const char* path) = 0;
+    virtual bool SaveWindowPng(const char* path) = 0;
+};
+WINPORT_API void ScriptPrintPreview(std::function<void(PrintPreviewDriver&)> callback);
 
 // Scripted answers not used yet (a test that scripted too much has a bug too).
 WINPORT_API int UnusedScripts();

@@ -4,6 +4,8 @@
 #include "winport/civildate.h"
 #include "syserror.h"
 
+#include <chrono>
+#include <thread>
 #include <cstdint>
 #include <ctime>
 #include <sys/time.h>
@@ -136,4 +138,9 @@ LONG CompareFileTime(const FILETIME* first, const FILETIME* second)
     uint64_t a = (static_cast<uint64_t>(first->dwHighDateTime) << 32) | first->dwLowDateTime;
     uint64_t b = (static_cast<uint64_t>(second->dwHighDateTime) << 32) | second->dwLowDateTime;
     return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+void Sleep(DWORD milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

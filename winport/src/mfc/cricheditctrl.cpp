@@ -147,3 +147,21 @@ BOOL CRichEditCtrl::Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO)); }
 void CRichEditCtrl::EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
 BOOL CRichEditCtrl::GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
 void CRichEditCtrl::SetModify(BOOL modified) { SendMessage(EM_SETMODIFY, modified); }
+
+long CRichEditCtrl::StreamIn(int format, EDITSTREAM& stream)
+{
+    return static_cast<long>(
+        SendMessage(EM_STREAMIN, static_cast<WPARAM>(format), reinterpret_cast<LPARAM>(&stream)));
+}
+
+long CRichEditCtrl::StreamOut(int format, EDITSTREAM& stream)
+{
+    return static_cast<long>(
+        SendMessage(EM_STREAMOUT, static_cast<WPARAM>(format), reinterpret_cast<LPARAM>(&stream)));
+}
+
+long CRichEditCtrl::FormatRange(FORMATRANGE* range, BOOL display)
+{
+    return static_cast<long>(
+        SendMessage(EM_FORMATRANGE, static_cast<WPARAM>(display), reinterpret_cast<LPARAM>(range)));
+}

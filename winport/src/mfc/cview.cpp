@@ -31,6 +31,8 @@ CListCtrl& CListView::GetListCtrl() const
 
 CRichEditView::CRichEditView()
     : CCtrlView(RICHEDIT_CLASSA, ES_MULTILINE | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL)
+    , m_sizePaper(12240, 15840)
+    , m_rectMargin(1800, 1440, 1800, 1440)
 {
 }
 

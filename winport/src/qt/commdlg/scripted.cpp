@@ -23,12 +23,9 @@ namespace {
         int tenths;
     };
     std::deque<FontAnswer> g_fonts;
-    struct PrintAnswer {
-        bool ok;
-        std::string printer;
-    };
     std::deque<PrintAnswer> g_prints;
     std::vector<std::string> g_failures;
+    std::deque<std::function<void(testing::PrintPreviewDriver&)>> g_previews;
 }
 
 bool scriptedUi() { return g_enabled; }
@@ -102,18 +99,31 @@ bool takeFontAnswer(bool* ok, LOGFONTA* font, int* pointSizeTenths)
     return true;
 }
 
-bool takePrintAnswer(bool* ok, std::string* printerName)
+bool takePrintAnswer(PrintAnswer* answer)
 {
     if (!g_enabled)
         return false;
-    *ok = false;
+    *answer = PrintAnswer {};
     if (g_prints.empty()) {
         reportScriptFailure("unscripted print dialog");
         return true;
     }
-    *ok = g_prints.front().ok;
-    *printerName = g_prints.front().printer;
+    *answer = g_prints.front();
     g_prints.pop_front();
+    return true;
+}
+
+bool takePreviewScript(std::function<void(testing::PrintPreviewDriver&)>* script)
+{
+    if (!g_enabled)
+        return false;
+    *script = nullptr;
+    if (g_previews.empty()) {
+        reportScriptFailure("unscripted print preview");
+        return true;
+    }
+    *script = std::move(g_previews.front());
+    g_previews.pop_front();
     return true;
 }
 }
@@ -143,16 +153,21 @@ void ScriptFontDialog(const LOGFONTA& font, int pointSizeTenths)
 }
 
 void ScriptFontDialogCancel() { g_fonts.push_back(FontAnswer { false, {}, 0 }); }
-void ScriptPrintDialog(const std::string& printerName)
+void ScriptPrintDialog(
+    const std::string& printerName, const std::string& outputFile, bool landscape)
 {
-    g_prints.push_back(PrintAnswer { true, printerName });
+    g_prints.push_back(PrintAnswer { true, printerName, outputFile, landscape });
 }
-void ScriptPrintDialogCancel() { g_prints.push_back(PrintAnswer { false, {} }); }
+void ScriptPrintDialogCancel() { g_prints.push_back(PrintAnswer {}); }
+void ScriptPrintPreview(std::function<void(PrintPreviewDriver&)> callback)
+{
+    g_previews.push_back(std::move(callback));
+}
 
 int UnusedScripts()
 {
     return static_cast<int>(g_messageBoxes.size() + g_modals.size() + g_files.size()
-        + g_fonts.size() + g_prints.size());
+        + g_fonts.size() + g_prints.size() + g_previews.size());
 }
 
 std::vector<std::string> ScriptFailures() { return g_failures; }
@@ -168,6 +183,7 @@ void ClearScripts()
     g_files.clear();
     g_fonts.clear();
     g_prints.clear();
+    g_previews.clear();
 }
 
 void PumpEvents(int milliseconds) { pumpEvents(milliseconds); }

@@ -6,6 +6,10 @@
 #include <functional>
 #include <string>
 
+namespace winport::testing {
+class PrintPreviewDriver;
+}
+
 namespace winport {
 bool scriptedUi();
 void reportScriptFailure(const std::string& message);
@@ -21,5 +25,15 @@ struct ModalScript {
 bool takeModalScript(const char* what, ModalScript* script);
 bool takeFileAnswer(bool* ok, std::string* path);
 bool takeFontAnswer(bool* ok, LOGFONTA* font, int* pointSizeTenths);
-bool takePrintAnswer(bool* ok, std::string* printerName);
+struct PrintAnswer {
+    bool ok = false;
+    std::string printer; // "" for the default printer
+    std::string output; // the "PDF" printer's file, "" when not named
+    bool landscape = false;
+    int fromPage = 0; // 0: all pages
+    int toPage = 0;
+};
+bool takePrintAnswer(PrintAnswer* answer);
+// The script of the next print preview window (NULL after a reported failure).
+bool takePreviewScript(std::function<void(testing::PrintPreviewDriver&)>* script);
 }

@@ -5,6 +5,8 @@
 // non-zero answer. The text limit (32,767 characters by default) cuts typed and inserted text.
 #include "controlclasses.h"
 #include "qt/windows/latin1.h"
+#include "qt/controls/richformat.h"
+#include "qt/controls/rtf.h"
 #include "richedit.h"
 #include "qt/windows/window.h"
 #include "base/textbuffer.h"
@@ -14,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstring>
@@ -214,6 +217,21 @@ namespace {
             case EM_SCROLLCARET:
                 m_edit->ensureCursorVisible();
                 result = 0;
+                return true;
+            case EM_FORMATRANGE:
+                result = lParam ? formatRange(*m_edit->document(),
+                             *reinterpret_cast<const FORMATRANGE*>(lParam), wParam != 0)
+                                : 0;
+                return true;
+            case EM_DISPLAYBAND:
+                result = FALSE;
+                return true;
+            case EM_STREAMIN:
+                result = streamIn(static_cast<UINT>(wParam), reinterpret_cast<EDITSTREAM*>(lParam));
+                return true;
+            case EM_STREAMOUT:
+                result
+                    = streamOut(static_cast<UINT>(wParam), reinterpret_cast<EDITSTREAM*>(lParam));
                 return true;
             default:
                 return false;
@@ -478,6 +496,107 @@ namespace {
                 : alignment & Qt::AlignHCenter           ? PFA_CENTER
                                                          : PFA_LEFT;
             return out->dwMask;
+        }
+
+        // Reads the stream to its end (or, for RTF, to the end of its outer group) and puts what it
+        // read in place of the whole text or the selection. RTF that is incomplete leaves the text
+        // as it was; text that is not RTF loads as plain text. Returns the characters read.
+        LRESULT streamIn(UINT format, EDITSTREAM* stream)
+        {
+            if (!stream || !stream->pfnCallback)
+                return 0;
+            stream->dwError = 0;
+            std::string data;
+            char buffer[4096];
+            bool rtf = (format & SF_RTF) != 0;
+            for (;;) {
+                LONG done = 0;
+                DWORD rc = stream->pfnCallback(
+                    stream->dwCookie, reinterpret_cast<LPBYTE>(buffer), sizeof buffer, &done);
+                if (done > 0)
+                    data.append(buffer, static_cast<size_t>(std::min<LONG>(done, sizeof buffer)));
+                if (rc != 0) {
+                    stream->dwError = rc;
+                    break;
+                }
+                if (done <= 0)
+                    break;
+                if (rtf && looksLikeRtf(data) && rtfGroupEnd(data) > 0)
+                    break;
+            }
+            QTextDocument loaded;
+            loaded.setDefaultFont(m_edit->document()->defaultFont());
+            if (rtf && looksLikeRtf(data)) {
+                std::string why;
+                if (!readRtf(data, loaded, &why)) {
+                    if (stream->dwError == 0)
+                        stream->dwError = static_cast<DWORD>(-1);
+                    return 0;
+                }
+            } else {
+                QTextCursor(&loaded).insertText(
+                    toDocumentText(data.c_str(), static_cast<int>(data.size())));
+            }
+            int characters = loaded.characterCount() - 1;
+            QTextCursor cursor(m_edit->document());
+            if (format & SFF_SELECTION) {
+                CHARRANGE range = selection();
+                cursor.setPosition(range.cpMin);
+                cursor.setPosition(range.cpMax, QTextCursor::KeepAnchor);
+            } else {
+                cursor.select(QTextCursor::Document);
+            }
+            cursor.beginEditBlock();
+            cursor.removeSelectedText();
+            QTextCursor all(&loaded);
+            all.select(QTextCursor::Document);
+            cursor.insertFragment(all.selection());
+            cursor.endEditBlock();
+            if (!(format & SFF_SELECTION))
+                m_edit->moveCursor(QTextCursor::Start);
+            m_pendingFormat.reset();
+            return characters;
+        }
+
+        // Writes the whole text or the selection, as plain text ("\r\n" line ends) or RTF, in
+        // blocks to the callback until it refuses one.
+        LRESULT streamOut(UINT format, EDITSTREAM* stream)
+        {
+            if (!stream || !stream->pfnCallback)
+                return 0;
+            stream->dwError = 0;
+            CHARRANGE range = (format & SFF_SELECTION) ? selection() : CHARRANGE { 0, length() };
+            std::string data;
+            if (format & SF_RTF) {
+                data = writeRtf(*m_edit->document(), range.cpMin, range.cpMax);
+            } else {
+                data = rangeText(range.cpMin, range.cpMax);
+                std::string crlf;
+                crlf.reserve(data.size() + data.size() / 32);
+                for (char c : data) {
+                    if (c == '\r')
+                        crlf += "\r\n";
+                    else
+                        crlf += c;
+                }
+                data.swap(crlf);
+            }
+            size_t written = 0;
+            while (written < data.size()) {
+                LONG chunk = static_cast<LONG>(std::min<size_t>(4096, data.size() - written));
+                LONG done = 0;
+                std::string block = data.substr(written, static_cast<size_t>(chunk));
+                DWORD rc = stream->pfnCallback(
+                    stream->dwCookie, reinterpret_cast<LPBYTE>(&block[0]), chunk, &done);
+                if (rc != 0) {
+                    stream->dwError = rc;
+                    break;
+                }
+                if (done <= 0)
+                    break;
+                written += static_cast<size_t>(std::min(done, chunk));
+            }
+            return static_cast<LRESULT>(written);
         }
 
         // The text of [from, to) with paragraph breaks as "\r".

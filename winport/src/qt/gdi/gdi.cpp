@@ -84,39 +84,49 @@ namespace {
         return false;
     }
 
-    struct DeviceContext {
-        HWND hwnd = nullptr;
-        QWidget* widget = nullptr;
-        std::unique_ptr<QPainter> painter;
-        HGDIOBJ font = nullptr;
-        COLORREF textColor = RGB(0, 0, 0);
-        COLORREF backColor = RGB(255, 255, 255);
-        int backMode = OPAQUE;
-    };
     std::unordered_map<HDC, std::unique_ptr<DeviceContext>> g_dcs;
     uintptr_t g_nextDc = 0x30000;
 
     HDC newDc(HWND hwnd, QWidget* widget)
     {
-        HDC h = reinterpret_cast<HDC>(g_nextDc);
-        g_nextDc += 4;
         auto dc = std::make_unique<DeviceContext>();
         dc->hwnd = hwnd;
         dc->widget = widget;
-        dc->font = GetStockObject(SYSTEM_FONT);
-        g_dcs[h] = std::move(dc);
-        return h;
-    }
-
-    DeviceContext* findDc(HDC dc)
-    {
-        auto it = g_dcs.find(dc);
-        return it == g_dcs.end() ? nullptr : it->second.get();
+        return addDc(std::move(dc));
     }
 
     QColor colorOf(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
     QFont dcFont(const DeviceContext& dc) { return qtFontOf(static_cast<HFONT>(dc.font)); }
+
+    QFontMetrics metricsOf(const DeviceContext& dc, const QFont& font)
+    {
+        QPaintDevice* device = metricDevice(dc);
+        return device ? QFontMetrics(font, device) : QFontMetrics(font);
+    }
+}
+
+DeviceContext::~DeviceContext()
+{
+    if (printer)
+        endPrinterJob(*this, false);
+    painter.reset();
+}
+
+HDC addDc(std::unique_ptr<DeviceContext> dc)
+{
+    HDC h = reinterpret_cast<HDC>(g_nextDc);
+    g_nextDc += 4;
+    if (!dc->font)
+        dc->font = GetStockObject(SYSTEM_FONT);
+    g_dcs[h] = std::move(dc);
+    return h;
+}
+
+DeviceContext* findDc(HDC dc)
+{
+    auto it = g_dcs.find(dc);
+    return it == g_dcs.end() ? nullptr : it->second.get();
 }
 
 QFont fontFromLogFont(const LOGFONTA& lf)
@@ -305,14 +315,43 @@ HDC GetDC(HWND hwnd)
 
 int ReleaseDC(HWND, HDC dc) { return g_dcs.erase(dc) > 0 ? 1 : 0; }
 
+BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT previous)
+{
+    DeviceContext* d = findDc(dc);
+    if (!d)
+        return FALSE;
+    if (previous)
+        *previous = POINT { d->origin.x(), d->origin.y() };
+    d->origin = QPoint(x, y);
+    return TRUE;
+}
+
+BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT previous)
+{
+    DeviceContext* d = findDc(dc);
+    return d && SetViewportOrgEx(dc, d->origin.x() + dx, d->origin.y() + dy, previous);
+}
+
+BOOL GetViewportOrgEx(HDC dc, LPPOINT origin)
+{
+    DeviceContext* d = findDc(dc);
+    if (!d || !origin)
+        return FALSE;
+    *origin = POINT { d->origin.x(), d->origin.y() };
+    return TRUE;
+}
+
 HDC CreateCompatibleDC(HDC) { return GetDC(nullptr); }
 
 BOOL DeleteDC(HDC dc) { return g_dcs.erase(dc) > 0; }
 
 int GetDeviceCaps(HDC dc, int index)
 {
-    if (dc && !findDc(dc))
+    DeviceContext* d = findDc(dc);
+    if (dc && !d)
         return 0;
+    if (d && d->printer)
+        return printerDeviceCaps(*d, index);
     ensureApplication();
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize size = screen ? screen->size() : QSize(800, 600);
@@ -330,6 +369,8 @@ int GetDeviceCaps(HDC dc, int index)
         return size.height() * 254 / (kScreenDpi * 10);
     case BITSPIXEL:
         return 32;
+    case TECHNOLOGY:
+        return DT_RASDISPLAY;
     default:
         return 0;
     }
@@ -341,7 +382,7 @@ BOOL GetTextMetrics(HDC dc, LPTEXTMETRICA tm)
     if (!d || !tm)
         return FALSE;
     QFont font = dcFont(*d);
-    QFontMetrics m(font);
+    QFontMetrics m = metricsOf(*d, font);
     QFontInfo info(font);
     std::memset(tm, 0, sizeof(*tm));
     tm->tmHeight = m.height();
@@ -352,8 +393,8 @@ BOOL GetTextMetrics(HDC dc, LPTEXTMETRICA tm)
     tm->tmAveCharWidth = m.averageCharWidth();
     tm->tmMaxCharWidth = m.maxWidth();
     tm->tmWeight = font.weight();
-    tm->tmDigitizedAspectX = kScreenDpi;
-    tm->tmDigitizedAspectY = kScreenDpi;
+    tm->tmDigitizedAspectX = GetDeviceCaps(dc, LOGPIXELSX);
+    tm->tmDigitizedAspectY = GetDeviceCaps(dc, LOGPIXELSY);
     tm->tmFirstChar = 0x20;
     tm->tmLastChar = 0xFF;
     tm->tmDefaultChar = 0x1F;
@@ -372,7 +413,7 @@ BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int length, LPSIZE size)
     DeviceContext* d = findDc(dc);
     if (!d || !size || (!text && length > 0) || length < 0)
         return FALSE;
-    QFontMetrics m(dcFont(*d));
+    QFontMetrics m = metricsOf(*d, dcFont(*d));
     size->cx = m.horizontalAdvance(toQt(text, length));
     size->cy = m.height();
     return TRUE;
@@ -384,10 +425,12 @@ BOOL TextOut(HDC dc, int x, int y, LPCSTR text, int length)
     if (!d || !d->painter || (!text && length > 0))
         return FALSE;
     QFont font = dcFont(*d);
-    QFontMetrics m(font);
+    QFontMetrics m = metricsOf(*d, font);
     QString s = toQt(text, length);
     QPainter& p = *d->painter;
     p.setFont(font);
+    x += d->origin.x();
+    y += d->origin.y();
     if (d->backMode == OPAQUE)
         p.fillRect(QRect(x, y, m.horizontalAdvance(s), m.height()), colorOf(d->backColor));
     p.setPen(colorOf(d->textColor));

@@ -1,0 +1,15 @@
+// Helpers the printing views share: printer fonts made from screen fonts, measured line heights
+// and the lines of a title block.
+#pragma once
+
+#include <afxext.h>
+
+#include <vector>
+
+// The screen font's log font scaled from screen to printer pixels per inch (weight and underline
+// changed when given: FW_DONTCARE keeps the weight); NULL without a font or for the system font.
+CFont* printerFontFrom(CFont* screenFont, CDC* dc, LONG weight, BOOL underline);
+// Character height plus external leading of `points` points of `face` on the device context.
+long lineHeightOf(CDC* dc, int points, const char* face);
+// The non-empty lines of a title block (split at line feeds, carriage returns dropped).
+std::vector<CString> titleLines(const CString& titles);
