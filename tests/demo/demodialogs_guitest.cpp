@@ -4,6 +4,7 @@
 #include "demodialogs.h"
 
 #include <gtest/gtest.h>
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include "resources/resource.h"

@@ -77,8 +77,9 @@ TEST_F(ViewPrinting, RichEditPagesEndAtPageBreaksAndRepeatTitles)
             << pages[p];
         EXPECT_FALSE(pdftext::contains(pages[p], "PAGE-BREAK"));
         // Every page after the first starts with the report's titles.
-        if (p > 0)
+        if (p > 0) {
             EXPECT_NE(lines.front().find("Meter     Volume"), std::string::npos) << pages[p];
+        }
     }
     // 30 rows on each page, the break ending each.
     EXPECT_TRUE(pdftext::contains(pages[0], "M-00030"));

@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <cstdio>
