@@ -74,7 +74,7 @@ CString usable(const CString& connectStr, CString* problem)
 // The template numbered `number` in the file's text: lines end with a line feed
 // (carriage returns are ignored), a last line without one does not count; the
 // first character is the number (0 when it is not a digit) and the template
-// starts after four characters.
+// starts after four characters. A blank line has no number and is no template.
 bool templateFromText(const char* text, int number, CString* result)
 {
     CString line;
@@ -86,7 +86,7 @@ bool templateFromText(const char* text, int number, CString* result)
             continue;
         }
         const int lineNumber = std::atoi(line.Left(1));
-        if (lineNumber == number) {
+        if (!line.IsEmpty() && lineNumber == number) {
             *result = line.Mid(4);
             return true;
         }

@@ -17,6 +17,18 @@ CString savedDirectory;
 
 // The profile-string buffer: at most 4,095 characters come back.
 constexpr DWORD profileBufferSize = 4096;
+
+// Whether the profile's integer reader finds a number in the text: blanks, an optional sign,
+// then a digit. Anything else reads as 0 there, which would hide the caller's default.
+bool startsWithNumber(const CString& text)
+{
+    const char* p = text.GetString();
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    if (*p == '+' || *p == '-')
+        ++p;
+    return *p >= '0' && *p <= '9';
+}
 } // namespace
 
 CTessiloApp::CTessiloApp()
@@ -110,6 +122,8 @@ BOOL CTessiloApp::writeProfileString(const char* key, CString value)
 
 int CTessiloApp::getProfileInt(CString key, int defaultValue)
 {
+    if (!startsWithNumber(getProfileString(key, CString())))
+        return defaultValue;
     return static_cast<int>(GetProfileIntA(profileSection, key, defaultValue));
 }
 

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace bookdecimal {
@@ -91,6 +93,13 @@ double roundCeil(double value, int decimals, double* remainder)
 {
     double scale = decimals > 0 ? std::pow(10.0, decimals) : 1.0;
     double scaled = value * scale;
+    // A value that already has at most that many decimals stays as it is: 0.07 x 100 is
+    // 7.000000000000001 in binary, and its ceiling would add a whole last decimal.
+    if (std::isfinite(scaled) && std::nearbyint(scaled) / scale == value) {
+        if (remainder)
+            *remainder = 0.0;
+        return value;
+    }
     if (remainder) {
         double whole = 0;
         *remainder = std::modf(scaled, &whole) / scale;
@@ -129,6 +138,14 @@ BOOL isDecimalValid(const char* text)
         }
     }
     return TRUE;
+}
+
+double leadingNumber(const char* text)
+{
+    if (!text)
+        return 0.0;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return cLocale ? strtod_l(text, nullptr, cLocale) : std::strtod(text, nullptr);
 }
 
 } // namespace bookdecimal

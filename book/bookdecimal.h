@@ -30,4 +30,8 @@ TESSILO40_API BOOL isDecimalValid(const char* text);
 // means 6. Widths are capped at 4096 columns so that a wild argument cannot exhaust memory.
 TESSILO40_API CString printFixed(double value, int width, int precision);
 
+// The C library's text-to-double conversion with a '.' decimal point: the leading number of the
+// text (leading blanks skipped), 0 when it starts with none, plus or minus HUGE_VAL beyond range.
+TESSILO40_API double leadingNumber(const char* text);
+
 } // namespace bookdecimal

@@ -7,12 +7,19 @@
 
 namespace {
 
-// Writers of the log take turns: each holds the file with writing denied to others for the moment
-// of its write, so records from several processes never overwrite or tear each other. A writer
-// that finds the file taken tries again for a short while before giving up.
+// Every writer of the log takes this lock for the moment of its one write at the end, so records
+// of several processes never tear or overwrite each other, while the file itself stays open to
+// all (readers and writers alike).
+const DWORD kAppendLockHigh = bookLogFile::appendLockHigh;
+// A writer holds the lock for one write only: a longer wait means a writer has hung, and the
+// record is then written without the lock rather than lost.
+const auto kLockWait = std::chrono::milliseconds(500);
+// Emptying the log holds the file alone for a moment; writers retry their open meanwhile.
+const auto kOpenWait = std::chrono::seconds(1);
+
 HANDLE openForWriting(const CString& path, DWORD share, DWORD disposition)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    auto deadline = std::chrono::steady_clock::now() + kOpenWait;
     for (;;) {
         HANDLE file = CreateFileA(
             path, GENERIC_WRITE, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -21,6 +28,28 @@ HANDLE openForWriting(const CString& path, DWORD share, DWORD disposition)
             return file;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+bool lockAppends(HANDLE file)
+{
+    auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (LockFile(file, 0, kAppendLockHigh, 1, 0))
+            return true;
+        if (GetLastError() != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
+// The user is not told (the log is best effort), but a lost record leaves a trace for whoever
+// looks at the program's diagnostics.
+void reportLost(const CString& path, DWORD error)
+{
+    CString text;
+    text.Format("tessilo40: a log record could not be written to %s (error %lu)\n",
+        path.GetString(), static_cast<unsigned long>(error));
+    OutputDebugStringA(text);
 }
 
 bool writeAll(HANDLE file, const CString& record)
@@ -74,12 +103,20 @@ bool bookLogFile::append(const CString& record) const
 {
     if (m_path.IsEmpty())
         return false;
-    HANDLE file = openForWriting(m_path, FILE_SHARE_READ, OPEN_ALWAYS);
-    if (file == INVALID_HANDLE_VALUE)
+    HANDLE file = openForWriting(m_path, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) {
+        reportLost(m_path, GetLastError());
         return false;
+    }
+    const bool locked = lockAppends(file);
     SetFilePointer(file, 0, nullptr, FILE_END);
-    bool written = writeAll(file, record);
+    const bool written = writeAll(file, record);
+    const DWORD error = GetLastError();
+    if (locked)
+        UnlockFile(file, 0, kAppendLockHigh, 1, 0);
     CloseHandle(file);
+    if (!written)
+        reportLost(m_path, error);
     return written;
 }
 

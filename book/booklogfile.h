@@ -1,6 +1,7 @@
 // bookLogFile: the records and file handling behind the book's log members. The log is one plain
-// file shared by every application of the suite; each record is appended with its own open, write
-// at the end and close, so that several processes can log at once without tearing records.
+// file shared by every application of the suite; each record is appended with its own open
+// (sharing reading and writing), one write at the end under a short lock, and close, so that
+// several processes can log at once without tearing records.
 #pragma once
 
 #include "tessilo40_api.h"
@@ -13,6 +14,10 @@ class TESSILO40_API bookLogFile {
 public:
     explicit bookLogFile(const CString& path);
 
+    // Every writer locks one byte at this offset times 2^32 (LockFile), far past the end of any
+    // log, for the moment of its write.
+    static const unsigned long appendLockHigh = 0x7FFFFFF0;
+
     // "%m/%d/%y %H:%M:%S" in local time, for example 12/04/26 03:16:36.
     static CString stamp(std::time_t when);
     // stamp, a space, the bytes unchanged, CR LF.
@@ -22,8 +27,9 @@ public:
     // The first record of an emptied log, on request or forced.
     static CString initRecord(const CString& stamp, bool forced);
 
-    // Appends one record at the end, creating the file when needed. Best effort: FALSE when the
-    // file cannot be opened or written.
+    // Appends one record at the end, creating the file when needed. Another handle holding the
+    // file open does not stop it. Best effort: FALSE (and a line on the diagnostics stream) when
+    // the file cannot be opened or written.
     bool append(const CString& record) const;
     // Current length in bytes; 0 when the file cannot be opened.
     long long length() const;

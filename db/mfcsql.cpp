@@ -8,6 +8,25 @@
 #include <cstring>
 #include <new>
 
+// One environment and connection; freed with the last statement object that shares them.
+struct MfcSQLHandles {
+    SQLHENV henv = SQL_NULL_HENV;
+    SQLHDBC hdbc = SQL_NULL_HDBC;
+
+    MfcSQLHandles() = default;
+    MfcSQLHandles(const MfcSQLHandles&) = delete;
+    MfcSQLHandles& operator=(const MfcSQLHandles&) = delete;
+    ~MfcSQLHandles()
+    {
+        if (hdbc) {
+            SQLDisconnect(hdbc);
+            SQLFreeHandle(SQL_HANDLE_DBC, hdbc);
+        }
+        if (henv)
+            SQLFreeHandle(SQL_HANDLE_ENV, henv);
+    }
+};
+
 long MfcSQL::s_lastOutputRow = -1;
 CString MfcSQL::s_titleText;
 long MfcSQL::s_titleCount = 0;
@@ -50,14 +69,17 @@ MfcSQL::MfcSQL(char* connect, long* result)
 }
 
 MfcSQL::MfcSQL(const MfcSQL& other)
+    : m_handles(other.m_handles)
 {
     std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem);
 }
 
 MfcSQL& MfcSQL::operator=(const MfcSQL& other)
 {
-    if (this != &other)
+    if (this != &other) {
         std::memcpy(&m_ODBCItem, &other.m_ODBCItem, sizeof m_ODBCItem);
+        m_handles = other.m_handles; // drops this object's share of its former connection
+    }
     return *this;
 }
 
@@ -101,23 +123,46 @@ long MfcSQL::MfcSQLInit(char* connect)
     // request could not be held there.
     if (connect && std::strlen(connect) >= MFCSQL_CONNECT_SIZE)
         return E_FAIL;
-    if (SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &m_ODBCItem.henv) == SQL_ERROR)
+    // A connection this object held before is given up (closed unless a copy still shares it).
+    m_handles.reset();
+    m_ODBCItem.henv = SQL_NULL_HENV;
+    m_ODBCItem.hdbc = SQL_NULL_HDBC;
+    auto* handles = new (std::nothrow) MfcSQLHandles;
+    if (!handles)
         return E_FAIL;
+    try {
+        m_handles.reset(handles);
+    } catch (const std::bad_alloc&) {
+        return E_FAIL; // reset() has deleted the owner
+    }
+    if (SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handles->henv) == SQL_ERROR) {
+        handles->henv = SQL_NULL_HENV;
+        m_handles.reset();
+        return E_FAIL;
+    }
+    m_ODBCItem.henv = handles->henv;
     SQLRETURN rc = SQLSetEnvAttr(
         m_ODBCItem.henv, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC2), 0);
     if (rc != SQL_SUCCESS)
         SQLHandleError(m_ODBCItem.henv, SQL_HANDLE_ENV, rc);
-    rc = SQLAllocHandle(SQL_HANDLE_DBC, m_ODBCItem.henv, &m_ODBCItem.hdbc);
+    rc = SQLAllocHandle(SQL_HANDLE_DBC, m_ODBCItem.henv, &handles->hdbc);
     if (rc != SQL_SUCCESS)
         SQLHandleError(m_ODBCItem.henv, SQL_HANDLE_ENV, rc);
-    SQLSetConnectAttr(
-        m_ODBCItem.hdbc, SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), 0);
+    if (!SQL_SUCCEEDED(rc))
+        handles->hdbc = SQL_NULL_HDBC;
+    m_ODBCItem.hdbc = handles->hdbc;
+    // Results are only fetched forward, which every driver can do itself: the driver manager's
+    // cursor library (which copies every row through a file) is used only where a driver needs it.
+    SQLSetConnectAttr(m_ODBCItem.hdbc, SQL_ATTR_ODBC_CURSORS,
+        reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_IF_NEEDED), 0);
     std::memset(m_ODBCItem.connect, 0, sizeof m_ODBCItem.connect);
     if (connect)
         std::strcpy(m_ODBCItem.connect, connect);
+    // The completed string may use the whole buffer, 511 characters and the NUL: a connect string
+    // of the greatest accepted length then comes back whole instead of cut with a warning.
     SQLCHAR* buffer = reinterpret_cast<SQLCHAR*>(m_ODBCItem.connect);
-    rc = SQLDriverConnect(m_ODBCItem.hdbc, nullptr, buffer, SQL_NTS, buffer,
-        MFCSQL_CONNECT_SIZE - 1, nullptr, SQL_DRIVER_COMPLETE);
+    rc = SQLDriverConnect(m_ODBCItem.hdbc, nullptr, buffer, SQL_NTS, buffer, MFCSQL_CONNECT_SIZE,
+        nullptr, SQL_DRIVER_COMPLETE);
     if (rc != SQL_SUCCESS)
         SQLHandleError(m_ODBCItem.hdbc, SQL_HANDLE_DBC, rc);
     return static_cast<long>(rc);
@@ -144,12 +189,8 @@ long MfcSQL::MfcSQLInit()
 
 long MfcSQL::MfcSQLDeInit()
 {
-    if (m_ODBCItem.hdbc) {
-        SQLDisconnect(m_ODBCItem.hdbc);
-        SQLFreeHandle(SQL_HANDLE_DBC, m_ODBCItem.hdbc);
-    }
-    if (m_ODBCItem.henv)
-        SQLFreeHandle(SQL_HANDLE_ENV, m_ODBCItem.henv);
+    // Disconnects and frees the handles unless a copy of this object still shares them.
+    m_handles.reset();
     MfcSQLSetSQLBuff(0);
     clearItem();
     return 0;

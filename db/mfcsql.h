@@ -7,6 +7,7 @@
 #include <afxstr.h>
 #include <sql.h>
 #include <sqlext.h>
+#include <memory>
 #include <vector>
 
 class bookListSQL;
@@ -14,6 +15,7 @@ class bookEdit;
 class bookRichEdit;
 class bookReport;
 class CEdit;
+struct MfcSQLHandles;
 
 #define MFCSQL_COLUMNS 50
 #define MFCSQL_CONNECT_SIZE 512
@@ -89,6 +91,8 @@ public:
     MfcSQL();
     explicit MfcSQL(long* result);
     MfcSQL(char* connect, long* result);
+    // A copy shares the connection: the handles go when the last sharer is de-initialised or
+    // destroyed.
     MfcSQL(const MfcSQL& other);
     MfcSQL& operator=(const MfcSQL& other);
 
@@ -136,10 +140,16 @@ public:
     // The diagnostic records of a handle as "[state] message (native)\n" lines, truncation
     // warnings left out; each record can be read once.
     static std::vector<CString> MfcSQLDiagnostics(void* handle, short handleType);
+    // The stored title line: the rich-edit view's (the titles of the layout's report when it has
+    // one), else the edit view's, else empty.
     CString MfcSQLGetTitleString();
     long MfcSQLOutputReset();
     void MfcSQLSetTitleSeperatorLineChar(char separator) { m_ODBCItem.separator = separator; }
     void MfcSQLSetDecimalPlaces(unsigned int places) { m_ODBCItem.decimalPlaces = places; }
+    // Stores the report layout (null = none); the layout stored and one taken away have their
+    // report number set to -1.
+    void MfcSQLSetBookReport(bookReport* report);
+    bookReport* MfcSQLGetBookReport() const { return m_ODBCItem.report; }
     long MfcSQLTotalsClear();
     long MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned int outWidth,
         double* value, int decimals, int currency, int parenthesise);
@@ -165,7 +175,12 @@ protected:
     long fetchResultRows(void* hstmt, STR_BINDING* bindings, bool keepBindingTypes);
 
 private:
+    // The owner of m_ODBCItem's environment and connection, shared by copies.
+    std::shared_ptr<MfcSQLHandles> m_handles;
+
     void clearItem();
+    bool hasOutput() const { return m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit; }
+    void insertListColumn(char* title, STR_BINDING* binding, long column);
     void setDefaults();
     CString layoutTitle(char* title, STR_BINDING* binding, long column, bool rightAlign,
         CString& accumulator, long& counter, bool underline);

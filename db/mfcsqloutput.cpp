@@ -1,6 +1,7 @@
 // MfcSQL base output: cells and titles laid out as plain text for the output views, and the
 // diagnostics that go with them.
 #include "db/mfcsql.h"
+#include "report/bookreport.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
@@ -97,7 +98,9 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
                 appendRichText(m_ODBCItem.richEdit, piece);
         }
     }
-    if (!binding->next)
+    // The row cursor is shared by the process: a statement without views (a lookup, possibly on
+    // another thread) leaves it to the one that is writing.
+    if (!binding->next && hasOutput())
         s_lastOutputRow = -1;
     return 0;
 }
@@ -131,22 +134,35 @@ CString MfcSQL::layoutTitle(char* title, STR_BINDING* binding, long, bool rightA
     return piece;
 }
 
+void MfcSQL::insertListColumn(char* title, STR_BINDING* binding, long column)
+{
+    bookListSQL* view = m_ODBCItem.list;
+    if (!view || !view->m_hWnd)
+        return;
+    LVCOLUMNA description {};
+    description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    description.fmt = binding->isCharacter ? LVCFMT_LEFT : LVCFMT_RIGHT;
+    description.pszText = title;
+    bool shown
+        = column < 0 || column >= MFCSQL_COLUMNS || m_ODBCItem.columnFormat[column].shown != 0;
+    description.cx = shown
+        ? view->GetListCtrl().GetStringWidth(CString('X', binding->displayWidth).GetString())
+        : 0;
+    view->bookListInsertColumn(column, &description);
+}
+
 CString MfcSQL::MfcSQLOutputTitle(char* title, STR_BINDING* binding, long column)
 {
+    // Titles accumulate in process-wide state for the text views only; a statement without one
+    // (a lookup, possibly on another thread) must not touch it while a report is being written.
+    if (!m_ODBCItem.edit && !m_ODBCItem.richEdit) {
+        if (binding)
+            insertListColumn(title, binding, column);
+        return CString();
+    }
     if (!binding)
         return s_titleText;
-    if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd) {
-        LVCOLUMNA description {};
-        description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-        description.fmt = binding->isCharacter ? LVCFMT_LEFT : LVCFMT_RIGHT;
-        description.pszText = title;
-        bool shown
-            = column < 0 || column >= MFCSQL_COLUMNS || m_ODBCItem.columnFormat[column].shown != 0;
-        description.cx = shown
-            ? view->GetListCtrl().GetStringWidth(CString('X', binding->displayWidth).GetString())
-            : 0;
-        view->bookListInsertColumn(column, &description);
-    }
+    insertListColumn(title, binding, column);
     if (bookEdit* view = m_ODBCItem.edit) {
         CString piece = layoutTitle(title, binding, column, false, s_titleText, s_titleCount, true);
         if (!binding->next) {
@@ -161,7 +177,8 @@ CString MfcSQL::MfcSQLOutputTitle(char* title, STR_BINDING* binding, long column
         layoutTitle(
             title, binding, column, !binding->isCharacter, s_titleText, s_titleCount, false);
         if (!binding->next) {
-            view->ReportIDInsert(-1, s_titleText);
+            view->ReportIDInsert(
+                m_ODBCItem.report ? m_ODBCItem.report->reportGetID() : -1, s_titleText);
             s_titleCount = 0;
             s_titleText.Empty();
         }
@@ -230,8 +247,12 @@ long MfcSQL::MfcSQLOutputErr(CString message)
 
 CString MfcSQL::MfcSQLGetTitleString()
 {
-    if (m_ODBCItem.richEdit)
-        return m_ODBCItem.richEdit->bookEditGetTitleString();
+    if (bookRichEdit* view = m_ODBCItem.richEdit) {
+        bookReport* report = m_ODBCItem.report;
+        if (report && report->reportGetID() >= 0)
+            return view->ReportIDSupplyTitles(report->reportGetID());
+        return view->bookEditGetTitleString();
+    }
     return m_ODBCItem.edit ? m_ODBCItem.edit->bookEditGetTitleString() : CString();
 }
 
@@ -263,4 +284,13 @@ long MfcSQL::listColAutoWidth()
         if (m_ODBCItem.columnFormat[c].shown == 0)
             view->GetListCtrl().SetColumnWidth(c, 0);
     return 0;
+}
+
+void MfcSQL::MfcSQLSetBookReport(bookReport* report)
+{
+    if (!report && m_ODBCItem.report)
+        m_ODBCItem.report->reportSetID(-1);
+    m_ODBCItem.report = report;
+    if (report)
+        report->reportSetID(-1);
 }

@@ -20,6 +20,7 @@ SQLQuery::SQLQuery(char* connect, long* result)
     : MfcSQLExec(connect, result)
 {
     initFields();
+    m_connect = m_ODBCItem.connect;
 }
 
 SQLQuery::SQLQuery(long* result, char* connect, char* sql, HWND window, unsigned int id,

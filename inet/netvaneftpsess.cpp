@@ -65,12 +65,14 @@ int CNetvaneFtpSess::URLConnect(const char* url, unsigned short* port, CString i
             m_nPort = parsedPort;
             if (port)
                 *port = parsedPort;
-            SetStatus(CString());
             m_pFindFile = new (std::nothrow) CNetvaneFindFile(m_pFtpConnection, 1);
             if (m_pFindFile) {
                 m_pFtpConnection->SetCurrentDirectory("/");
                 result = 1;
             }
+            // The log starts empty after a connect, also without the statuses of the move to
+            // "/" (a server may log its users into another folder).
+            SetStatus(CString());
             if (m_hStatusWnd) {
                 std::snprintf(m_szStatusText, sizeof m_szStatusText, "%s%s",
                     result ? "Connected : " : "Connect Error : ", m_strServer.GetString());

@@ -181,7 +181,14 @@ SQLRETURN connectConnection(Connection& c, const std::string& connectString, SQL
         return rc;
     }
     c.connected = true;
-    SQLRETURN written = writeCompleted(c, caller.text(), completed, completedMax, completedLength);
+    // The completed form may be longer than the caller's string (the data source's DBQ is added):
+    // when only the caller's string fits the buffer, it is given back as it came, since it names
+    // the same database. A caller whose string filled its buffer gets no truncation warning.
+    std::string text = caller.text();
+    if (completed && completedMax > 0 && text.size() >= static_cast<size_t>(completedMax)
+        && connectString.size() < static_cast<size_t>(completedMax))
+        text = connectString;
+    SQLRETURN written = writeCompleted(c, text, completed, completedMax, completedLength);
     return rc == SQL_SUCCESS ? written : rc;
 }
 

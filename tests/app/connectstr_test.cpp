@@ -160,13 +160,16 @@ TEST_F(ConnectStr, TemplateFileLinesNeedALineFeed)
 {
     createFile(c + "/work/mfcConnectStrings.txt",
         "1 = first one\r\n"
+        "\r\n"
+        "\n"
         "x = not a digit counts as zero\n"
         "1 = second one wins nothing\n"
         "7 = seven\n"
         "3\n"
         "2 = last line without a line feed");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(1), "first one");
-    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(0), "not a digit counts as zero");
+    EXPECT_EQ(TessiloApp.GetConnectStrTemplate(0), "not a digit counts as zero")
+        << "blank lines are no templates";
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(7), "seven");
     EXPECT_EQ(TessiloApp.GetConnectStrTemplate(3),
         ""); // a line too short for a template

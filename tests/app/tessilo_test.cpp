@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -96,6 +97,15 @@ TEST(TessiloProfile, Integers)
     EXPECT_EQ(TessiloApp.getProfileInt("Copies", 3), 42);
     EXPECT_EQ(TessiloApp.getProfileInt(CString("copies"), 3), 42);
     EXPECT_EQ(TessiloApp.getProfileInt(static_cast<const char*>(nullptr), 3), 0);
+    // The profile's own reader gives 0 for these; the library's wrapper gives the default.
+    for (const char* notNumber : { "abc", "-", " x1", "" }) {
+        ASSERT_TRUE(TessiloApp.writeProfileString("Copies", notNumber));
+        EXPECT_EQ(TessiloApp.getProfileInt("Copies", 3), 3) << '"' << notNumber << '"';
+    }
+    for (auto [text, value] : { std::pair { " -12x", -12 }, { "+7", 7 }, { "0", 0 } }) {
+        ASSERT_TRUE(TessiloApp.writeProfileString("Copies", text));
+        EXPECT_EQ(TessiloApp.getProfileInt("Copies", 3), value) << '"' << text << '"';
+    }
 }
 
 TEST(TessiloProfile, StructuresRoundTripWithTheirChecksum)

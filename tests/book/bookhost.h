@@ -4,6 +4,7 @@
 
 #include "book/book.h"
 #include <gtest/gtest.h>
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <memory>

@@ -86,16 +86,19 @@ TEST_F(BookLog, EntriesStartEndAndErrors)
     bk().bookLogErr(nullptr, 5);
     bk().bookLogErr(const_cast<char*>("gone"), 0);
     EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
-    FixedClock::set(2026, 12, 4, 15, 2, 9);
+    FixedClock::set(2026, 1, 4, 15, 2, 9);
     bk().bookLogErr(const_cast<char*>("bad meter"), 9);
     EXPECT_EQ(bk().bookLogGetErrorCount(), 1);
+    bk().bookLog(const_cast<char*>("a\0b\n"), 4); // bytes as given
     bk().bookLogEnd(CString("Meters"));
     std::string log = read("Log.log");
     EXPECT_EQ(log,
-        "12/04/26 03:16:36 Meters - START LOGGING\r\n\r\n"
-        "12/04/26 03:16:36 reading 12\r\n"
-        "12/04/26 15:02:09 bad meter\r\n"
-        "\r\n\r\n12/04/26 15:02:09 Meters - END LOGGING\r\n\r\n");
+        std::string("12/04/26 03:16:36 Meters - START LOGGING\r\n\r\n"
+                    "12/04/26 03:16:36 reading 12\r\n"
+                    "01/04/26 15:02:09 bad meter\r\n"
+                    "01/04/26 15:02:09 a\0b\n\r\n",
+            127)
+            + "\r\n\r\n01/04/26 15:02:09 Meters - END LOGGING\r\n\r\n");
     EXPECT_EQ(bk().bookGetLogFileSize(), static_cast<long>(log.size()));
     EXPECT_EQ(bk().bookLogSetErrorCount(5), 5);
     EXPECT_EQ(bk().bookLogAddErrorCount(2), 7);
@@ -131,16 +134,15 @@ TEST_F(BookLog, AnsweringNoClearsTheLog)
     EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
 }
 
-TEST_F(BookLog, BelowTheLimitNothingIsAskedAndForcingNeverAsks)
+TEST_F(BookLog, ForcingNeverAsks)
 {
     book::bookSetLogSize(64);
-    fill(63);
-    bk().bookLogInitFile(FALSE); // an unscripted message box would fail the test
-    EXPECT_EQ(read("Log.log").size(), 63u);
-    EXPECT_EQ(read("Log.log.bak").size(), 63u);
+    fill(70);
     bk().bookLogAddErrorCount(3);
     bk().bookLogInitFile(TRUE);
+    EXPECT_TRUE(askedMessageBoxes().empty());
     EXPECT_EQ(read("Log.log"), "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n");
+    EXPECT_EQ(read("Log.log.bak").size(), 70u);
     EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
 }
 

@@ -89,12 +89,17 @@ TEST(RoundCeil, RoundsTowardsPositiveInfinityAndReportsTheRemainder)
         { 1.5, -3, 2.0, 0.5 },
         { 0.0, 3, 0.0, 0.0 },
         { 7.25, 1, 7.3, 0.05 },
+        // Already at most that many decimals, though not exact in binary: unchanged.
+        { 0.07, 2, 0.07, 0.0 },
+        { 0.57, 2, 0.57, 0.0 },
+        { 1.1, 1, 1.1, 0.0 },
+        { 2.0001, 3, 2.001, 0.0001 },
     };
     for (const auto& c : cases) {
         double remainder = 99;
-        EXPECT_NEAR(roundCeil(c.value, c.decimals, &remainder), c.result, 1e-12) << c.value;
+        EXPECT_DOUBLE_EQ(roundCeil(c.value, c.decimals, &remainder), c.result) << c.value;
         EXPECT_NEAR(remainder, c.remainder, 1e-9) << c.value;
-        EXPECT_NEAR(roundCeil(c.value, c.decimals, nullptr), c.result, 1e-12) << c.value;
+        EXPECT_DOUBLE_EQ(roundCeil(c.value, c.decimals, nullptr), c.result) << c.value;
     }
 }
 

@@ -1,6 +1,8 @@
+// The log file shared by the suite's processes: appends under another writer, the size-limit
+// question at its edge, and records that stay whole when several processes write.
 #include "book/booklogfile.h"
-#include "book/bookperiod.h"
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,48 +49,62 @@ protected:
 
 } // namespace
 
-TEST(LogRecords, BytesOfEveryRecord)
+// Every writer opens the log sharing reading and writing: one that keeps it open (a viewer, a
+// long-running writer) stops no record.
+TEST_F(LogFile, AnotherWriterKeepingTheLogOpenStopsNoRecord)
 {
-    const char raw[] = { 'a', '\0', 'b', '\n' };
-    struct {
-        const char* name;
-        CString record;
-        std::string bytes;
-    } cases[] = {
-        { "entry", bookLogFile::entryRecord(kStamp, "Run 7 ok", 8),
-            "12/04/26 03:16:36 Run 7 ok\r\n" },
-        { "entry keeps bytes", bookLogFile::entryRecord(kStamp, raw, 4),
-            std::string("12/04/26 03:16:36 a\0b\n\r\n", 24) },
-        { "start", bookLogFile::startRecord(kStamp, "Meters"),
-            "12/04/26 03:16:36 Meters - START LOGGING\r\n\r\n" },
-        { "end", bookLogFile::endRecord(kStamp, "Meters"),
-            "\r\n\r\n12/04/26 03:16:36 Meters - END LOGGING\r\n\r\n" },
-        { "requested", bookLogFile::initRecord(kStamp, false),
-            "Initialize Log File Requested : 12/04/26 03:16:36\r\n\r\n" },
-        { "forced", bookLogFile::initRecord(kStamp, true),
-            "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n" },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.record.str(), c.bytes) << c.name;
-}
-
-TEST(LogRecords, StampIsTwoDigitMonthDayYearAnd24HourClock)
-{
-    EXPECT_STREQ(
-        bookLogFile::stamp(bookperiod::localTime(2026, 12, 4, 3, 16, 36)), "12/04/26 03:16:36");
-    EXPECT_STREQ(
-        bookLogFile::stamp(bookperiod::localTime(2009, 1, 31, 23, 5, 9)), "01/31/09 23:05:09");
-}
-
-TEST_F(LogFile, AppendsWholeRecordsAtTheEnd)
-{
+    HANDLE other = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
     bookLogFile log(CString(path.c_str()));
-    EXPECT_EQ(log.length(), 0);
-    ASSERT_TRUE(log.append(bookLogFile::startRecord(kStamp, "A")));
-    ASSERT_TRUE(log.append(bookLogFile::entryRecord(kStamp, "x", 1)));
-    std::string expected = "12/04/26 03:16:36 A - START LOGGING\r\n\r\n12/04/26 03:16:36 x\r\n";
-    EXPECT_EQ(read(path), expected);
-    EXPECT_EQ(log.length(), static_cast<long long>(expected.size()));
+    EXPECT_TRUE(log.append(bookLogFile::entryRecord(kStamp, "a", 1)));
+    EXPECT_TRUE(log.append(bookLogFile::entryRecord(kStamp, "b", 1)));
+    CloseHandle(other);
+    EXPECT_EQ(read(path), "12/04/26 03:16:36 a\r\n12/04/26 03:16:36 b\r\n");
+}
+
+// Another process holds the append lock: an append waits for it and lands after that writer's
+// record; a writer that never lets go delays the record but does not lose it.
+TEST_F(LogFile, AppendsWaitForTheLockOfAnotherWriter)
+{
+    for (bool hangs : { false, true }) {
+        write("");
+        int ready[2], release[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(release), 0);
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
+                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
+            bool locked = LockFile(file, 0, bookLogFile::appendLockHigh, 1, 0);
+            (void)!::write(ready[1], locked ? "y" : "n", 1);
+            char c;
+            if (hangs) {
+                (void)!::read(release[0], &c, 1);
+                _exit(0);
+            }
+            usleep(100000);
+            SetFilePointer(file, 0, nullptr, FILE_END);
+            DWORD written = 0;
+            WriteFile(file, "first\r\n", 7, &written, nullptr);
+            UnlockFile(file, 0, bookLogFile::appendLockHigh, 1, 0);
+            _exit(0);
+        }
+        char locked = 'n';
+        ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+        ASSERT_EQ(locked, 'y');
+        EXPECT_TRUE(bookLogFile(CString(path.c_str()))
+                        .append(bookLogFile::entryRecord(kStamp, "second", 6)));
+        (void)!::write(release[1], "x", 1);
+        int status = 0;
+        waitpid(child, &status, 0);
+        for (int fd : { ready[0], ready[1], release[0], release[1] })
+            close(fd);
+        EXPECT_EQ(
+            read(path), std::string(hangs ? "" : "first\r\n") + "12/04/26 03:16:36 second\r\n")
+            << (hangs ? "hung writer" : "writer");
+    }
 }
 
 TEST_F(LogFile, MissingFolderIsSkippedSilently)
@@ -118,42 +134,6 @@ TEST_F(LogFile, QuestionComesExactlyAtTheLimit)
         EXPECT_EQ(result, bookLogFile::initResult::kept) << c.size;
         EXPECT_EQ(read(path), std::string(c.size, 'z')) << c.size;
     }
-}
-
-TEST_F(LogFile, AnsweringYesKeepsTheLogAndRefreshesTheBackup)
-{
-    bookLogFile log(CString(path.c_str()));
-    std::ofstream(path + ".bak") << "stale";
-    write("0123456789");
-    EXPECT_EQ(
-        log.initialise(false, 10, kStamp, [] { return true; }), bookLogFile::initResult::kept);
-    EXPECT_EQ(read(path), "0123456789");
-    EXPECT_EQ(read(path + ".bak"), "0123456789");
-}
-
-TEST_F(LogFile, AnsweringNoEmptiesTheLogAfterTheBackup)
-{
-    bookLogFile log(CString(path.c_str()));
-    write("0123456789");
-    EXPECT_EQ(
-        log.initialise(false, 10, kStamp, [] { return false; }), bookLogFile::initResult::emptied);
-    EXPECT_EQ(read(path), "Initialize Log File Requested : 12/04/26 03:16:36\r\n\r\n");
-    EXPECT_EQ(read(path + ".bak"), "0123456789");
-}
-
-TEST_F(LogFile, ForcingEmptiesWithoutAsking)
-{
-    bookLogFile log(CString(path.c_str()));
-    write("abc");
-    bool asked = false;
-    auto result = log.initialise(true, 1 << 20, kStamp, [&] {
-        asked = true;
-        return true;
-    });
-    EXPECT_EQ(result, bookLogFile::initResult::forced);
-    EXPECT_FALSE(asked);
-    EXPECT_EQ(read(path), "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n");
-    EXPECT_EQ(read(path + ".bak"), "abc");
 }
 
 TEST_F(LogFile, ConcurrentAppendsFromSeveralProcessesStayWhole)

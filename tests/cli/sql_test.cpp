@@ -94,12 +94,34 @@ TEST_F(CliSql, DiagnosticsGoToStandardErrorAndFailTheRun)
     EXPECT_EQ(result.out, "id\n---------\n         1\n");
 }
 
-TEST_F(CliSql, FailedConnectExitsNonZero)
+// A failed connect shows why: the driver's diagnostics, or the length limit.
+TEST_F(CliSql, FailedConnectSaysWhy)
 {
-    CliRun result = run("-c 'Driver=/nonexistent/driver.so;' 'SELECT 1'");
+    CliRun result = run("-c 'DSN=Rivanta 4.0;DBQ=C:\\nowhere\\Rivanta40.mdb;' 'SELECT 1'");
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("cannot connect"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Could not find file"), std::string::npos) << result.err;
     EXPECT_EQ(result.out, "");
+
+    std::string tooLong = m_connect + std::string(512 - m_connect.size() - 3, 'x') + "=1;";
+    result = run("-c '" + tooLong + "' 'SELECT 1'");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("has 512 characters; the limit is 511"), std::string::npos)
+        << result.err;
+}
+
+// "--" ends the options, so SQL may begin with a "--" comment (which runs to the next semicolon,
+// as line breaks become blanks); without it, such text is refused as an unknown option.
+TEST_F(CliSql, DoubleDashEndsTheOptions)
+{
+    CliRun refused = run("-c '" + m_connect + "' '-- first row' 'SELECT id FROM m WHERE id = 1'");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("unknown option"), std::string::npos) << refused.err;
+
+    CliRun result
+        = run("-c '" + m_connect + "' -- '-- first row;' 'SELECT id FROM m WHERE id = 1'");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "id\n---------\n         1\n");
 }
 
 TEST_F(CliSql, WithoutAConfiguredDatabaseItSaysSo)

@@ -66,7 +66,8 @@ TEST_F(TessiloCommand, StatusNamesTheStoredStringAndTheTemplateFile)
 {
     fs::create_directories(root.path() + "/drives/c/orlamo40");
     std::ofstream(root.path() + "/drives/c/orlamo40/Rivanta40.mdb") << "";
-    writeWinIni("[tessilo40]\nConnectStr=DBQ=C:\\orlamo40\\Rivanta40.mdb;\nConnectStrType=2\n");
+    writeWinIni("[tessilo40]\nConnectStr=DSN=Rivanta 4.0;DBQ=C:\\orlamo40\\Rivanta40.mdb;\n"
+                "ConnectStrType=2\n");
     fs::create_directories(root.path() + "/drives/c/orlamo");
     std::ofstream(root.path() + "/drives/c/orlamo/mfcConnectStrings.txt")
         << "2 = DSN=from the file;\n";
@@ -84,8 +85,9 @@ TEST_F(TessiloCommand, StatusFallsBackToTheInstalledString)
 {
     fs::create_directories(root.path() + "/drives/c/db");
     std::ofstream(root.path() + "/drives/c/db/Rivanta40.mdb") << "";
-    writeWinIni("[tessilo40]\nConnectStr=DBQ=C:\\gone\\Rivanta40.mdb;\n"
-                "ConnectStrInstalled=DBQ=C:\\db\\Rivanta40.mdb;\nConnectStrType=\n");
+    writeWinIni(
+        "[tessilo40]\nConnectStr=DBQ=C:\\gone\\Rivanta40.mdb;\n"
+        "ConnectStrInstalled=DSN=Rivanta 4.0;DBQ=C:\\db\\Rivanta40.mdb;\nConnectStrType=\n");
     const CommandResult r = run("status");
     EXPECT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(contains(r.output, "refused: names the database file C:\\gone\\Rivanta40.mdb"))

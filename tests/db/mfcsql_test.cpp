@@ -1,12 +1,15 @@
 // The statement layer against real drivers: splitting, counts, bindings, widths, NULLs, type
-// codes and diagnostics, on SQLite and PostgreSQL alike.
+// codes, reported errors and shared connections, on SQLite and PostgreSQL alike. (The text of the
+// diagnostics is tested where it lands, in the output views.)
+#include "db/sqlquerycommon.h"
 #include "recordingsql.h"
 #include "odbctest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -16,20 +19,34 @@ protected:
     {
         long result = 0;
         auto sql = std::make_unique<RecordingSQL>(m_db->connectString(), &result);
-        EXPECT_EQ(result, 0) << testing::PrintToString(sql->errors);
+        EXPECT_EQ(result, 0);
         return sql;
     }
+    // Whether the server comes to count this many connections to the test's database besides
+    // the one asking (a closed connection's server process ends a moment after the disconnect);
+    // only PostgreSQL can tell, SQLite answers true.
+    bool serverConnectionsBecome(long expected)
+    {
+        if (GetParam() != "PostgreSQL")
+            return true;
+        long result = 0;
+        SQLQueryCommon query(const_cast<char*>(m_db->connectString().c_str()), &result);
+        LONG count = -1;
+        query.m_sql = "SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() "
+                      "AND pid <> pg_backend_pid()";
+        query.m_valueType = SQLQUERY_LONG;
+        query.m_destination = &count;
+        for (int i = 0; i < 100; ++i) {
+            if (result != 0 || query.SQLQueryExec() != 0)
+                return false;
+            if (count == expected)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ADD_FAILURE() << "the server counts " << count << " connections, expected " << expected;
+        return false;
+    }
 };
-
-TEST_P(MfcSQLBackend, TextWithoutSemicolonRunsNothing)
-{
-    auto sql = connect();
-    long count = 77;
-    EXPECT_EQ(sql->run("SELECT 1", &count), 0);
-    EXPECT_EQ(count, 77);
-    EXPECT_TRUE(sql->statements.empty());
-    EXPECT_TRUE(sql->cells.empty());
-}
 
 TEST_P(MfcSQLBackend, EveryStatementRunsAndCountHoldsTheLast)
 {
@@ -45,13 +62,13 @@ TEST_P(MfcSQLBackend, EveryStatementRunsAndCountHoldsTheLast)
     EXPECT_EQ(sql->statements[1], " INSERT INTO t VALUES (2, 'b');");
     EXPECT_EQ(count, 2);
     EXPECT_EQ(sql->column(0), (std::vector<std::string> { "1", "2", "3", "a", "b" }));
-    EXPECT_TRUE(sql->errors.empty()) << testing::PrintToString(sql->errors);
+    EXPECT_EQ(sql->errors(), 0u);
 
     EXPECT_EQ(sql->run("UPDATE t SET name = 'z' WHERE id = 2;", &count), 0);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(sql->run("UPDATE t SET name = 'z' WHERE id = 999;", &count), 0);
     EXPECT_EQ(count, 0);
-    EXPECT_TRUE(sql->errors.empty()) << testing::PrintToString(sql->errors);
+    EXPECT_EQ(sql->errors(), 0u);
 }
 
 TEST_P(MfcSQLBackend, LineBreaksAndTabsReachTheDriverAsSpaces)
@@ -74,23 +91,7 @@ TEST_P(MfcSQLBackend, SemicolonInsideALiteralEndsTheStatement)
     ASSERT_EQ(sql->statements.size(), 2u);
     EXPECT_EQ(sql->statements[0], "SELECT 'x;");
     EXPECT_EQ(sql->statements[1], "y' AS v;");
-    EXPECT_FALSE(sql->errors.empty());
-}
-
-TEST_P(MfcSQLBackend, WideColumnIsBoundAt259AndCutSilently)
-{
-    exec("CREATE TABLE w (v VARCHAR(1000))");
-    std::string value(400, 'q');
-    value[257] = 'E';
-    value[258] = 'X';
-    exec("INSERT INTO w VALUES ('" + value + "')");
-    auto sql = connect();
-    long count = 0;
-    sql->run("SELECT v FROM w;", &count);
-    ASSERT_EQ(sql->cells.size(), 1u);
-    EXPECT_EQ(sql->cells[0].width, 258);
-    EXPECT_EQ(sql->cells[0].text, value.substr(0, 258));
-    EXPECT_TRUE(sql->errors.empty()) << testing::PrintToString(sql->errors);
+    EXPECT_GT(sql->errors(), 0u);
 }
 
 TEST_P(MfcSQLBackend, ColumnWidthIsTheWiderOfDataAndNameAndAtLeastSix)
@@ -106,40 +107,6 @@ TEST_P(MfcSQLBackend, ColumnWidthIsTheWiderOfDataAndNameAndAtLeastSix)
     EXPECT_EQ(sql->cells[1].formatted, "xyz                 ");
 }
 
-TEST_P(MfcSQLBackend, NullIsWrittenAsBlanksOfTheColumnWidth)
-{
-    exec("CREATE TABLE z (id INTEGER, name VARCHAR(10))");
-    exec("INSERT INTO z VALUES (NULL, NULL)");
-    exec("INSERT INTO z VALUES (42, 'ab')");
-    auto sql = connect();
-    long count = 0;
-    sql->run("SELECT id, name FROM z ORDER BY id;", &count);
-    ASSERT_EQ(sql->cells.size(), 4u);
-    const RecordedCell* null = &sql->cells[0];
-    const RecordedCell* number = &sql->cells[2];
-    if (sql->cells[0].indicator != SQL_NULL_DATA) { // NULLs sort last on PostgreSQL
-        null = &sql->cells[2];
-        number = &sql->cells[0];
-    }
-    EXPECT_EQ(null->indicator, SQL_NULL_DATA);
-    EXPECT_EQ(null->formatted, std::string(static_cast<size_t>(null->width), ' '));
-    EXPECT_EQ((null + 1)->formatted, std::string(10, ' '));
-    EXPECT_EQ(number->formatted, std::string(static_cast<size_t>(number->width) - 2, ' ') + "42");
-    EXPECT_EQ((number + 1)->formatted, "ab        ");
-}
-
-TEST_P(MfcSQLBackend, DiagnosticsAreOneLinePerRecord)
-{
-    auto sql = connect();
-    long count = 3;
-    EXPECT_EQ(sql->run("SELECT * FROM no_such_table;", &count), 0);
-    EXPECT_EQ(count, 3);
-    ASSERT_FALSE(sql->errors.empty());
-    std::regex line(R"(\[[0-9A-Z]{5}\] [\s\S]*no_such_table[\s\S]* \(-?[0-9]+\)\n)");
-    EXPECT_TRUE(std::regex_match(sql->errors[0], line)) << sql->errors[0];
-    EXPECT_EQ(sql->m_ODBCItem.lastReturn, SQL_ERROR);
-}
-
 TEST_P(MfcSQLBackend, AFailedStatementDoesNotStopTheOnesAfterIt)
 {
     exec("CREATE TABLE after_error (id INTEGER)");
@@ -152,13 +119,11 @@ TEST_P(MfcSQLBackend, AFailedStatementDoesNotStopTheOnesAfterIt)
     EXPECT_EQ(sql->statements.size(), 4u);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(sql->column(0), std::vector<std::string> { "5" });
-    ASSERT_GE(sql->errors.size(), 2u);
-    for (const std::string& line : sql->errors)
-        EXPECT_NE(line.find("missing"), std::string::npos) << line;
+    EXPECT_EQ(sql->errors(), 2u);
 }
 
 // The concise types as the two drivers report them under ODBC 2 rules, and how binary data of
-// unknown width is bound.
+// unknown width is bound (never with a negative length: with the whole buffer).
 TEST_P(MfcSQLBackend, TypeCodesOfDatesRealsAndBinaryData)
 {
     exec("CREATE TABLE k (d DATE, ts TIMESTAMP, r " + m_db->type("real") + ", f "
@@ -192,7 +157,7 @@ TEST_P(MfcSQLBackend, TypeCodesOfDatesRealsAndBinaryData)
         EXPECT_EQ(sql->cells[4].text, "01ab");
     }
     EXPECT_EQ(sql->cells[5].text, "7");
-    EXPECT_TRUE(sql->errors.empty()) << testing::PrintToString(sql->errors);
+    EXPECT_EQ(sql->errors(), 0u);
 }
 
 TEST_P(MfcSQLBackend, FailedConnectLeavesTheCodeAndAClearedObject)
@@ -211,50 +176,69 @@ TEST_P(MfcSQLBackend, FailedConnectLeavesTheCodeAndAClearedObject)
     RecordingSQL good(m_db->connectString(), &untouched);
     EXPECT_EQ(untouched, 12345);
     EXPECT_NE(good.m_ODBCItem.hdbc, nullptr);
-    EXPECT_EQ(good.m_ODBCItem.separator, '-');
     EXPECT_EQ(good.m_ODBCItem.columnFormat[49].totals, 1);
-    EXPECT_EQ(good.m_ODBCItem.decimalPlaces, 2u);
 }
 
-TEST_P(MfcSQLBackend, ConnectStringOf512CharactersIsRefused)
+// Copies share the connection: each copy runs statements after the other is gone, whichever goes
+// first, and the connection closes with the last of them.
+TEST_P(MfcSQLBackend, CopiesShareTheConnectionUntilTheLastGoes)
 {
-    std::string connect = m_db->connectString();
-    std::string padded = connect + std::string(512 - connect.size() - 5, 'x') + "=1;"; // 510
-    long result = 0;
-    RecordingSQL fits(padded, &result);
-    EXPECT_NE(fits.m_ODBCItem.hdbc, nullptr) << testing::PrintToString(fits.errors);
+    exec("CREATE TABLE c (id INTEGER)");
+    exec("INSERT INTO c VALUES (7)");
+    auto works = [](RecordingSQL& sql) {
+        sql.codes.clear();
+        long count = 0;
+        sql.run("SELECT id FROM c;", &count);
+        return count == 1 && sql.errors() == 0;
+    };
+    for (bool copyGoesFirst : { true, false }) {
+        auto original = connect();
+        auto copy = std::make_unique<RecordingSQL>(*original);
+        EXPECT_EQ(copy->m_ODBCItem.hdbc, original->m_ODBCItem.hdbc);
+        (copyGoesFirst ? copy : original).reset();
+        RecordingSQL& left = copyGoesFirst ? *original : *copy;
+        EXPECT_TRUE(works(left)) << "copy goes first: " << copyGoesFirst;
+        EXPECT_TRUE(serverConnectionsBecome(1));
+    }
+    EXPECT_TRUE(serverConnectionsBecome(0));
 
-    std::string tooLong = connect + std::string(512 - connect.size() - 3, 'x') + "=1;"; // 512
-    result = 0;
-    RecordingSQL refused(tooLong, &result);
-    EXPECT_EQ(result, E_FAIL);
-    EXPECT_EQ(refused.m_ODBCItem.henv, nullptr);
+    // Assignment gives up the target's own connection and shares the source's; de-initialising
+    // one sharer leaves the other connected.
+    auto source = connect();
+    auto target = connect();
+    EXPECT_TRUE(serverConnectionsBecome(2));
+    *target = *source;
+    EXPECT_TRUE(serverConnectionsBecome(1));
+    EXPECT_EQ(source->MfcSQLDeInit(), 0);
+    EXPECT_EQ(source->m_ODBCItem.hdbc, nullptr);
+    EXPECT_TRUE(works(*target));
+    *source = *target;
+    target.reset();
+    EXPECT_TRUE(works(*source));
+    source.reset();
+    EXPECT_TRUE(serverConnectionsBecome(0));
 }
 
-// bytea reports SQL_NO_TOTAL as its display size: bound with the whole buffer, never with a
-// negative length, and its hex text cut to the buffer.
-TEST(MfcSQLPostgreSQL, LongBinaryIsBoundWithTheWholeBufferAndCut)
+// The executors share the same way.
+TEST_P(MfcSQLBackend, CopiedExecutorsShareTheConnection)
 {
-    TESSILO_REQUIRE_POSTGRES();
-    std::string why;
-    std::unique_ptr<TestDb> db = TestDb::create("PostgreSQL", &why);
-    ASSERT_TRUE(db) << why;
-    ASSERT_TRUE(db->exec("CREATE TABLE bin (b BYTEA)", &why)) << why;
-    ASSERT_TRUE(
-        db->exec("INSERT INTO bin VALUES (" + db->blobLiteral(std::string(200, 'Z')) + ")", &why))
-        << why;
     long result = 0;
-    RecordingSQL sql(db->connectString(), &result);
+    auto query = std::make_unique<SQLQueryCommon>(
+        const_cast<char*>(m_db->connectString().c_str()), &result);
     ASSERT_EQ(result, 0);
-    long count = 0;
-    sql.run("SELECT b FROM bin;", &count);
-    ASSERT_EQ(sql.cells.size(), 1u);
-    EXPECT_EQ(sql.cells[0].width, 258);
-    std::string hex;
-    for (int i = 0; i < 129; ++i)
-        hex += "5a";
-    EXPECT_EQ(sql.cells[0].text, hex.substr(0, 258));
-    EXPECT_TRUE(sql.errors.empty()) << testing::PrintToString(sql.errors);
+    SQLQueryCommon copy(*query);
+    SQLQueryCommon assigned;
+    assigned = copy;
+    query.reset();
+    LONG value = 0;
+    for (SQLQueryCommon* q : { &copy, &assigned }) {
+        value = 0;
+        q->m_sql = "SELECT 5 AS v";
+        q->m_valueType = SQLQUERY_LONG;
+        q->m_destination = &value;
+        EXPECT_EQ(q->SQLQueryExec(), 0);
+        EXPECT_EQ(value, 5);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, MfcSQLBackend, testing::ValuesIn(TestDb::backends()),

@@ -1,5 +1,8 @@
 // Connecting from the profile: the stored connect string, its database file check, the installed
-// fall-back, and the drive of the database.
+// fall-back, and the drive of the database; the length limit of connect strings.
+#include "db/sqlquerycommon.h"
+#include "db/tessiloappinterface.h"
+#include "odbctest.h"
 #include "recordingsql.h"
 #include "testdb.h"
 
@@ -72,24 +75,6 @@ TEST_F(ProfileConnect, MissingDatabaseWithoutAnInstalledOneFails)
     MfcSQL sql(&result);
     EXPECT_EQ(result, E_FAIL);
     EXPECT_EQ(sql.m_ODBCItem.henv, nullptr);
-
-    setProfile("ConnectStrInstalled", connectFor(m_dir + "/also-gone/Rivanta40.mdb").c_str());
-    long again = 0;
-    MfcSQL other(&again);
-    EXPECT_EQ(again, E_FAIL);
-}
-
-TEST_F(ProfileConnect, OtherFileNamesAreUsedWithoutACheck)
-{
-    // Not "Rivanta40.mdb": no existence check, the driver decides (SQLite creates the file).
-    setProfile("ConnectStr",
-        (std::string(kSqlite) + "Database=" + m_dir + "/other.db;DBQ=" + m_dir
-            + "/missing/other.mdb;")
-            .c_str());
-    long result = 0;
-    MfcSQL sql(&result);
-    EXPECT_EQ(result, 0);
-    EXPECT_NE(sql.m_ODBCItem.hdbc, nullptr);
 }
 
 TEST_F(ProfileConnect, EmptyConnectStringReachesTheDriverManagerAndFails)
@@ -121,6 +106,42 @@ TEST(ConnectDrive, FromTheDatabasePathOrTheCurrentDirectory)
         EXPECT_EQ(
             std::string(sql.ConnectCDatabaseGetConnectStrGetDrive(c.connect).GetString()), c.drive)
             << c.connect;
+}
+
+// The Access driver completes a data source name with the database file, which makes the completed
+// string longer than the one given: a string up to the limit still connects, through the
+// constructors and the facade alike, and one past it is refused before it reaches the driver.
+TEST(ConnectStringLimit, StringsUpTo511CharactersConnectEverywhere)
+{
+    testsupport::buildSampleDatabase(5);
+    auto padded = [](size_t length) {
+        std::string text = "DSN=Rivanta 4.0;";
+        text += std::string(length - text.size() - 3, 'x') + "=1;";
+        return text;
+    };
+    for (size_t length : { 490u, 511u }) {
+        std::string connect = padded(length);
+        long result = 0;
+        SQLQueryCommon query(const_cast<char*>(connect.c_str()), &result);
+        EXPECT_EQ(result, 0) << length;
+        LONG rows = 0;
+        query.m_sql = "SELECT ReadingID FROM MeterReadings";
+        query.m_valueType = SQLQUERY_COUNT;
+        query.m_destination = &rows;
+        EXPECT_EQ(query.SQLQueryExec(), 0);
+        EXPECT_EQ(rows, 5) << length;
+
+        WriteProfileStringA("tessilo40", "ConnectStr", connect.c_str());
+        CTessiloAppInterface facade;
+        EXPECT_EQ(facade.InitDB(), 1) << length;
+        EXPECT_EQ(facade.GetTableCountDistinct1Field("SELECT ReadingID FROM MeterReadings"), 5);
+        facade.DeinitDB();
+        WriteProfileStringA("tessilo40", "ConnectStr", nullptr);
+    }
+    long result = 0;
+    MfcSQL refused(const_cast<char*>(padded(512).c_str()), &result);
+    EXPECT_EQ(result, E_FAIL);
+    EXPECT_EQ(refused.m_ODBCItem.henv, nullptr);
 }
 
 } // namespace

@@ -111,8 +111,6 @@ TEST(MfcSQLDefaults, NotConnectedWithSeparatorDecimalsAndShownColumns)
         EXPECT_EQ(format.totals, 1);
     }
     EXPECT_EQ(sql.MfcSQLDeInit(), 0);
-    EXPECT_EQ(sql.m_ODBCItem.separator, '\0');
-    EXPECT_EQ(sql.m_ODBCItem.columnFormat[7].shown, 0);
     EXPECT_EQ(sql.MfcSQLDeInit(), 0);
 }
 

@@ -1,9 +1,11 @@
 // A statement object that records what the base class hands to its virtual operations: the
-// statements sent to the driver, every title and cell with its binding, and the diagnostics.
+// statements sent to the driver, every title and cell with its binding, and the return codes it
+// reports (the reports themselves take the statement's own path).
 #pragma once
 
 #include "db/mfcsql.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +15,6 @@ struct RecordedCell {
     long column;
     std::string text; // as bound (empty for NULL)
     std::string formatted; // as the base output lays it out
-    SQLLEN indicator;
     int width;
     long sqlType;
     bool isCharacter;
@@ -39,8 +40,7 @@ public:
     {
         RecordedCell cell { *row, column,
             binding->indicator == SQL_NULL_DATA ? std::string() : std::string(binding->text),
-            std::string(), binding->indicator, binding->displayWidth, binding->sqlType,
-            binding->isCharacter != 0 };
+            std::string(), binding->displayWidth, binding->sqlType, binding->isCharacter != 0 };
         CString formatted;
         MfcSQLFormatCell(binding, &formatted);
         cell.formatted = formatted.GetString();
@@ -60,11 +60,13 @@ public:
     long SQLHandleError(void* handle, short handleType, short code) override
     {
         codes.push_back(code);
-        m_ODBCItem.lastReturn = code;
-        if (code != SQL_INVALID_HANDLE)
-            for (const CString& line : MfcSQLDiagnostics(handle, handleType))
-                errors.emplace_back(line.GetString());
-        return 0;
+        return MfcSQL::SQLHandleError(handle, handleType, code);
+    }
+
+    // The number of reported errors (SQL_ERROR).
+    size_t errors() const
+    {
+        return static_cast<size_t>(std::count(codes.begin(), codes.end(), SQL_ERROR));
     }
 
     // Runs SQL text the way the executors do.
@@ -89,7 +91,6 @@ public:
     std::vector<RecordedCell> cells;
     std::vector<std::string> titles;
     std::vector<int> titleWidths;
-    std::vector<std::string> errors;
     std::vector<short> codes;
     std::function<void(const RecordedCell&)> onCell;
 };

@@ -58,9 +58,6 @@ TEST_P(Executors, SingleStatementWithoutSemicolonRunsOnceAndKeepsTheSemicolon)
     EXPECT_EQ(capture("SELECT id FROM r WHERE id = 10", SQLQUERY_COUNT, &rows), 0);
     EXPECT_EQ(rows, 2);
 
-    query.m_sql = "SELECT id FROM r";
-    EXPECT_EQ(query.SQLQueryExec(), 0);
-    EXPECT_EQ(query.m_count, 5);
     query.m_sql.Empty();
     query.m_count = 42;
     EXPECT_EQ(query.SQLQueryExec(), 0);
@@ -138,14 +135,23 @@ TEST_P(Executors, FailedConnectRunsNothingAndCapturesNothing)
     EXPECT_EQ(value, 3);
 }
 
-TEST_P(Executors, ConstructionFromTheProfileKeepsTheCompletedConnectString)
+// Built from the profile or from a connect string, a query keeps the completed connect string.
+TEST_P(Executors, ConstructionKeepsTheCompletedConnectString)
 {
     WriteProfileStringA("tessilo40", "ConnectStr", connect().c_str());
     long result = 0;
-    SQLQuery query(&result);
+    std::string text = connect();
+    char* given = const_cast<char*>(text.c_str());
+    SQLQuery fromProfile(&result);
+    SQLQuery fromString(given, &result);
+    SQLQueryCommon commonFromProfile(&result);
+    SQLQueryCommon commonFromString(given, &result);
     EXPECT_EQ(result, 0);
-    EXPECT_FALSE(query.m_connect.IsEmpty());
-    EXPECT_STREQ(query.m_connect.GetString(), query.m_ODBCItem.connect);
+    for (SQLQuery* query : { &fromProfile, &fromString, static_cast<SQLQuery*>(&commonFromProfile),
+             static_cast<SQLQuery*>(&commonFromString) }) {
+        EXPECT_FALSE(query->m_connect.IsEmpty());
+        EXPECT_STREQ(query->m_connect.GetString(), query->m_ODBCItem.connect);
+    }
     WriteProfileStringA("tessilo40", "ConnectStr", nullptr);
 }
 

@@ -65,6 +65,21 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
     EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
 }
 
+TEST_F(DemoHost, SavesAScreenshotOfEveryDialog)
+{
+    for (const char* dialog : { "date", "meter", "threshold" }) {
+        std::string png = root.path() + "/" + dialog + ".png";
+        std::string output;
+        EXPECT_EQ(
+            demo(std::string("--dialog ") + dialog + " --screenshot '" + png + "'", &output), 0)
+            << output;
+        EXPECT_TRUE(contains(output, "screenshot saved to " + png)) << output;
+        std::string image = read(std::string(dialog) + ".png");
+        ASSERT_GT(image.size(), 1000u) << dialog;
+        EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8)) << dialog;
+    }
+}
+
 TEST_F(DemoHost, RefusesWhatItCannotShow)
 {
     std::string output;
@@ -74,4 +89,8 @@ TEST_F(DemoHost, RefusesWhatItCannotShow)
     EXPECT_TRUE(contains(output, "no display; use --screenshot FILE")) << output;
     EXPECT_EQ(demo("--colour blue", &output), 2);
     EXPECT_TRUE(contains(output, "usage: tessilo-demo")) << output;
+    EXPECT_EQ(demo("--dialog calendar --screenshot '" + root.path() + "/none.png'", &output), 2);
+    EXPECT_TRUE(contains(output, "no dialog calendar")) << output;
+    EXPECT_EQ(demo("--dialog date", &output), 2);
+    EXPECT_TRUE(contains(output, "--dialog needs --screenshot FILE")) << output;
 }

@@ -44,9 +44,9 @@ class NetvaneFtpTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.Start()) << server.Error(); }
 
-    int Connect(const char* password = "pass")
+    int Connect(const char* password = "pass", const char* user = "user")
     {
-        return ftp.URLConnect((server.Url() + "/").c_str(), &port, "user", password);
+        return ftp.URLConnect((server.Url() + "/").c_str(), &port, user, password);
     }
 
     FtpTestServer server;
@@ -70,6 +70,16 @@ TEST_F(NetvaneFtpTest, ConnectOpensRootWithAnEmptyLog)
     EXPECT_EQ(ftp.m_Sess.GetDir(), "/sub");
     EXPECT_EQ(ftp.m_Sess.SetDir("/none"), 0);
     EXPECT_EQ(ftp.m_Sess.GetDir(), "/sub");
+}
+
+// A user logged into a folder other than "/": the move to "/" is part of the connect, and its
+// statuses are cleared with the others.
+TEST_F(NetvaneFtpTest, ConnectFromAHomeFolderStillEndsWithAnEmptyLog)
+{
+    ASSERT_EQ(Connect("home", "home"), 1) << ftp.m_Sess.m_szStatusText;
+    EXPECT_EQ(ftp.m_Sess.GetDir(), "/");
+    EXPECT_EQ(ftp.URLGetStatus(), "");
+    EXPECT_EQ(ftp.m_Sess.GetStatusCount(), 0);
 }
 
 TEST_F(NetvaneFtpTest, StatusLogRecordsTheTableLines)

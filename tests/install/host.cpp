@@ -1,4 +1,5 @@
-// A minimal host of the installed library: the application object, a key-value list and a date.
+// A minimal host of the installed library that includes only tessilo40.h and uses one class or
+// function of every subsystem: app, book, db, report, views, inet and ftp.
 #include <tessilo40.h>
 
 #include <cstdio>
@@ -24,5 +25,19 @@ int main()
     CString date;
     dateFormat::dateFormatLong("2007-03-05 00:00:00", &date);
     check(date == "March 05,2007", "dateFormat");
+
+    check(bookLogFile::stamp(0).GetLength() > 0, "bookLogFile::stamp");
+
+    MfcSQL sql;
+    check(sql.MfcSQLDeInit() == 0, "MfcSQL without a connection");
+
+    bookEdit edit;
+    check(edit.GetSafeHwnd() == nullptr && edit.bookEditGetTitleString().IsEmpty(), "bookEdit");
+
+    CNetvaneHttp http;
+    check(http.URLClose() == 1, "CNetvaneHttp without a connection");
+
+    std::vector<_DlgFtpItemTransfer> transfers;
+    check(dlgftpitemReadList(nullptr, transfers) == -1, "dlgftpitemReadList without a name");
     return failures == 0 ? 0 : 1;
 }

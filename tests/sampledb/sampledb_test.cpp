@@ -54,8 +54,24 @@ TEST(SampleDatabase, AnExistingDatabaseIsKeptUnlessForced)
 
 TEST(SampleDatabase, BadArgumentsAreRefused)
 {
-    for (const char* args : { "--readings", "--readings -5", "--seed x", "--what" })
+    for (const char* args :
+        { "--readings", "--readings -5", "--seed x", "--what", "--replace", "--postgres",
+            "--postgres ''", "--use-file --profile", "--use-file --postgres x", "a.mdb b.mdb" })
         EXPECT_EQ(testsupport::runCommand(tool() + " " + args + " 2>/dev/null"), 2) << args;
+}
+
+TEST(SampleDatabase, HelpDescribesEveryOptionInBothCommands)
+{
+    std::string own, viaTessilo;
+    ASSERT_EQ(testsupport::runCommand(tool() + " --help", &own), 0);
+    ASSERT_EQ(testsupport::runCommand(
+                  std::string(TESSILO_BINARY_DIR) + "/bin/tessilo help sampledb", &viaTessilo),
+        0);
+    for (const char* option : { "PATH", "--seed N", "--readings N", "--force", "--profile",
+             "--use-file", "--postgres CONNINFO", "--replace", "--help" }) {
+        EXPECT_NE(own.find("\n  " + std::string(option) + " "), std::string::npos) << option;
+        EXPECT_NE(viaTessilo.find("\n  " + std::string(option) + " "), std::string::npos) << option;
+    }
 }
 
 // Read through the Access driver, as the suite reads it.

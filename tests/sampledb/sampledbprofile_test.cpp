@@ -40,3 +40,21 @@ TEST(SampleDatabaseProfile, ConnectStringsAreSetButNeverReplaceAnExistingChoice)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SampleDatabaseProfile, UseFileSwitchesTheChoiceBackToTheFile)
+{
+    const std::string server
+        = "Driver={PostgreSQL ANSI};Server=db;Database=rivanta;DBQ=C:\\orlamo40\\Rivanta40.mdb;";
+    WriteProfileStringA("tessilo40", "ConnectStr", server.c_str());
+    WriteProfileStringA("tessilo40", "ConnectStrInstalled", server.c_str());
+    // --profile keeps a choice that names an existing database; --use-file replaces it.
+    ASSERT_EQ(testsupport::runCommand(tool() + " --profile --readings 10 >/dev/null"), 0);
+    EXPECT_EQ(profileString("ConnectStr"), server);
+    ASSERT_EQ(testsupport::runCommand(tool() + " --use-file >/dev/null"), 0);
+    EXPECT_EQ(profileString("ConnectStr"), testsupport::sampleConnectString());
+    EXPECT_EQ(profileString("ConnectStrInstalled"), server);
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <functional>

@@ -84,6 +84,42 @@ TEST_F(EditControl, SelectionAndReplacementWorkOnStoredPositions)
     EXPECT_EQ(edit.GetLineCount(), 2);
 }
 
+// Replacements change the shown text only around themselves; a character either side may join
+// or leave a "\r\n" pair. Typing afterwards compares the whole shown text with the stored one,
+// so a widget out of step would show as a changed text.
+TEST_F(EditControl, ReplacementsThatJoinOrSplitLineBreaksKeepLinesInStep)
+{
+    struct {
+        const char* before;
+        int start, end;
+        const char* insert;
+        const char* after;
+        int lines;
+        int secondLine;
+    } cases[] = {
+        { "ab\r", 3, 3, "\ncd", "ab\r\ncd", 2, 4 },
+        { "ab\r\ncd", 3, 3, "x", "ab\rx\ncd", 1, -1 },
+        { "ab\r\ncd", 2, 3, "", "ab\ncd", 1, -1 },
+        { "a\r\r\nb", 1, 2, "", "a\r\nb", 2, 3 },
+        { "\n", 0, 0, "\r", "\r\n", 2, 2 },
+        { "1\r\n2\r\n3", 1, 6, "\r\n\r\n", "1\r\n\r\n3", 3, 3 },
+        { "x", 1, 1, "\r\ny\r\nz", "x\r\ny\r\nz", 3, 3 },
+    };
+    edit.SetFocus();
+    for (const auto& c : cases) {
+        edit.SetWindowText(c.before);
+        edit.SetSel(c.start, c.end);
+        edit.ReplaceSel(c.insert);
+        EXPECT_EQ(text(edit), c.after) << c.before;
+        EXPECT_EQ(edit.GetLineCount(), c.lines) << c.before;
+        EXPECT_EQ(edit.LineIndex(1), c.secondLine) << c.before;
+        const int length = edit.GetWindowTextLength();
+        edit.SetSel(length, length);
+        ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "z"));
+        EXPECT_EQ(text(edit), CString(c.after) + "z") << c.before;
+    }
+}
+
 TEST_F(EditControl, TextLimitCutsReplacementsAndUserTyping)
 {
     edit.SetLimitText(6);
@@ -160,4 +196,21 @@ TEST_F(EditControl, ClipboardCommandsMoveTheSelection)
     line.Paste(); // a single-line edit drops the line break
     EXPECT_EQ(text(line), "xone");
 }
+}
+
+TEST(EditNumber, RefusesTypedNonDigitsButNotTheProgram)
+{
+    HWND host = wintest::makeTopLevel();
+    CEdit number;
+    ASSERT_TRUE(number.Create(WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_RIGHT, CRect(5, 5, 100, 25),
+        CWnd::FromHandle(host), 9));
+    number.SetFocus();
+    ASSERT_TRUE(winport::testing::TypeText(number.m_hWnd, "1a-2.5"));
+    CString typed;
+    number.GetWindowText(typed);
+    EXPECT_STREQ(typed, "125");
+    number.SetWindowText("-1.5e3");
+    number.GetWindowText(typed);
+    EXPECT_STREQ(typed, "-1.5e3");
+    DestroyWindow(host);
 }

@@ -1,5 +1,6 @@
 // The report-style list view: columns, items, sub-items, item data, states, sorting, string
 // widths, and the notifications of a user's click.
+#include "hostedcontrol.h"
 #include "wintest.h"
 
 #include <afxcmn.h>
@@ -26,18 +27,14 @@ protected:
     }
 };
 
-class ListView : public ::testing::Test {
+class ListView : public wintest::HostedControl<NotifyHost, CListCtrl> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 500,
-            300, nullptr, nullptr));
-        ASSERT_TRUE(
-            list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                CRect(0, 0, 500, 300), &host, 9));
+        createHosted(
+            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, CRect(0, 0, 500, 300), 9, 500, 300);
         PumpEvents(10);
     }
-    void TearDown() override { host.DestroyWindow(); }
 
     std::vector<std::string> row(int item, int columns)
     {
@@ -47,8 +44,7 @@ protected:
         return texts;
     }
 
-    NotifyHost host;
-    CListCtrl list;
+    CListCtrl& list = control;
 };
 
 TEST_F(ListView, ColumnsInsertDeleteAndKeepTheirSubItems)

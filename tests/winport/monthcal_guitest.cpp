@@ -1,5 +1,6 @@
 // The month calendar: selection and today mark by message, the month range and day states, and
 // the notifications of a user's keys and of paging to another month.
+#include "hostedcontrol.h"
 #include "wintest.h"
 
 #include <afxcmn.h>
@@ -49,22 +50,17 @@ protected:
     }
 };
 
-class MonthCalendar : public ::testing::Test {
+class MonthCalendar : public wintest::HostedControl<CalendarHost, CMonthCalCtrl> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 420,
-            320, nullptr, nullptr));
-        ASSERT_TRUE(calendar.Create(
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | MCS_DAYSTATE, CRect(10, 10, 310, 230), &host, 9));
+        createHosted(WS_TABSTOP | MCS_DAYSTATE, CRect(10, 10, 310, 230), 9, 420, 320);
         SYSTEMTIME st = day(2025, 1, 15);
         ASSERT_TRUE(calendar.SetCurSel(&st));
         host.events.clear();
     }
-    void TearDown() override { host.DestroyWindow(); }
 
-    CalendarHost host;
-    CMonthCalCtrl calendar;
+    CMonthCalCtrl& calendar = control;
 };
 
 TEST_F(MonthCalendar, SelectionAndTodayAreSetAndReadByMessageWithoutNotifying)

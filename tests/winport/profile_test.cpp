@@ -2,6 +2,7 @@
 #include <winport/paths.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -203,12 +204,12 @@ TEST_F(Profile, ConcurrentWritersInManyProcessesLoseNoKey)
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             // Two threads per process, so the in-process lock is exercised too.
-            bool ok = true;
+            std::atomic<bool> ok { true };
             auto writer = [&](int half) {
                 for (int k = half; k < keysEach; k += 2) {
                     const std::string key = "k" + std::to_string(p) + "_" + std::to_string(k);
-                    ok = WritePrivateProfileString("shared", key.c_str(), key.c_str(), ini.c_str())
-                        && ok;
+                    if (!WritePrivateProfileString("shared", key.c_str(), key.c_str(), ini.c_str()))
+                        ok = false;
                 }
             };
             std::thread other(writer, 1);

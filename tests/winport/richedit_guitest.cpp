@@ -1,5 +1,6 @@
 // The rich edit control: positions with one per paragraph break, line ends in and out, character
 // formats, protected text with EN_PROTECTED, the text limit and the selection.
+#include "hostedcontrol.h"
 #include "wintest.h"
 
 #include <afxcmn.h>
@@ -30,17 +31,13 @@ protected:
     }
 };
 
-class RichEdit : public ::testing::Test {
+class RichEdit : public wintest::HostedControl<ProtectingHost, CRichEditCtrl> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400,
-            300, nullptr, nullptr));
-        ASSERT_TRUE(
-            edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 400, 300), &host, 5));
+        createHosted(ES_MULTILINE, CRect(0, 0, 400, 300), 5, 400, 300);
         PumpEvents(10);
     }
-    void TearDown() override { host.DestroyWindow(); }
 
     void append(const char* text)
     {
@@ -64,8 +61,7 @@ protected:
         return format;
     }
 
-    ProtectingHost host;
-    CRichEditCtrl edit;
+    CRichEditCtrl& edit = control;
 };
 
 TEST_F(RichEdit, ParagraphBreaksAreOnePositionAndComeBackAsCrLfOrCr)

@@ -172,3 +172,50 @@ TEST_F(Sharing, CFileShareFlagsMapToShareModes)
         }
     }
 }
+
+// Byte-range locks hold between handles (the log's writers take turns with them), also past the
+// end of the file; another process meets them too (see the book's log tests).
+TEST_F(Sharing, ByteRangeLocksHoldBetweenHandles)
+{
+    auto open = [&](DWORD access) {
+        return CreateFile(path, access, SRW, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE first = open(W), second = open(RW), reader = open(R);
+    ASSERT_NE(first, INVALID_HANDLE_VALUE);
+    ASSERT_NE(second, INVALID_HANDLE_VALUE);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    const DWORD far = 0x40000000; // offset far << 32
+    ASSERT_TRUE(LockFile(first, 10, far, 5, 0));
+    const struct {
+        HANDLE handle;
+        DWORD offset, length;
+        DWORD error; // 0: the lock is granted (and released again)
+    } cases[] = {
+        { second, 12, 1, ERROR_LOCK_VIOLATION },
+        { second, 5, 6, ERROR_LOCK_VIOLATION },
+        { first, 14, 2, ERROR_LOCK_VIOLATION }, // the same handle cannot lock bytes twice
+        { second, 15, 1, 0 },
+        { second, 0, 10, 0 },
+        { second, 0, 0, ERROR_INVALID_PARAMETER },
+        { reader, 20, 1, ERROR_ACCESS_DENIED },
+    };
+    for (const auto& c : cases) {
+        BOOL locked = LockFile(c.handle, c.offset, far, c.length, 0);
+        EXPECT_EQ(locked, c.error == 0) << c.offset << "+" << c.length;
+        if (locked)
+            EXPECT_TRUE(UnlockFile(c.handle, c.offset, far, c.length, 0));
+        else
+            EXPECT_EQ(GetLastError(), c.error) << c.offset << "+" << c.length;
+    }
+    EXPECT_FALSE(LockFile(second, 0, 0x7FFFFFFF, 1, 0)) << "the share-mode bytes are reserved";
+    EXPECT_FALSE(UnlockFile(first, 10, far, 4, 0)) << "only the range as locked";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_LOCKED));
+    EXPECT_FALSE(UnlockFile(second, 10, far, 5, 0)) << "only by the handle that locked it";
+    EXPECT_EQ(contents(), "original") << "locks do not touch the data";
+
+    CloseHandle(first); // closing releases the handle's locks
+    EXPECT_TRUE(LockFile(second, 10, far, 5, 0));
+    EXPECT_TRUE(UnlockFile(second, 10, far, 5, 0));
+    CloseHandle(second);
+    CloseHandle(reader);
+}

@@ -1,5 +1,6 @@
 // The tab control: items, sizes, highlight, and the notifications of a user's click, reflected to
 // a CTabCtrl subclass as the book uses them.
+#include "hostedcontrol.h"
 #include "wintest.h"
 
 #include <afxcmn.h>
@@ -39,14 +40,11 @@ ON_NOTIFY_REFLECT(TCN_SELCHANGING, OnSelchanging)
 ON_NOTIFY_REFLECT(TCN_SELCHANGE, OnSelchange)
 END_MESSAGE_MAP()
 
-class TabControl : public ::testing::Test {
+class TabControl : public wintest::HostedControl<CWnd, RecordingTabs> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 500,
-            300, nullptr, nullptr));
-        ASSERT_TRUE(
-            tabs.Create(WS_CHILD | WS_VISIBLE | TCS_RAGGEDRIGHT, CRect(0, 0, 500, 300), &host, 77));
+        createHosted(TCS_RAGGEDRIGHT, CRect(0, 0, 500, 300), 77, 500, 300);
         for (const char* title : { "Query", "Result", "Settings" })
             tabs.InsertItem(tabs.GetItemCount(), title);
         PumpEvents(20);
@@ -59,8 +57,7 @@ protected:
         return r.CenterPoint();
     }
 
-    CWnd host;
-    RecordingTabs tabs;
+    RecordingTabs& tabs = control;
 };
 
 TEST_F(TabControl, ItemsAnswerTheirMessages)

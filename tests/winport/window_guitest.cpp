@@ -1,8 +1,13 @@
-// Windows: the z-order of siblings and SetWindowPos flags, parents and ids, and the order in which
-// a window and its children hear of their end.
+// Windows: the z-order of siblings and SetWindowPos flags, parents and ids, the order in which
+// a window and its children hear of their end, the error of a dead handle, and window text copied
+// into a caller's buffer.
 #include "wintest.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <utility>
 
 using namespace wintest;
 
@@ -108,5 +113,56 @@ TEST_F(Windows, DestroyingTellsTheParentFirstAndFreesItLast)
     }
     EXPECT_FALSE(IsWindow(host));
     EXPECT_FALSE(DestroyWindow(host));
+}
+
+TEST_F(Windows, FunctionsGivenADeadHandleFailWithInvalidWindowHandle)
+{
+    HWND dead = makeChild(host, recorderClass(), "gone", 0, 0, 0, 10, 10, 20);
+    ASSERT_TRUE(DestroyWindow(dead));
+    RECT rect {};
+    const std::vector<std::pair<const char*, std::function<bool()>>> calls = {
+        { "DestroyWindow", [&] { return !DestroyWindow(dead); } },
+        { "GetParent", [&] { return GetParent(dead) == nullptr; } },
+        { "GetWindow", [&] { return GetWindow(dead, GW_HWNDNEXT) == nullptr; } },
+        { "SendMessage", [&] { return SendMessage(dead, WM_USER + 100, 1, 0) == 0; } },
+        { "PostMessage", [&] { return !PostMessage(dead, WM_USER, 0, 0); } },
+        { "SetTimer", [&] { return SetTimer(dead, 1, 10, nullptr) == 0; } },
+        { "ShowWindow", [&] { return !ShowWindow(dead, SW_SHOW); } },
+        { "GetClientRect", [&] { return !GetClientRect(dead, &rect); } },
+        { "GetWindowLongPtr", [&] { return GetWindowLongPtr(dead, GWL_STYLE) == 0; } },
+        { "CreateWindowEx under it",
+            [&] {
+                return makeChild(dead, recorderClass(), "orphan", 0, 0, 0, 5, 5, 21) == nullptr;
+            } },
+    };
+    for (const auto& [name, call] : calls) {
+        SetLastError(NO_ERROR);
+        EXPECT_TRUE(call()) << name;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE)) << name;
+    }
+    SetLastError(NO_ERROR);
+    EXPECT_FALSE(IsWindow(dead));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(NO_ERROR)) << "IsWindow only answers";
+}
+
+TEST_F(Windows, WindowTextIsTruncatedToTheCallersBuffer)
+{
+    SetWindowText(kids[0], "hello");
+    struct Case {
+        int size;
+        int copied;
+        const char* text;
+    };
+    for (const Case& c : { Case { 1, 0, "" }, Case { 3, 2, "he" }, Case { 5, 4, "hell" },
+             Case { 6, 5, "hello" }, Case { 10, 5, "hello" } }) {
+        char buffer[16];
+        std::memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(GetWindowText(kids[0], buffer, c.size), c.copied) << "size " << c.size;
+        EXPECT_STREQ(buffer, c.text) << "size " << c.size;
+        EXPECT_EQ(buffer[c.size], 'x') << "nothing written past a buffer of " << c.size;
+    }
+    char untouched = 'x';
+    EXPECT_EQ(GetWindowText(kids[0], &untouched, 0), 0);
+    EXPECT_EQ(untouched, 'x');
 }
 }

@@ -94,8 +94,17 @@ int runSql(const std::vector<std::string>& args)
     bool haveConnect = false;
     std::string file;
     std::string text;
+    bool options = true;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (options && arg == "--") {
+            options = false; // everything after it is SQL, even text that begins with "-"
+            continue;
+        }
+        if (!options) {
+            text += (text.empty() ? "" : " ") + arg;
+            continue;
+        }
         if ((arg == "--connect" || arg == "-c" || arg == "-f" || arg == "--file")
             && i + 1 >= args.size())
             return cliError(cliUsage, arg + " needs a value");
@@ -134,10 +143,15 @@ int runSql(const std::vector<std::string>& args)
                 "no usable database: \"ConnectStr\" and \"ConnectStrInstalled\" name no existing "
                 "file (use --connect)");
     }
+    if (connect.size() >= MFCSQL_CONNECT_SIZE)
+        return cliError(cliFailed,
+            "cannot connect: the connect string has " + std::to_string(connect.size())
+                + " characters; the limit is " + std::to_string(MFCSQL_CONNECT_SIZE - 1));
     TerminalSQL sql;
+    // The driver's diagnostics of a failed connect are printed as they are reported.
     long rc = sql.MfcSQLInit(const_cast<char*>(connect.c_str()));
     if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
-        return cliError(cliFailed, "cannot connect (" + std::to_string(rc) + ")");
+        return cliError(cliFailed, "cannot connect (ODBC return code " + std::to_string(rc) + ")");
     _ODBCItemBuff* buff = sql.MfcSQLSetSQLBuff(static_cast<unsigned int>(text.size()));
     if (!buff)
         return cliError(cliFailed, "out of memory");
@@ -147,14 +161,22 @@ int runSql(const std::vector<std::string>& args)
     return sql.failed() ? cliFailed : cliOk;
 }
 
-CliCommandRegistration sqlCommand({ "sql", "[--connect STRING] [-f FILE | SQL...]",
+CliCommandRegistration sqlCommand({ "sql", "[--connect STRING] [-f FILE | [--] SQL...]",
     "run SQL through the library and print the rows and diagnostics",
     "Runs the SQL given as arguments, read from FILE, or read from standard input. The text is\n"
     "split at every semicolon (a final one is added when missing); each statement runs on its\n"
     "own. Rows are printed under their column titles; ODBC diagnostics go to standard error as\n"
     "\"[state] message (native)\" lines.\n"
-    "The connect string is --connect, or the library's (\"ConnectStr\", else\n"
-    "\"ConnectStrInstalled\" of the profile). Exits 1 when the connect or a statement fails.\n",
+    "  --connect STRING, -c STRING  the ODBC connect string (at most 511 characters); without\n"
+    "                               it, the library's (\"ConnectStr\", else "
+    "\"ConnectStrInstalled\"\n"
+    "                               of the profile)\n"
+    "  -f FILE, --file FILE         read the SQL from FILE\n"
+    "  --                           end of the options: every argument after it is SQL, also\n"
+    "                               one that begins with \"-\"; a \"--\" comment runs to the\n"
+    "                               next semicolon, since line breaks reach the driver as blanks\n"
+    "A failed connect prints the driver's diagnostics. Exits 1 when the connect or a statement\n"
+    "fails, 2 on a usage error.\n",
     runSql });
 
 } // namespace

@@ -2,6 +2,7 @@
 // and which connect string and template the library would use, with the
 // reasons.
 #include "command.h"
+#include "databasekind.h"
 
 #include <tessilo40.h>
 #include <winport/paths.h>
@@ -169,6 +170,25 @@ void printConnectStr()
     }
 }
 
+// The kind of database the chosen connect string reaches and whether it answers; false when it
+// does not.
+bool printDatabase()
+{
+    const std::string connect = TessiloApp.ConnectGetConnectStr().str();
+    std::printf("\nDatabase\n");
+    if (connect.empty()) {
+        std::printf("  reaches              nothing (no connect string is chosen)\n");
+        return true;
+    }
+    const DatabaseProbe probe = probeDatabase(connect);
+    std::printf("  reaches              %s\n", probe.kind.c_str());
+    std::printf(
+        "  answers              %s: %s\n", probe.answers ? "yes" : "no", probe.answer.c_str());
+    if (!probe.answers)
+        cliError(cliFailed, "the chosen database does not answer");
+    return probe.answers;
+}
+
 void printTemplate()
 {
     std::printf("\nConnect-string template\n");
@@ -198,6 +218,7 @@ int runStatus(const std::vector<std::string>& args)
     bool ok = printProfile();
     ok &= printDrives();
     printConnectStr();
+    ok &= printDatabase();
     printTemplate();
     return ok ? cliOk : cliFailed;
 }
@@ -212,7 +233,10 @@ CliCommandRegistration statusCommand(
         "chooses and why,\n"
         "and the connect-string template in use with its source "
         "(mfcConnectStrings.txt or built-in).\n"
-        "Exits with 1 when a profile file cannot be read or drive C: is not "
-        "usable.\n",
+        "For the chosen connect string it says which kind of database it reaches (an SQLite file\n"
+        "through the Access stand-in, a Jet/ACE file through mdbtools, a PostgreSQL server, or\n"
+        "another ODBC driver's database) and whether that database answers a connect.\n"
+        "Exits with 1 when a profile file cannot be read, drive C: is not usable or the chosen\n"
+        "database does not answer.\n",
         runStatus });
 } // namespace

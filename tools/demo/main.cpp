@@ -1,13 +1,17 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
 // with a water-week page (two calendars), a readings page and a log page; the frame's size follows
-// into the book and its current page, and the run is recorded in the book's log.
+// into the book and its current page, and the run is recorded in the book's log. Its Tools menu
+// opens the date, meter reading and inventory threshold dialogs (demodialogs).
 //
-//   tessilo-demo [--page N] [--screenshot FILE]
+//   tessilo-demo [--page N] [--dialog date|meter|threshold] [--screenshot FILE]
 //
-// With --screenshot the window is rendered (offscreen when there is no display), saved as a PNG
-// and the program exits. Without it the window stays until it is closed.
+// With --screenshot the window (or, with --dialog, that dialog over it) is rendered (offscreen
+// when there is no display), saved as a PNG and the program exits. Without it the window stays
+// until it is closed.
+#include "demodialogs.h"
 #include "demopages.h"
 
+#include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <cstdio>
@@ -21,13 +25,21 @@ namespace {
 class demoFrame : public CWnd {
 public:
     book* hosted = nullptr;
+    demoDialogs* dialogs = nullptr;
 
 protected:
     afx_msg void OnSize(UINT type, int cx, int cy)
     {
         CWnd::OnSize(type, cx, cy);
+        int bookHeight = dialogs ? dialogs->demoDialogsPlace(cx, cy) : cy;
         if (hosted && hosted->GetSafeHwnd())
-            hosted->MoveWindow(0, 0, cx, cy);
+            hosted->MoveWindow(0, 0, cx, bookHeight);
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (dialogs && dialogs->demoDialogsCommand(wParam, lParam))
+            return TRUE;
+        return CWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnDestroy()
     {
@@ -44,7 +56,8 @@ END_MESSAGE_MAP()
 
 int usage()
 {
-    std::fprintf(stderr, "usage: tessilo-demo [--page N] [--screenshot FILE]\n");
+    std::fprintf(stderr,
+        "usage: tessilo-demo [--page N] [--dialog date|meter|threshold] [--screenshot FILE]\n");
     return 2;
 }
 
@@ -60,14 +73,26 @@ void createFolderOf(const CString& file)
 int main(int argc, char** argv)
 {
     std::string screenshot;
+    std::string dialog;
     long page = 0;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             screenshot = argv[++i];
+        else if (!std::strcmp(argv[i], "--dialog") && i + 1 < argc)
+            dialog = argv[++i];
         else if (!std::strcmp(argv[i], "--page") && i + 1 < argc)
             page = std::strtol(argv[++i], nullptr, 10);
         else
             return usage();
+    }
+    if (!dialog.empty() && dialog != "date" && dialog != "meter" && dialog != "threshold") {
+        std::fprintf(
+            stderr, "tessilo-demo: no dialog %s (date, meter or threshold)\n", dialog.c_str());
+        return 2;
+    }
+    if (!dialog.empty() && screenshot.empty()) {
+        std::fprintf(stderr, "tessilo-demo: --dialog needs --screenshot FILE\n");
+        return 2;
     }
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
         if (screenshot.empty()) {
@@ -83,6 +108,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tessilo-demo: cannot create the frame window\n");
         return 1;
     }
+    demoDialogs dialogs(&frame);
+    frame.dialogs = &dialogs;
 
     long status = 0;
     book pages(&frame, 100, &status);
@@ -92,6 +119,7 @@ int main(int argc, char** argv)
         return 1;
     }
     frame.hosted = &pages;
+    dialogs.demoDialogsLogTo(&pages);
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
@@ -109,7 +137,8 @@ int main(int argc, char** argv)
     frame.ShowWindow(SW_SHOW);
     CRect client;
     frame.GetClientRect(&client);
-    pages.MoveWindow(0, 0, client.Width(), client.Height());
+    pages.MoveWindow(
+        0, 0, client.Width(), dialogs.demoDialogsPlace(client.Width(), client.Height()));
     if (pages.bookToPage(static_cast<unsigned int>(page)) != 0) {
         std::fprintf(stderr, "tessilo-demo: no page %ld\n", page);
         return 2;
@@ -119,12 +148,16 @@ int main(int argc, char** argv)
     int result = 0;
     if (!screenshot.empty()) {
         winport::testing::PumpEvents(200);
-        if (!winport::testing::SaveWindowPng(frame.GetSafeHwnd(), screenshot.c_str())) {
+        bool saved = dialog.empty()
+            ? winport::testing::SaveWindowPng(frame.GetSafeHwnd(), screenshot.c_str())
+            : demoDialogsScreenshot(dialogs, dialog, screenshot.c_str());
+        if (!saved) {
             std::fprintf(stderr, "tessilo-demo: cannot save %s\n", screenshot.c_str());
             result = 1;
         } else {
             std::printf("tessilo-demo: screenshot saved to %s\n", screenshot.c_str());
         }
+        frame.dialogs = nullptr;
         frame.hosted = nullptr;
         frame.DestroyWindow();
     } else {

@@ -44,12 +44,13 @@ bool namesExistingDatabase(const std::string& connect)
     return !native.empty() && stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string registerInProfile(const std::string& windowsPath)
+std::string registerInProfile(const std::string& connect, bool replaceChoice)
 {
-    const std::string connect = connectStringFor(windowsPath);
     std::string written;
     for (const char* key : { "ConnectStr", "ConnectStrInstalled" }) {
-        if (namesExistingDatabase(profileString(key)))
+        const bool choice = key == std::string("ConnectStr");
+        const std::string current = profileString(key);
+        if (current == connect || (!(choice && replaceChoice) && namesExistingDatabase(current)))
             continue;
         if (!WriteProfileStringA(kSection, key, connect.c_str()))
             throw std::runtime_error(std::string("cannot write ") + key + " to the profile");

@@ -13,78 +13,67 @@ SqliteWriter::SqliteWriter(const std::string& path)
 
 SqliteWriter::~SqliteWriter()
 {
+    finalize();
     if (db_)
         sqlite3_close(db_);
 }
 
-void SqliteWriter::fail(const char* what)
+void SqliteWriter::fail(const std::string& what)
 {
-    throw std::runtime_error(std::string(what) + ": " + (db_ ? sqlite3_errmsg(db_) : "no memory"));
+    throw std::runtime_error(what + ": " + (db_ ? sqlite3_errmsg(db_) : "no memory"));
 }
 
-void SqliteWriter::execute(const char* sql)
+void SqliteWriter::finalize()
 {
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+    sqlite3_finalize(insert_);
+    insert_ = nullptr;
+}
+
+void SqliteWriter::execute(const std::string& sql)
+{
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(sql);
 }
 
 void SqliteWriter::close()
 {
+    finalize();
     if (sqlite3_close(db_) != SQLITE_OK)
         fail("close");
     db_ = nullptr;
 }
 
-SqliteWriter::Insert::Insert(SqliteWriter& writer, const char* sql)
-    : writer_(writer)
+void SqliteWriter::beginTable(const SampleTable& table)
 {
-    if (sqlite3_prepare_v2(writer_.db_, sql, -1, &statement_, nullptr) != SQLITE_OK)
-        writer_.fail(sql);
+    finalize();
+    std::string sql = std::string("INSERT INTO ") + table.name + " VALUES(";
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        sql += i ? ",?" : "?";
+    sql += ")";
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK)
+        fail(sql);
+    column_ = 0;
 }
 
-SqliteWriter::Insert::~Insert() { sqlite3_finalize(statement_); }
+void SqliteWriter::endTable() { finalize(); }
 
-SqliteWriter::Insert& SqliteWriter::Insert::value(long long v)
+void SqliteWriter::putInteger(long long v) { sqlite3_bind_int64(insert_, ++column_, v); }
+
+void SqliteWriter::putNumber(double v) { sqlite3_bind_double(insert_, ++column_, v); }
+
+void SqliteWriter::putText(const std::string& v)
 {
-    sqlite3_bind_int64(statement_, ++column_, v);
-    return *this;
+    sqlite3_bind_text(insert_, ++column_, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
 }
 
-SqliteWriter::Insert& SqliteWriter::Insert::value(double v)
-{
-    sqlite3_bind_double(statement_, ++column_, v);
-    return *this;
-}
+void SqliteWriter::putNull() { sqlite3_bind_null(insert_, ++column_); }
 
-SqliteWriter::Insert& SqliteWriter::Insert::value(const std::string& v)
+void SqliteWriter::endRow()
 {
-    sqlite3_bind_text(
-        statement_, ++column_, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-    return *this;
-}
-
-SqliteWriter::Insert& SqliteWriter::Insert::value(const std::optional<std::string>& v)
-{
-    if (v)
-        return value(*v);
-    sqlite3_bind_null(statement_, ++column_);
-    return *this;
-}
-
-SqliteWriter::Insert& SqliteWriter::Insert::value(const std::optional<double>& v)
-{
-    if (v)
-        return value(*v);
-    sqlite3_bind_null(statement_, ++column_);
-    return *this;
-}
-
-void SqliteWriter::Insert::insert()
-{
-    if (sqlite3_step(statement_) != SQLITE_DONE)
-        writer_.fail("insert");
-    sqlite3_reset(statement_);
-    sqlite3_clear_bindings(statement_);
+    if (sqlite3_step(insert_) != SQLITE_DONE)
+        fail("insert");
+    sqlite3_reset(insert_);
+    sqlite3_clear_bindings(insert_);
     column_ = 0;
 }
 

@@ -1,49 +1,42 @@
-// A thin owner of an SQLite database being written: statements run inside one transaction, rows
-// go in through prepared inserts. Errors throw std::runtime_error with SQLite's message.
+// The sample data into an SQLite database: statements run on the open file, rows go in through
+// one prepared INSERT per table. Errors throw std::runtime_error with SQLite's message.
 #pragma once
+
+#include "samplewriter.h"
 
 #include <sqlite3.h>
 
-#include <optional>
 #include <string>
 
 namespace sampledb {
 
-class SqliteWriter {
+class SqliteWriter : public SampleWriter {
 public:
     explicit SqliteWriter(const std::string& path);
-    ~SqliteWriter();
+    ~SqliteWriter() override;
     SqliteWriter(const SqliteWriter&) = delete;
     SqliteWriter& operator=(const SqliteWriter&) = delete;
 
-    void execute(const char* sql);
-
-    // One prepared INSERT; values are bound in column order, then insert() runs it.
-    class Insert {
-    public:
-        Insert(SqliteWriter& writer, const char* sql);
-        ~Insert();
-        Insert(const Insert&) = delete;
-        Insert& operator=(const Insert&) = delete;
-
-        Insert& value(long long v);
-        Insert& value(double v);
-        Insert& value(const std::string& v);
-        Insert& value(const std::optional<std::string>& v);
-        Insert& value(const std::optional<double>& v);
-        void insert();
-
-    private:
-        SqliteWriter& writer_;
-        sqlite3_stmt* statement_ = nullptr;
-        int column_ = 0;
-    };
-
+    void execute(const std::string& sql);
     void close();
 
+    void beginTable(const SampleTable& table) override;
+    void endTable() override;
+
+protected:
+    void putInteger(long long v) override;
+    void putNumber(double v) override;
+    void putText(const std::string& v) override;
+    void putNull() override;
+    void endRow() override;
+
 private:
-    [[noreturn]] void fail(const char* what);
+    [[noreturn]] void fail(const std::string& what);
+    void finalize();
+
     sqlite3* db_ = nullptr;
+    sqlite3_stmt* insert_ = nullptr;
+    int column_ = 0;
 };
 
 } // namespace sampledb

@@ -8,6 +8,7 @@
 #include "cwnd.h"
 #include "cwinthread.h"
 #include "cdialog.h"
+#include "cmenu.h"
 #include "cfont.h"
 #include "cdc.h"
 #include "cbutton.h"

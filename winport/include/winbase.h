@@ -14,6 +14,10 @@ typedef UINT* PUINT;
 WINPORT_API DWORD GetLastError();
 WINPORT_API void SetLastError(DWORD error);
 
+// The debugger's channel: the text goes to the standard error stream as it stands.
+WINPORT_API void OutputDebugStringA(LPCSTR text);
+inline void OutputDebugString(LPCSTR text) { OutputDebugStringA(text); }
+
 #define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
 #define FORMAT_MESSAGE_FROM_STRING 0x00000400
@@ -187,6 +191,17 @@ WINPORT_API DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh,
 WINPORT_API BOOL SetFilePointerEx(
     HANDLE file, LARGE_INTEGER distance, PLARGE_INTEGER newPointer, DWORD method);
 WINPORT_API BOOL SetEndOfFile(HANDLE file);
+// Byte-range locks between handles, in this process and in others; a range may lie past the end
+// of the file. LockFile never waits: a range that overlaps one locked through another handle, or
+// through the same handle, fails with ERROR_LOCK_VIOLATION. UnlockFile takes exactly a range
+// this handle locked (else ERROR_NOT_LOCKED); closing the handle releases its ranges, also when
+// the process dies. The locks are advisory: unlike Windows, reads and writes of other handles
+// are not refused, so every party that writes must take the lock. The handle needs write
+// access; ranges reaching 0x7FFFFFFF00000000 are refused (ERROR_INVALID_PARAMETER).
+WINPORT_API BOOL LockFile(
+    HANDLE file, DWORD offsetLow, DWORD offsetHigh, DWORD lengthLow, DWORD lengthHigh);
+WINPORT_API BOOL UnlockFile(
+    HANDLE file, DWORD offsetLow, DWORD offsetHigh, DWORD lengthLow, DWORD lengthHigh);
 WINPORT_API BOOL FlushFileBuffers(HANDLE file);
 WINPORT_API BOOL GetFileTime(
     HANDLE file, LPFILETIME creation, LPFILETIME lastAccess, LPFILETIME lastWrite);

@@ -657,6 +657,35 @@ WINPORT_API BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int chec
 WINPORT_API HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 WINPORT_API HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
+// Menus: a window's menu bar and its popups. Choosing an item posts WM_COMMAND with the item's
+// id (notification code 0, no control handle) to the window.
+#define MF_STRING 0x0000
+#define MF_ENABLED 0x0000
+#define MF_UNCHECKED 0x0000
+#define MF_BYCOMMAND 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+#define MF_CHECKED 0x0008
+#define MF_POPUP 0x0010
+#define MF_BYPOSITION 0x0400
+#define MF_SEPARATOR 0x0800
+WINPORT_API HMENU CreateMenu();
+WINPORT_API HMENU CreatePopupMenu();
+// Destroys the menu and its popups; a menu still on a window is taken off it first.
+WINPORT_API BOOL DestroyMenu(HMENU menu);
+// MF_POPUP: idOrPopup is the popup's HMENU, which then belongs to this menu.
+WINPORT_API BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text);
+// The previous state (MF_ENABLED, MF_GRAYED, MF_DISABLED), or -1 without such an item.
+WINPORT_API UINT EnableMenuItem(HMENU menu, UINT item, UINT flags);
+WINPORT_API int GetMenuItemCount(HMENU menu);
+// The id of the item at the position; -1 for a popup or no item.
+WINPORT_API UINT GetMenuItemID(HMENU menu, int position);
+WINPORT_API HMENU GetSubMenu(HMENU menu, int position);
+// Puts the menu bar on a top-level window (NULL removes it); the client area shrinks below it.
+WINPORT_API BOOL SetMenu(HWND hwnd, HMENU menu);
+WINPORT_API HMENU GetMenu(HWND hwnd);
+WINPORT_API BOOL DrawMenuBar(HWND hwnd);
+
 // String resources of a module's resource script (NULL module: any registered one).
 WINPORT_API int LoadString(HINSTANCE instance, UINT id, LPSTR buffer, int size);
 
@@ -735,3 +764,7 @@ inline LONG_PTR SetWindowLongPtrA(HWND h, int index, LONG_PTR value)
     return SetWindowLongPtr(h, index, value);
 }
 inline BOOL IsDialogMessageA(HWND dialog, LPMSG msg) { return IsDialogMessage(dialog, msg); }
+inline BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
+{
+    return AppendMenu(menu, flags, idOrPopup, text);
+}

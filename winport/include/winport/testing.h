@@ -1,4 +1,5 @@
-// Test support: modal UI answered by script, screenshots, and real input on windows.
+// Modal UI answered by script, for tests and unattended runs. (Screenshots and synthetic input on
+// windows are in the winport_testing library: winport/testinput.h.)
 //
 // Once EnableScriptedUi is on, every modal call (message box, our own modal dialogs, file, font
 // and print dialogs) takes the next scripted answer of its kind; a modal call without one reports
@@ -71,22 +72,15 @@ WINPORT_API void ScriptPrintPreview(std::function<void(PrintPreviewDriver&)> cal
 
 // Scripted answers not used yet (a test that scripted too much has a bug too).
 WINPORT_API int UnusedScripts();
+// Every failure reported since the last ClearScripts, in order (also with no handler).
+WINPORT_API std::vector<std::string> ScriptFailures();
+// Reports a failure of scripted UI: recorded, and passed to the handler.
+WINPORT_API void ReportScriptFailure(const std::string& message);
 WINPORT_API void ClearScripts();
 
 // Runs the event loop (and the posted messages) for the given time.
 WINPORT_API void PumpEvents(int milliseconds);
-// Saves what the window shows as a PNG file; false when it cannot.
-WINPORT_API bool SaveWindowPng(HWND hwnd, const char* path);
-
-// Real input through the window system, at a point in the window's client coordinates. The
-// window must be visible. button: VK_LBUTTON or VK_RBUTTON.
-WINPORT_API bool Click(HWND hwnd, int x, int y, int button = VK_LBUTTON);
-// The same click, made by the event loop after delayMs: input that arrives while the program is
-// busy (for example inside a PeekMessage loop).
-WINPORT_API void ClickLater(HWND hwnd, int x, int y, int delayMs, int button = VK_LBUTTON);
-WINPORT_API bool DoubleClick(HWND hwnd, int x, int y);
-WINPORT_API bool MouseMove(HWND hwnd, int x, int y);
-// Keys go to the window with the focus; the window is focused first.
-WINPORT_API bool PressKey(HWND hwnd, UINT virtualKey, bool shift = false, bool control = false);
-WINPORT_API bool TypeText(HWND hwnd, const char* text);
+// Chooses the item of the window's menu bar as a user does (posting its WM_COMMAND); false when
+// the window has no such item or it or its popup is disabled.
+WINPORT_API bool ChooseMenuItem(HWND hwnd, UINT id);
 }

@@ -67,6 +67,8 @@ const SystemMessage systemMessages[] = {
         "%2." },
     { 1004, "Invalid flags." },
     { 1223, "The operation was canceled by the user." },
+    { 1400, "Invalid window handle." },
+    { 1407, "Cannot find window class." },
     { 1921, "The name of the file cannot be resolved by the system." },
     { 0x80004001u, "Not implemented" },
     { 0x80004003u, "Invalid pointer" },

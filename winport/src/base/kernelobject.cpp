@@ -1,4 +1,5 @@
 #include "kernelobject.h"
+#include "syserror.h"
 
 #include "winbase.h"
 
@@ -57,8 +58,7 @@ std::shared_ptr<KernelObject> removeHandle(HANDLE handle)
 BOOL CloseHandle(HANDLE handle)
 {
     if (!winport::removeHandle(handle)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_HANDLE, FALSE);
     }
     return TRUE;
 }

@@ -2,6 +2,7 @@
 #include "winbase.h"
 #include "winerror.h"
 #include "winport/paths.h"
+#include "syserror.h"
 
 #include <algorithm>
 #include <cctype>
@@ -132,8 +133,7 @@ std::string programPath()
 HMODULE LoadLibraryA(LPCSTR fileName)
 {
     if (!fileName || !*fileName) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return winport::fail(ERROR_INVALID_PARAMETER, nullptr);
     }
     ModuleName name = candidatesFor(fileName);
     std::string loaded = loadedPath(name);
@@ -145,15 +145,13 @@ HMODULE LoadLibraryA(LPCSTR fileName)
         if (void* handle = dlopen((name.folder + file).c_str(), RTLD_NOW))
             return static_cast<HMODULE>(handle);
     }
-    SetLastError(ERROR_MOD_NOT_FOUND);
-    return nullptr;
+    return winport::fail(ERROR_MOD_NOT_FOUND, nullptr);
 }
 
 BOOL FreeLibrary(HMODULE module)
 {
     if (!isLoadedModule(module) || dlclose(module) != 0) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_HANDLE, FALSE);
     }
     return TRUE;
 }
@@ -161,13 +159,11 @@ BOOL FreeLibrary(HMODULE module)
 FARPROC GetProcAddress(HMODULE module, LPCSTR procName)
 {
     if (!procName || !isLoadedModule(module)) {
-        SetLastError(procName ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return winport::fail(procName ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER, nullptr);
     }
     void* symbol = dlsym(module, procName);
     if (!symbol) {
-        SetLastError(ERROR_PROC_NOT_FOUND);
-        return nullptr;
+        return winport::fail(ERROR_PROC_NOT_FOUND, nullptr);
     }
     return reinterpret_cast<FARPROC>(symbol);
 }
@@ -185,8 +181,7 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
     if (!module
         || ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN)
             && (flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT))) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     *module = nullptr;
     std::string path;
@@ -195,8 +190,7 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
         struct link_map* map = nullptr;
         if (!name || !dladdr1(name, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP)
             || !map) {
-            SetLastError(ERROR_MOD_NOT_FOUND);
-            return FALSE;
+            return winport::fail(ERROR_MOD_NOT_FOUND, FALSE);
         }
         if (!map->l_name || !*map->l_name)
             name = nullptr; // the program itself
@@ -205,8 +199,7 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
     } else if (name) {
         path = loadedPath(candidatesFor(name));
         if (path.empty()) {
-            SetLastError(ERROR_MOD_NOT_FOUND);
-            return FALSE;
+            return winport::fail(ERROR_MOD_NOT_FOUND, FALSE);
         }
     }
     if (path.empty() && !name) {
@@ -217,8 +210,7 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
         = RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
     void* handle = dlopen(path.c_str(), mode);
     if (!handle) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return FALSE;
+        return winport::fail(ERROR_MOD_NOT_FOUND, FALSE);
     }
     // The module is loaded and stays so while the caller lives in it: the extra reference that
     // dlopen took can be given back at once.
@@ -231,8 +223,7 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size)
 {
     if (!fileName || size == 0) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
+        return winport::fail(ERROR_INSUFFICIENT_BUFFER, 0);
     }
     std::string native;
     struct link_map* map = nullptr;
@@ -241,15 +232,13 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size)
     } else if (isLoadedModule(module) && dlinfo(module, RTLD_DI_LINKMAP, &map) == 0 && map) {
         native = map->l_name && *map->l_name ? map->l_name : programPath();
     } else {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return 0;
+        return winport::fail(ERROR_MOD_NOT_FOUND, 0);
     }
     std::string path = winport::toWindowsPath(native);
     if (path.size() >= size) {
         std::memcpy(fileName, path.data(), size - 1);
         fileName[size - 1] = '\0';
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return size;
+        return winport::fail(ERROR_INSUFFICIENT_BUFFER, size);
     }
     std::memcpy(fileName, path.c_str(), path.size() + 1);
     return static_cast<DWORD>(path.size());

@@ -1,7 +1,8 @@
 #include "wintime.h"
 #include "winerror.h"
 #include "winbase.h"
-#include "civildate.h"
+#include "winport/civildate.h"
+#include "syserror.h"
 
 #include <chrono>
 #include <thread>
@@ -80,15 +81,13 @@ void GetSystemTimeAsFileTime(LPFILETIME fileTime)
 BOOL SystemTimeToFileTime(const SYSTEMTIME* systemTime, LPFILETIME fileTime)
 {
     if (!systemTime || !fileTime) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     const SYSTEMTIME& st = *systemTime;
     if (st.wYear < 1601 || st.wYear > 30827 || st.wMonth < 1 || st.wMonth > 12 || st.wDay < 1
         || st.wDay > winport::daysInMonth(st.wYear, st.wMonth) || st.wHour > 23 || st.wMinute > 59
         || st.wSecond > 59 || st.wMilliseconds > 999) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     int64_t days = winport::daysFromCivil(st.wYear, st.wMonth, st.wDay);
     int64_t seconds = days * 86400 + st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
@@ -99,8 +98,7 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* systemTime, LPFILETIME fileTime)
 BOOL FileTimeToSystemTime(const FILETIME* fileTime, LPSYSTEMTIME systemTime)
 {
     if (!fileTime || !systemTime || ticksOf(fileTime) < 0) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     int64_t ticks = ticksOf(fileTime);
     int64_t seconds = ticks / ticksPerSecond - epochDelta;
@@ -111,8 +109,7 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, LPSYSTEMTIME systemTime)
 BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, LPFILETIME localFileTime)
 {
     if (!fileTime || !localFileTime) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     int64_t ticks = ticksOf(fileTime);
     int64_t offset = localOffsetAt(winport::floorDiv(ticks, ticksPerSecond) - epochDelta);
@@ -123,8 +120,7 @@ BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, LPFILETIME localFileTime)
 BOOL LocalFileTimeToFileTime(const FILETIME* localFileTime, LPFILETIME fileTime)
 {
     if (!localFileTime || !fileTime) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     int64_t ticks = ticksOf(localFileTime);
     int64_t local = winport::floorDiv(ticks, ticksPerSecond) - epochDelta;

@@ -1,6 +1,7 @@
 // The current directory, drives and free space on the drive model.
 #include "base/syserror.h"
 #include "winport/paths.h"
+#include "base/textbuffer.h"
 
 #include "winbase.h"
 
@@ -19,13 +20,9 @@ namespace {
 // Copies text into a caller's buffer with the Win32 length convention.
 DWORD copyOut(const std::string& text, DWORD bufferLength, LPSTR buffer)
 {
-    const DWORD length = static_cast<DWORD>(text.size());
-    if (bufferLength < length + 1)
-        return length + 1;
-    if (!buffer)
+    if (bufferLength >= text.size() + 1 && !buffer)
         return winport::fail<DWORD>(ERROR_INVALID_PARAMETER, 0);
-    memcpy(buffer, text.c_str(), length + 1);
-    return length;
+    return static_cast<DWORD>(winport::copyOrNeeded(text, buffer, bufferLength));
 }
 
 // The drive letter a root path names ("C:\", "C:", "\" or NULL for the current drive, "/" for

@@ -4,7 +4,11 @@
 #include "base/kernelobject.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
+#include <sys/types.h>
+#include <utility>
+#include <vector>
 
 namespace winport {
 
@@ -25,10 +29,16 @@ public:
     bool canWrite() const;
     const std::string& native() const { return m_native; }
 
+    // The byte ranges (start, length) this handle holds with LockFile, under their guard.
+    std::mutex& lockGuard() { return m_lockGuard; }
+    std::vector<std::pair<off_t, off_t>>& lockedRanges() { return m_lockedRanges; }
+
 private:
     int m_fd;
     DWORD m_access;
     std::string m_native;
+    std::mutex m_lockGuard;
+    std::vector<std::pair<off_t, off_t>> m_lockedRanges;
 };
 
 // Opens a file with CreateFile's access, share mode and disposition. On failure returns nullptr

@@ -4,6 +4,7 @@
 // process never lose each other's keys, and a writer killed midway leaves the old file intact.
 #include "inifile.h"
 #include "base/syserror.h"
+#include "base/textbuffer.h"
 #include "winport/paths.h"
 
 #include "winbase.h"
@@ -157,10 +158,7 @@ bool loadProfile(LPCSTR fileName, winport::IniFile& ini, DWORD& error)
 // Copies text with the value convention: at most size - 1 characters and a terminator.
 DWORD copyValue(const std::string& text, LPSTR buffer, DWORD size)
 {
-    const DWORD length = std::min<DWORD>(static_cast<DWORD>(text.size()), size - 1);
-    memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-    return length;
+    return static_cast<DWORD>(winport::copyTruncated(text, buffer, size));
 }
 
 // Copies zero-terminated strings ended by a second zero. When they do not fit, the last one is cut

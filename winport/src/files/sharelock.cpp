@@ -12,7 +12,7 @@ namespace winport {
 namespace {
 
     // One byte per fact, at offsets no file reaches.
-    constexpr off_t lockBase = 0x7FFFFFFF00000000LL;
+    constexpr off_t lockBase = kShareLockBase;
     enum Fact { HasRead, HasWrite, DeniesRead, DeniesWrite, DeniesDelete };
 
     struct flock lockOn(Fact fact, short type)

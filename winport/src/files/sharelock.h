@@ -9,7 +9,12 @@
 #include <functional>
 #include <string>
 
+#include <sys/types.h>
+
 namespace winport {
+
+// The first of the reserved bytes that record share modes; byte-range locks stay below it.
+constexpr off_t kShareLockBase = 0x7FFFFFFF00000000LL;
 
 // Records an open of the file behind fd (which must be open for reading) with the Win32 access
 // and share flags. Returns NO_ERROR, or ERROR_SHARING_VIOLATION when the open conflicts with a

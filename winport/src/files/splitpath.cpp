@@ -2,6 +2,7 @@
 // characters when the second is a colon, the directory runs to the last backslash or slash, the
 // extension starts at the last dot after it.
 #include "winbase.h"
+#include "base/textbuffer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -43,11 +44,7 @@ PathParts split(const char* path)
 
 void copyCut(char* out, const std::string& text, size_t size)
 {
-    if (!out)
-        return;
-    const size_t length = std::min(text.size(), size - 1);
-    memcpy(out, text.data(), length);
-    out[length] = '\0';
+    winport::copyTruncated(text, out, size);
 }
 
 std::string join(const char* drive, const char* dir, const char* fname, const char* ext)

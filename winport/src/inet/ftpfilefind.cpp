@@ -1,6 +1,7 @@
 // CFtpFileFind: one listing per FindFile, filtered with Windows wildcard rules, handed out
 // through CFileFind's current and read-ahead records.
 #include "inetchannel.h"
+#include "base/syserror.h"
 
 #include <winport/wildcard.h>
 
@@ -42,8 +43,7 @@ BOOL CFtpFileFind::FindFile(LPCTSTR name, DWORD)
             m_found.push_back(entry);
     }
     if (m_found.empty()) {
-        SetLastError(ERROR_NO_MORE_FILES);
-        return FALSE;
+        return winport::fail(ERROR_NO_MORE_FILES, FALSE);
     }
     // The search context is this finder itself; CloseContext ends it.
     m_hContext = this;

@@ -1,8 +1,8 @@
 #include "cwinapp.h"
 #include "cdialog.h"
 #include "cwinthread.h"
+#include "pendingobject.h"
 #include "qt/windows/dialog.h"
-#include "qt/windows/window.h"
 
 #include <cstdio>
 #include <cstdlib>

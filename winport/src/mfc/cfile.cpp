@@ -1,6 +1,7 @@
 // CFile over CreateFile and the other handle functions, following MFC's mapping of open flags.
 #include "cfile.h"
 #include "winport/paths.h"
+#include "base/syserror.h"
 
 #include <cstring>
 
@@ -63,8 +64,7 @@ BOOL CFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* error)
             error->m_lOsError = ERROR_INVALID_NAME;
             error->m_strFileName = fileName ? fileName : "";
         }
-        SetLastError(ERROR_INVALID_NAME);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_NAME, FALSE);
     }
     m_strFileName = full.c_str();
 

@@ -1,22 +1,9 @@
-// CException and CFileException with MFC's causes and texts.
+// CFileException with MFC's causes and texts.
 #include "cfileexception.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
-
-BOOL CException::GetErrorMessage(LPTSTR error, UINT maxError, PUINT) const
-{
-    if (error && maxError)
-        error[0] = '\0';
-    return FALSE;
-}
-
-void CException::Delete()
-{
-    if (m_bAutoDelete)
-        delete this;
-}
 
 CFileException::CFileException(int cause, LONG osError, LPCTSTR fileName)
     : m_cause(cause)

@@ -1,6 +1,7 @@
 // CFileFind over FindFirstFile/FindNextFile, with MFC's read-ahead of one match.
 #include "cfilefind.h"
 #include "winport/paths.h"
+#include "base/syserror.h"
 
 #include <cstring>
 #include <string>
@@ -45,8 +46,7 @@ BOOL CFileFind::FindFile(LPCTSTR name, DWORD)
     if (!name)
         name = "*.*";
     if (strlen(name) >= MAX_PATH) {
-        SetLastError(ERROR_BAD_ARGUMENTS);
-        return FALSE;
+        return winport::fail(ERROR_BAD_ARGUMENTS, FALSE);
     }
     auto* next = new WIN32_FIND_DATAA;
     m_pNextInfo = next;
@@ -54,8 +54,7 @@ BOOL CFileFind::FindFile(LPCTSTR name, DWORD)
     if (m_hContext == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         Close();
-        SetLastError(error);
-        return FALSE;
+        return winport::fail(error, FALSE);
     }
     // The root is the full path of the folder searched.
     std::string root = winport::fullWindowsPath(name);

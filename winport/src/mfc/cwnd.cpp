@@ -3,7 +3,8 @@
 #include "cwnd.h"
 #include "cdc.h"
 #include "cfont.h"
-#include "qt/windows/window.h"
+#include "pendingobject.h"
+#include "qt/windows/windowmanager.h"
 
 #include <memory>
 #include <unordered_map>
@@ -32,10 +33,6 @@ void subclass(CWnd* wnd, WNDPROC* super)
             wnd->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProcOfObjects));
     }
 }
-}
-
-namespace winport {
-void setPendingObject(CWnd* wnd) { g_pendingCreate = wnd; }
 
 void attachPendingObject(HWND hwnd)
 {
@@ -62,7 +59,7 @@ BOOL preTranslate(MSG* msg)
 {
     if (!msg->hwnd)
         return FALSE;
-    HWND top = topLevelOf(msg->hwnd);
+    HWND top = winport::topLevelOf(msg->hwnd);
     if (CWnd::WalkPreTranslateTree(top, msg))
         return TRUE;
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && IsWindow(msg->hwnd)) {
@@ -77,7 +74,19 @@ BOOL preTranslate(MSG* msg)
     }
     return FALSE;
 }
+
+// The MFC layer fills the window manager's registration point when the library loads.
+const bool g_hooksRegistered = [] {
+    winport::WindowObjectHooks hooks;
+    hooks.created = &attachPendingObject;
+    hooks.destroyed = &forgetObjects;
+    hooks.preTranslate = &preTranslate;
+    winport::setWindowObjectHooks(hooks);
+    return true;
+}();
 }
+
+void winport::setPendingObject(CWnd* wnd) { g_pendingCreate = wnd; }
 
 CWnd::CWnd()
     : m_hWnd(nullptr)

@@ -2,6 +2,7 @@
 // that registered them), parsed on first use.
 #include "resources.h"
 #include "winport/resources.h"
+#include "base/textbuffer.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,7 +35,6 @@ namespace {
                     parseResourceScript(m.script ? m.script : "", m.header ? m.header : ""));
             } catch (const std::exception& e) {
                 g_error = std::string("resource script: ") + e.what();
-                std::fprintf(stderr, "winport: %s\n", g_error.c_str());
                 m.parsed = std::make_unique<ResourceScript>();
             }
         }
@@ -123,10 +123,7 @@ const char* WinportResourceError()
 int LoadString(HINSTANCE instance, UINT id, LPSTR buffer, int size)
 {
     const std::string* text = winport::findString(instance, id);
-    if (!text || !buffer || size <= 0)
+    if (!text || size <= 0)
         return 0;
-    size_t n = std::min(text->size(), static_cast<size_t>(size - 1));
-    std::memcpy(buffer, text->data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
+    return static_cast<int>(winport::copyTruncated(*text, buffer, static_cast<size_t>(size)));
 }

@@ -1,5 +1,6 @@
 // Buttons ("Button"): push buttons, check boxes, radio buttons and group boxes. A user's click
 // sends BN_CLICKED; automatic check boxes and radio buttons change their own state first.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -200,16 +201,10 @@ namespace {
         QAbstractButton* m_button = nullptr;
         QGroupBox* m_group = nullptr;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "Button";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<Button>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeButtonControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<Button>(w, cs);
 }

@@ -1,5 +1,6 @@
 // Combo boxes ("ComboBox"): a list of strings with item data and, except for drop-down lists, an
 // edit field. A user's choice sends CBN_SELCHANGE; typing sends CBN_EDITUPDATE and CBN_EDITCHANGE.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "stringlist.h"
 
@@ -143,16 +144,10 @@ namespace {
 
         QComboBox* m_combo;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "ComboBox";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<ComboBox>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeComboBoxControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<ComboBox>(w, cs);
 }

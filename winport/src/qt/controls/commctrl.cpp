@@ -1,6 +1,7 @@
 #include "commctrl.h"
 #include "winbase.h"
 #include "winerror.h"
+#include "base/syserror.h"
 
 #include <atomic>
 
@@ -11,8 +12,7 @@ std::atomic<DWORD> initializedClasses { 0 };
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init)
 {
     if (!init || init->dwSize != sizeof(INITCOMMONCONTROLSEX)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return winport::fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     initializedClasses.fetch_or(init->dwICC);
     return TRUE;

@@ -1,19 +1,28 @@
 // Edit controls ("Edit"). The control keeps its text as the program and the user made it: line
 // ends are "\r\n" and count two positions, as in Windows. The Qt widget shows that text with each
 // "\r\n" as one line break (lone "\r" and "\n" as spaces), so a position maps to the widget by
-// subtracting the line breaks before it. User edits arrive as changed ranges of the widget and are
-// applied to the kept text; past the text limit they are undone and EN_MAXTEXT is sent.
+// subtracting the line breaks before it; the starts of the "\r\n" pairs are kept in order, so that
+// conversion is a binary search. Text the program replaces reaches a multi-line widget later, in
+// one change covering every replacement since the last: when the event loop runs, or before the
+// widget handles any event (input, painting). So appending costs in proportion to the text
+// appended, however long the program writes without returning to the event loop. User edits
+// arrive as changed ranges of the widget and are applied to the kept text; past the text limit
+// they are undone and EN_MAXTEXT is sent.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <functional>
 #include <cstring>
 
 namespace winport {
@@ -23,6 +32,24 @@ namespace {
 
     // Characters typed outside Latin-1 cannot be kept in the ANSI text.
     char latin1Char(QChar c) { return c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?'; }
+
+    // Runs an action before every event of the objects it watches.
+    class BeforeEvents : public QObject {
+    public:
+        explicit BeforeEvents(std::function<void()> action, QObject* parent)
+            : QObject(parent)
+            , m_action(std::move(action))
+        {
+        }
+        bool eventFilter(QObject*, QEvent*) override
+        {
+            m_action();
+            return false;
+        }
+
+    private:
+        std::function<void()> m_action;
+    };
 
     class Edit : public Control {
     public:
@@ -52,11 +79,18 @@ namespace {
                     [this] { readSelection(); });
                 QObject::connect(m_plain, &QPlainTextEdit::selectionChanged, &m_context,
                     [this] { readSelection(); });
+                auto* sync = new BeforeEvents([this] { syncWidget(); }, &m_context);
+                m_plain->installEventFilter(sync);
+                m_plain->viewport()->installEventFilter(sync);
             } else {
                 m_line = new QLineEdit;
                 m_line->setFrame((cs.style & WS_BORDER) || (cs.dwExStyle & WS_EX_CLIENTEDGE));
                 if (cs.style & ES_PASSWORD)
                     m_line->setEchoMode(QLineEdit::Password);
+                // ES_NUMBER refuses the user's other characters; the program may set any text.
+                if (cs.style & ES_NUMBER)
+                    m_line->setValidator(new QRegularExpressionValidator(
+                        QRegularExpression(QStringLiteral("[0-9]*")), m_line));
                 DWORD align = static_cast<DWORD>(cs.style) & 3;
                 m_line->setAlignment(align == ES_RIGHT ? Qt::AlignRight
                         : align == ES_CENTER           ? Qt::AlignHCenter
@@ -84,6 +118,7 @@ namespace {
             switch (message) {
             case WM_SETTEXT:
                 m_text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+                indexBreaks();
                 m_window.text.clear();
                 m_selStart = m_selEnd = 0;
                 m_modified = false;
@@ -145,15 +180,14 @@ namespace {
                 result = 0;
                 return true;
             case EM_GETLINECOUNT:
-                result = static_cast<LRESULT>(lineStarts().size());
+                result = static_cast<LRESULT>(lineCount());
                 return true;
             case EM_LINEINDEX: {
-                std::vector<size_t> starts = lineStarts();
                 int line = static_cast<int>(static_cast<LONG>(wParam));
                 if (line < 0)
                     line = lineOf(m_selEnd);
-                result = line < static_cast<int>(starts.size())
-                    ? static_cast<LRESULT>(starts[static_cast<size_t>(line)])
+                result = static_cast<size_t>(line) < lineCount()
+                    ? static_cast<LRESULT>(lineStart(static_cast<size_t>(line)))
                     : -1;
                 return true;
             }
@@ -170,8 +204,7 @@ namespace {
             }
             case EM_GETLINE: {
                 auto* buffer = reinterpret_cast<char*>(lParam);
-                std::vector<size_t> starts = lineStarts();
-                if (!buffer || wParam >= starts.size()) {
+                if (!buffer || wParam >= lineCount()) {
                     result = 0;
                     return true;
                 }
@@ -184,8 +217,10 @@ namespace {
                 return true;
             }
             case EM_SCROLLCARET:
-                if (m_plain)
+                if (m_plain) {
+                    syncWidget();
                     m_plain->ensureCursorVisible();
+                }
                 result = TRUE;
                 return true;
             case WM_COPY:
@@ -225,14 +260,16 @@ namespace {
         }
 
     private:
-        // The text as the widget shows it: one character per position, "\r\n" as one break.
-        QString shown() const
+        // Text [from, to) as the widget shows it: one character per position, "\r\n" as one
+        // break. The range must not split a pair.
+        QString shown(size_t from = 0, size_t to = std::string::npos) const
         {
+            to = std::min(to, m_text.size());
             QString out;
-            out.reserve(static_cast<qsizetype>(m_text.size()));
-            for (size_t i = 0; i < m_text.size(); ++i) {
+            out.reserve(static_cast<qsizetype>(to - std::min(from, to)));
+            for (size_t i = from; i < to; ++i) {
                 char c = m_text[i];
-                if (c == '\r' && i + 1 < m_text.size() && m_text[i + 1] == '\n' && m_multiline) {
+                if (isBreak(i)) {
                     out += QChar('\n');
                     ++i;
                 } else if (c == '\r' || c == '\n') {
@@ -244,37 +281,55 @@ namespace {
             return out;
         }
 
+        // Whether a "\r\n" line break starts at position i.
+        bool isBreak(size_t i) const
+        {
+            return m_multiline && i + 1 < m_text.size() && m_text[i] == '\r'
+                && m_text[i + 1] == '\n';
+        }
+
+        void indexBreaks()
+        {
+            m_breaks.clear();
+            for (size_t i = 0; i + 1 < m_text.size(); ++i) {
+                if (isBreak(i))
+                    m_breaks.push_back(i++);
+            }
+        }
+
+        // The number of breaks that start before position.
+        size_t breaksBefore(size_t position) const
+        {
+            return static_cast<size_t>(
+                std::lower_bound(m_breaks.begin(), m_breaks.end(), position) - m_breaks.begin());
+        }
+
         // Widget position of a text position (inside a "\r\n" counts as before it).
         int toWidget(size_t position) const
         {
-            int widget = 0;
-            for (size_t i = 0; i < position && i < m_text.size(); ++i) {
-                if (m_multiline && m_text[i] == '\r' && i + 1 < m_text.size()
-                    && m_text[i + 1] == '\n') {
-                    if (i + 1 >= position)
-                        break;
-                    ++i;
-                }
-                ++widget;
-            }
-            return widget;
+            position = std::min(position, m_text.size());
+            return static_cast<int>(position - breaksBefore(position));
         }
 
         size_t fromWidget(int widget) const
         {
-            size_t i = 0;
-            for (int w = 0; w < widget && i < m_text.size(); ++w) {
-                if (m_multiline && m_text[i] == '\r' && i + 1 < m_text.size()
-                    && m_text[i + 1] == '\n')
-                    i += 2;
+            if (widget <= 0)
+                return 0;
+            // Break j shows at widget position m_breaks[j] - j; those before widget count two.
+            size_t low = 0, high = m_breaks.size();
+            while (low < high) {
+                size_t middle = (low + high) / 2;
+                if (m_breaks[middle] - middle < static_cast<size_t>(widget))
+                    low = middle + 1;
                 else
-                    ++i;
+                    high = middle;
             }
-            return i;
+            return std::min(static_cast<size_t>(widget) + low, m_text.size());
         }
 
         void display()
         {
+            m_stale = false;
             m_updating = true;
             if (m_plain)
                 m_plain->setPlainText(shown());
@@ -286,6 +341,8 @@ namespace {
 
         void applySelection()
         {
+            if (m_stale)
+                return; // applied when the widget catches up
             m_updating = true;
             int start = toWidget(m_selStart), end = toWidget(m_selEnd);
             if (m_plain) {
@@ -342,12 +399,80 @@ namespace {
                 text.resize(m_limit > keep ? m_limit - keep : 0);
                 notifyCommand(EN_MAXTEXT);
             }
-            m_text.replace(m_selStart, m_selEnd - m_selStart, text);
+            splice(m_selStart, m_selEnd, text);
             m_selStart = m_selEnd = m_selStart + text.size();
             m_modified = true;
-            display();
+            applySelection();
             notifyCommand(EN_UPDATE);
             notifyCommand(EN_CHANGE);
+        }
+
+        // Replaces text [from, to) with insert; the breaks after the change move by its length
+        // difference. One character either side may join or leave a "\r\n" pair, so the range
+        // the widget must redo reaches one character past each end (two to keep a pair whole).
+        void splice(size_t from, size_t to, const std::string& insert)
+        {
+            size_t first = from > 0 ? from - 1 : 0;
+            if (first > 0 && isBreak(first - 1))
+                --first;
+            size_t last = std::min(to + 1, m_text.size());
+            if (last > 0 && isBreak(last - 1))
+                ++last;
+
+            auto gone = std::lower_bound(m_breaks.begin(), m_breaks.end(), first);
+            gone = m_breaks.erase(gone, std::lower_bound(gone, m_breaks.end(), last));
+            m_text.replace(from, to - from, insert);
+            const size_t lastNow = last - (to - from) + insert.size();
+            for (auto moved = gone; moved != m_breaks.end(); ++moved)
+                *moved = *moved - (to - from) + insert.size();
+            std::vector<size_t> added;
+            for (size_t i = first; i + 1 < lastNow; ++i) {
+                if (isBreak(i))
+                    added.push_back(i++);
+            }
+            m_breaks.insert(gone, added.begin(), added.end());
+
+            if (!m_plain) {
+                m_updating = true;
+                m_line->setText(shown());
+                m_updating = false;
+                return;
+            }
+            // The widget is behind for text [m_staleFrom, size - m_staleTail); both ends stay
+            // where no "\r\n" pair is split.
+            const size_t tail = m_text.size() - lastNow;
+            if (!m_stale) {
+                m_stale = true;
+                m_staleFrom = first;
+                m_staleTail = tail;
+                QMetaObject::invokeMethod(
+                    &m_context, [this] { syncWidget(); }, Qt::QueuedConnection);
+            } else {
+                m_staleFrom = std::min(m_staleFrom, first);
+                m_staleTail = std::min(m_staleTail, tail);
+            }
+        }
+
+        // Brings the widget up to the text with one replacement, then shows the selection.
+        void syncWidget()
+        {
+            if (!m_stale)
+                return;
+            m_stale = false;
+            const size_t end = m_text.size() - m_staleTail;
+            const int widgetTail = toWidget(m_text.size()) - toWidget(end);
+            QTextDocument* document = m_plain->document();
+            m_updating = true;
+            // Program changes are no steps the user can undo, as when the text is set.
+            document->setUndoRedoEnabled(false);
+            QTextCursor cursor(document);
+            cursor.setPosition(toWidget(m_staleFrom));
+            cursor.setPosition(
+                document->characterCount() - 1 - widgetTail, QTextCursor::KeepAnchor);
+            cursor.insertText(shown(m_staleFrom, end));
+            document->setUndoRedoEnabled(true);
+            m_updating = false;
+            applySelection();
         }
 
         void userChanged(int position, int removed, int added)
@@ -369,11 +494,13 @@ namespace {
                     replacement += latin1Char(c);
             }
             m_text.replace(from, to - from, replacement);
+            indexBreaks();
             if (shown() != now) {
                 m_text.clear();
                 for (QChar c : now)
                     m_text
                         += c == QChar('\n') ? std::string("\r\n") : std::string(1, latin1Char(c));
+                indexBreaks();
             }
             afterUserEdit(before);
         }
@@ -382,6 +509,7 @@ namespace {
         {
             std::string before = m_text;
             m_text = fromQt(text);
+            indexBreaks();
             afterUserEdit(before);
         }
 
@@ -389,6 +517,7 @@ namespace {
         {
             if (m_text.size() > m_limit && m_text.size() > before.size()) {
                 m_text = before;
+                indexBreaks();
                 display();
                 notifyCommand(EN_MAXTEXT);
                 return;
@@ -417,37 +546,23 @@ namespace {
                 m_line->setReadOnly(readOnly);
         }
 
-        std::vector<size_t> lineStarts() const
-        {
-            std::vector<size_t> starts { 0 };
-            if (!m_multiline)
-                return starts;
-            for (size_t i = 0; i + 1 < m_text.size(); ++i) {
-                if (m_text[i] == '\r' && m_text[i + 1] == '\n')
-                    starts.push_back(i + 2);
-            }
-            return starts;
-        }
+        size_t lineCount() const { return m_breaks.size() + 1; }
+
+        size_t lineStart(size_t line) const { return line == 0 ? 0 : m_breaks[line - 1] + 2; }
 
         int lineOf(size_t position) const
         {
-            std::vector<size_t> starts = lineStarts();
-            int line = 0;
-            for (size_t i = 0; i < starts.size(); ++i) {
-                if (starts[i] <= position)
-                    line = static_cast<int>(i);
-            }
-            return line;
+            // Lines start after each break that ends at or before position.
+            return static_cast<int>(position < 2 ? 0 : breaksBefore(position - 1));
         }
 
         std::string lineText(int line) const
         {
-            std::vector<size_t> starts = lineStarts();
-            if (line < 0 || line >= static_cast<int>(starts.size()))
+            if (line < 0 || static_cast<size_t>(line) >= lineCount())
                 return {};
-            size_t start = starts[static_cast<size_t>(line)];
-            size_t end = static_cast<size_t>(line) + 1 < starts.size()
-                ? starts[static_cast<size_t>(line) + 1] - 2
+            size_t start = lineStart(static_cast<size_t>(line));
+            size_t end = static_cast<size_t>(line) + 1 < lineCount()
+                ? m_breaks[static_cast<size_t>(line)]
                 : m_text.size();
             return m_text.substr(start, end - start);
         }
@@ -480,22 +595,22 @@ namespace {
         QPlainTextEdit* m_plain = nullptr;
         QLineEdit* m_line = nullptr;
         std::string m_text;
+        // Starts of the "\r\n" pairs of m_text, in order (none in a single-line edit).
+        std::vector<size_t> m_breaks;
+        // Program changes not yet in the multi-line widget: the text from m_staleFrom up to the
+        // last m_staleTail characters.
+        bool m_stale = false;
+        size_t m_staleFrom = 0, m_staleTail = 0;
         size_t m_selStart = 0, m_selEnd = 0;
         size_t m_limit = kDefaultLimit;
         bool m_modified = false;
         bool m_readOnly = false;
         bool m_updating = false;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "Edit";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<Edit>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeEditControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<Edit>(w, cs);
 }

@@ -1,5 +1,6 @@
 // List boxes ("ListBox"): strings with item data, sorted when asked, single or multiple
 // selection. A user's change of the selection sends LBN_SELCHANGE (with LBS_NOTIFY).
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "stringlist.h"
 
@@ -139,16 +140,10 @@ namespace {
 
         QListWidget* m_list;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "ListBox";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<ListBox>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeListBoxControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<ListBox>(w, cs);
 }

@@ -2,9 +2,11 @@
 // alignment and width, items with sub-item texts and item data, selection and focus states,
 // sorting by item data, string widths in the control's font. A user's clicks notify the parent
 // (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED).
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "commctrl.h"
 #include "qt/windows/window.h"
+#include "base/textbuffer.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -389,10 +391,7 @@ namespace {
             if (!buffer || size <= 0)
                 return 0;
             std::string text = row && subItem >= 0 ? fromQt(row->text(subItem)) : std::string();
-            size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
-            std::memcpy(buffer, text.data(), n);
-            buffer[n] = '\0';
-            return static_cast<LRESULT>(n);
+            return static_cast<LRESULT>(copyTruncated(text, buffer, static_cast<size_t>(size)));
         }
 
         LRESULT deleteItem(int index)
@@ -533,14 +532,10 @@ namespace {
     {
         return std::make_unique<ListView>(window, cs);
     }
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = WC_LISTVIEWA;
-        c.proc = controlProc;
-        c.makeControl = makeListView;
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeListViewControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return makeListView(w, cs);
 }

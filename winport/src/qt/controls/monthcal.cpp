@@ -1,6 +1,7 @@
 // Month calendars ("SysMonthCal32"): the current selection, the today mark and bold day states.
 // A user's click sends MCN_SELCHANGE then MCN_SELECT; paging to another month moves the selection
 // to the same day there (MCN_SELCHANGE) and, with MCS_DAYSTATE, asks for the day states.
+#include "controlclasses.h"
 #include "qt/windows/window.h"
 
 #include <QCalendarWidget>
@@ -232,16 +233,11 @@ namespace {
         std::vector<QDate> m_bold;
         bool m_updating = false;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "SysMonthCal32";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<MonthCalendar>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeMonthCalendarControl(
+    Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<MonthCalendar>(w, cs);
 }

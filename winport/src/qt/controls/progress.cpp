@@ -1,5 +1,6 @@
 // Progress bars ("msctls_progress32"): range, position and step; stepping past the end starts
 // over from the low end, as Windows does.
+#include "controlclasses.h"
 #include "qt/windows/window.h"
 
 #include <QProgressBar>
@@ -87,16 +88,10 @@ namespace {
         QProgressBar* m_bar;
         int m_low = 0, m_high = 100, m_pos = 0, m_step = 10;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "msctls_progress32";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<Progress>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeProgressControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<Progress>(w, cs);
 }

@@ -3,11 +3,13 @@
 // Text carries character formats, some of it protected: a change that touches protected text asks
 // the parent first (EN_PROTECTED, when the event mask has ENM_PROTECTED) and is refused on a
 // non-zero answer. The text limit (32,767 characters by default) cuts typed and inserted text.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/controls/richformat.h"
 #include "qt/controls/rtf.h"
 #include "richedit.h"
 #include "qt/windows/window.h"
+#include "base/textbuffer.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -618,12 +620,7 @@ namespace {
         }
         static LRESULT copyOut(const std::string& text, char* buffer, size_t size)
         {
-            if (!buffer || size == 0)
-                return 0;
-            size_t n = std::min(text.size(), size - 1);
-            std::memcpy(buffer, text.data(), n);
-            buffer[n] = '\0';
-            return static_cast<LRESULT>(n);
+            return static_cast<LRESULT>(copyTruncated(text, buffer, size));
         }
 
         RichTextEdit* m_edit;
@@ -669,14 +666,10 @@ namespace {
     {
         return std::make_unique<RichEdit>(window, cs);
     }
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = RICHEDIT_CLASSA;
-        c.proc = controlProc;
-        c.makeControl = makeRichEdit;
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeRichEditControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return makeRichEdit(w, cs);
 }

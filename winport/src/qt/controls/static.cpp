@@ -1,5 +1,6 @@
 // Static controls ("Static"): text with the Windows prefix rule ("&&" is "&", a single "&" marks
 // the mnemonic), alignment, frames; SS_NOTIFY sends STN_CLICKED.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -66,16 +67,10 @@ namespace {
     private:
         QLabel* m_label;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "Static";
-        c.proc = controlProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA& cs) -> std::unique_ptr<Control> {
-            return std::make_unique<Static>(w, cs);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeStaticControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return std::make_unique<Static>(w, cs);
 }

@@ -1,5 +1,6 @@
 // The tab control ("SysTabControl32"): a row of tabs over a display area. A user's click sends
 // TCN_SELCHANGING (a non-zero answer keeps the current tab) and then TCN_SELCHANGE.
+#include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -379,14 +380,10 @@ namespace {
     {
         return std::make_unique<TabControl>(window, cs);
     }
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "SysTabControl32";
-        c.proc = controlProc;
-        c.makeControl = makeTabControl;
-        registerBuiltinClass(c);
-        return true;
-    }();
 }
+}
+
+std::unique_ptr<winport::Control> winport::makeTabControlControl(Window& w, const CREATESTRUCTA& cs)
+{
+    return makeTabControl(w, cs);
 }

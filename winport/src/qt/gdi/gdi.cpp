@@ -4,6 +4,7 @@
 #include "qt/windows/latin1.h"
 #include "qt/windows/qtapp.h"
 #include "qt/windows/window.h"
+#include "base/textbuffer.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -446,12 +447,10 @@ int GetTextFace(HDC dc, int size, LPSTR faceName)
     int n = static_cast<int>(strnlen(lf.lfFaceName, LF_FACESIZE));
     if (!faceName)
         return n + 1;
-    n = std::min(n, size - 1);
-    if (n < 0)
+    if (size <= 0)
         return 0;
-    std::memcpy(faceName, lf.lfFaceName, static_cast<size_t>(n));
-    faceName[n] = '\0';
-    return n;
+    return static_cast<int>(copyTruncated(
+        std::string(lf.lfFaceName, static_cast<size_t>(n)), faceName, static_cast<size_t>(size)));
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color)

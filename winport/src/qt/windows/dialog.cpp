@@ -1,11 +1,13 @@
 // Dialogs: the "#32770" class, creation from templates with dialog units converted by the
 // dialog font, the default dialog procedure, modal loops and keyboard navigation.
+#include "qt/controls/controlclasses.h"
 #include "dialog.h"
 #include "qt/gdi/gdi.h"
 #include "latin1.h"
 #include "qtapp.h"
 #include "qt/commdlg/scripted.h"
 #include "window.h"
+#include "base/syserror.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -55,17 +57,6 @@ namespace {
     private:
         QWidget* m_widget;
     };
-
-    const bool registered = [] {
-        WindowClass c;
-        c.name = "#32770";
-        c.proc = DefDlgProc;
-        c.makeControl = [](Window& w, const CREATESTRUCTA&) -> std::unique_ptr<Control> {
-            return std::make_unique<DialogWidget>(w);
-        };
-        registerBuiltinClass(c);
-        return true;
-    }();
 
     void baseUnits(HFONT font, int* x, int* y)
     {
@@ -159,10 +150,10 @@ HWND createDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent, DLGP
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
         if (!control) {
             if (!(t.style & DS_NOFAILCREATE)) {
-                std::fprintf(stderr, "winport: dialog %s: cannot create control %d of class %s\n",
-                    t.name.c_str(), item.id, item.className.c_str());
+                // The dialog fails with the control's error (an unknown class, for instance).
+                DWORD error = GetLastError();
                 DestroyWindow(dialog);
-                return nullptr;
+                return fail(error, HWND(nullptr));
             }
             continue;
         }
@@ -366,8 +357,12 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg)
     switch (msg->wParam) {
     case VK_TAB: {
         bool back = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
-        if (HWND next = GetNextDlgTabItem(dialog, item, back))
+        if (HWND next = GetNextDlgTabItem(dialog, item, back)) {
             SetFocus(next);
+            // An edit reached by Tab has its whole text selected, so typing replaces it.
+            if (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                SendMessage(next, EM_SETSEL, 0, -1);
+        }
         return TRUE;
     }
     case VK_ESCAPE:
@@ -405,4 +400,9 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg)
     default:
         return FALSE;
     }
+}
+
+std::unique_ptr<winport::Control> winport::makeDialogControl(Window& w, const CREATESTRUCTA&)
+{
+    return std::make_unique<DialogWidget>(w);
 }

@@ -4,6 +4,7 @@
 #include "msgqueue.h"
 #include "input.h"
 #include "qtapp.h"
+#include "base/syserror.h"
 #include "window.h"
 
 #include <QCoreApplication>
@@ -223,7 +224,7 @@ using namespace winport;
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (hwnd && !IsWindow(hwnd))
-        return FALSE;
+        return fail(ERROR_INVALID_WINDOW_HANDLE, FALSE);
     queue().push(
         Queued { MSG { hwnd, message, wParam, lParam, messageTime(), cursorPoint() }, {} });
     return TRUE;
@@ -297,7 +298,7 @@ DWORD GetMessagePos()
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
 {
     if (hwnd && !IsWindow(hwnd))
-        return 0;
+        return fail(ERROR_INVALID_WINDOW_HANDLE, UINT_PTR(0));
     ensureApplication();
     if (!hwnd)
         id = g_nextTimerId++;

@@ -1,10 +1,13 @@
 // The handle table, window classes, creation and destruction, geometry, z-order, text and the
 // default window procedure.
 #include "window.h"
+#include "qt/controls/controlclasses.h"
 #include "input.h"
 #include "latin1.h"
 #include "msgqueue.h"
 #include "qtapp.h"
+#include "base/syserror.h"
+#include "base/textbuffer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,19 +29,24 @@ namespace {
     uintptr_t g_nextHandle = 0x10000;
     HWND g_focus = nullptr;
 
-    const char* const kHandleProperty = "winport_hwnd";
-
-    std::map<std::string, WindowClass>& classes()
-    {
-        static std::map<std::string, WindowClass> table;
-        return table;
-    }
     std::string lowerName(const char* name)
     {
         std::string key(name ? name : "");
         for (char& c : key)
             c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         return key;
+    }
+
+    // Registered classes by lower-case name; it starts with the built-in classes.
+    std::map<std::string, WindowClass>& classes()
+    {
+        static std::map<std::string, WindowClass> table = [] {
+            std::map<std::string, WindowClass> builtin;
+            for (const WindowClass& c : builtinClasses())
+                builtin[lowerName(c.name.c_str())] = c;
+            return builtin;
+        }();
+        return table;
     }
 
     // The widget of a window of a registered class: it paints through WM_PAINT.
@@ -54,6 +62,9 @@ namespace {
     protected:
         void paintEvent(QPaintEvent* event) override
         {
+            // Under a menu bar the inner client widget paints the window.
+            if (Window* w = findWindow(m_hwnd); w && w->menuClient && w->menuClient != this)
+                return;
             PaintScope scope(m_hwnd, this, event->rect());
             SendMessage(m_hwnd, WM_PAINT, 0, 0);
         }
@@ -76,11 +87,13 @@ namespace {
         list.erase(std::remove(list.begin(), list.end(), h), list.end());
     }
 
+    // The window of a handle a window function was given; NULL with ERROR_INVALID_WINDOW_HANDLE
+    // for a handle that is not (or no longer) a window.
     Window* check(HWND hwnd)
     {
         Window* w = findWindow(hwnd);
         if (!w || !w->widget)
-            return nullptr;
+            return fail(ERROR_INVALID_WINDOW_HANDLE, static_cast<Window*>(nullptr));
         return w;
     }
 
@@ -155,15 +168,33 @@ const WindowClass* findClass(const char* name)
     return it == classes().end() ? nullptr : &it->second;
 }
 
-void registerBuiltinClass(const WindowClass& windowClass)
-{
-    classes()[lowerName(windowClass.name.c_str())] = windowClass;
-}
-
 std::vector<HWND> childrenOf(HWND hwnd)
 {
     Window* w = findWindow(hwnd);
     return w ? w->children : std::vector<HWND>();
+}
+
+namespace {
+    WindowObjectHooks g_objectHooks;
+}
+
+void setWindowObjectHooks(const WindowObjectHooks& hooks) { g_objectHooks = hooks; }
+
+void attachPendingObject(HWND hwnd)
+{
+    if (g_objectHooks.created)
+        g_objectHooks.created(hwnd);
+}
+
+void forgetObjects(HWND hwnd)
+{
+    if (g_objectHooks.destroyed)
+        g_objectHooks.destroyed(hwnd);
+}
+
+BOOL preTranslate(MSG* msg)
+{
+    return g_objectHooks.preTranslate ? g_objectHooks.preTranslate(msg) : FALSE;
 }
 
 HWND topLevelOf(HWND hwnd)
@@ -174,12 +205,73 @@ HWND topLevelOf(HWND hwnd)
     return w ? w->handle : nullptr;
 }
 
+namespace {
+    // The menu bar across the top of the window, the client area below it.
+    void placeMenuBar(Window& w)
+    {
+        if (!w.menuBar || !w.menuClient)
+            return;
+        int width = w.widget->width();
+        int barHeight = std::min(w.menuBar->sizeHint().height(), w.widget->height());
+        w.menuBar->setGeometry(0, 0, width, barHeight);
+        w.menuClient->setGeometry(0, barHeight, width, w.widget->height() - barHeight);
+    }
+
+    // Reparents the window's children (Qt hides a reparented widget: their state is kept).
+    void moveChildren(Window& w, QWidget* to)
+    {
+        for (HWND child : w.children) {
+            Window* c = findWindow(child);
+            if (!c || !c->widget)
+                continue;
+            bool hidden = c->widget->isHidden();
+            c->widget->setParent(to);
+            c->widget->setVisible(!hidden);
+        }
+        restack(w);
+    }
+}
+
+bool setMenuBar(HWND hwnd, QWidget* menuBar)
+{
+    Window* w = check(hwnd);
+    if (!w || w->isChild())
+        return false;
+    if (w->menuBar) {
+        delete w->menuBar.data();
+    }
+    QWidget* client = w->menuClient.data();
+    if (menuBar && !client) {
+        client = new PlainWidget(hwnd, w->widget);
+        client->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(uintptr_t(hwnd))));
+        client->setAttribute(Qt::WA_NoMousePropagation);
+        client->setMouseTracking(true);
+        client->show();
+        w->menuClient = client;
+        moveChildren(*w, client);
+    } else if (!menuBar && client) {
+        w->menuClient = nullptr;
+        moveChildren(*w, w->widget);
+        delete client;
+    }
+    w->menuBar = menuBar;
+    if (menuBar) {
+        // The bar is no window of its own: input on it is the toolkit's, not the frame's.
+        menuBar->setProperty(kHandleProperty, QVariant::fromValue(qulonglong(0)));
+        menuBar->setParent(w->widget);
+        menuBar->show();
+    }
+    reportGeometry(hwnd);
+    return true;
+}
+
 void reportGeometry(HWND hwnd)
 {
     Window* w = check(hwnd);
     if (!w || w->destroying)
         return;
-    QSize size = w->widget->size();
+    placeMenuBar(*w);
+    QSize size = w->clientArea()->size();
     QPoint pos = w->isChild() ? w->widget->pos() : w->widget->geometry().topLeft();
     if (pos != w->reportedPos) {
         w->reportedPos = pos;
@@ -273,9 +365,7 @@ int GetClassName(HWND hwnd, LPSTR buffer, int size)
     Window* w = findWindow(hwnd);
     if (!w || !buffer || size <= 0)
         return 0;
-    std::string name = w->windowClass->name.substr(0, static_cast<size_t>(size - 1));
-    std::memcpy(buffer, name.c_str(), name.size() + 1);
-    return static_cast<int>(name.size());
+    return static_cast<int>(copyTruncated(w->windowClass->name, buffer, static_cast<size_t>(size)));
 }
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
@@ -283,8 +373,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 {
     ensureApplication();
     const WindowClass* cls = findClass(className);
-    if (!cls || ((style & WS_CHILD) && !findWindow(parent)) || (parent && !findWindow(parent)))
-        return nullptr;
+    if (!cls)
+        return fail(ERROR_CANNOT_FIND_WND_CLASS, HWND(nullptr));
+    if (((style & WS_CHILD) && !findWindow(parent)) || (parent && !findWindow(parent)))
+        return fail(ERROR_INVALID_WINDOW_HANDLE, HWND(nullptr));
 
     auto owned = std::make_unique<Window>();
     Window& w = *owned;
@@ -411,7 +503,7 @@ void sendDestroy(HWND hwnd)
 
 BOOL DestroyWindow(HWND hwnd)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     if (!w || w->destroying)
         return FALSE;
     // Owned top-level windows (dialogs over this window) go first.
@@ -446,7 +538,7 @@ BOOL IsChild(HWND parent, HWND hwnd)
 
 HWND GetParent(HWND hwnd)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     return w ? w->parent : nullptr;
 }
 
@@ -475,7 +567,7 @@ HWND SetParent(HWND hwnd, HWND newParent)
 
 HWND GetWindow(HWND hwnd, UINT relation)
 {
-    Window* w = findWindow(hwnd);
+    Window* w = check(hwnd);
     if (!w)
         return nullptr;
     if (relation == GW_CHILD)
@@ -697,7 +789,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect)
     Window* w = check(hwnd);
     if (!w || !rect)
         return FALSE;
-    *rect = RECT { 0, 0, w->widget->width(), w->widget->height() };
+    *rect = RECT { 0, 0, w->clientArea()->width(), w->clientArea()->height() };
     return TRUE;
 }
 
@@ -717,7 +809,7 @@ BOOL ScreenToClient(HWND hwnd, LPPOINT point)
     Window* w = check(hwnd);
     if (!w || !point)
         return FALSE;
-    QPoint p = w->widget->mapFromGlobal(QPoint(point->x, point->y));
+    QPoint p = w->clientArea()->mapFromGlobal(QPoint(point->x, point->y));
     *point = POINT { p.x(), p.y() };
     return TRUE;
 }
@@ -727,7 +819,7 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point)
     Window* w = check(hwnd);
     if (!w || !point)
         return FALSE;
-    QPoint p = w->widget->mapToGlobal(QPoint(point->x, point->y));
+    QPoint p = w->clientArea()->mapToGlobal(QPoint(point->x, point->y));
     *point = POINT { p.x(), p.y() };
     return TRUE;
 }
@@ -735,10 +827,10 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point)
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count)
 {
     QPoint origin(0, 0), target(0, 0);
-    if (QWidget* f = widgetOf(from))
-        origin = f->mapToGlobal(QPoint(0, 0));
-    if (QWidget* t = widgetOf(to))
-        target = t->mapToGlobal(QPoint(0, 0));
+    if (Window* f = check(from))
+        origin = f->clientArea()->mapToGlobal(QPoint(0, 0));
+    if (Window* t = check(to))
+        target = t->clientArea()->mapToGlobal(QPoint(0, 0));
     QPoint delta = origin - target;
     for (UINT i = 0; points && i < count; ++i) {
         points[i].x += delta.x();
@@ -858,12 +950,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_GETTEXT: {
-        if (!lParam || wParam == 0)
-            return 0;
-        size_t n = std::min(w->text.size(), static_cast<size_t>(wParam - 1));
-        std::memcpy(reinterpret_cast<char*>(lParam), w->text.data(), n);
-        reinterpret_cast<char*>(lParam)[n] = '\0';
-        return static_cast<LRESULT>(n);
+        return static_cast<LRESULT>(
+            copyTruncated(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam)));
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
@@ -897,7 +985,9 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Window* w = findWindow(hwnd);
-    if (!w || !w->proc)
+    if (!w)
+        return fail(ERROR_INVALID_WINDOW_HANDLE, LRESULT(0));
+    if (!w->proc)
         return 0;
     return w->proc(hwnd, message, wParam, lParam);
 }

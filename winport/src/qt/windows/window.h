@@ -1,6 +1,8 @@
 // Windows: the record behind each HWND, its Qt widget and the built-in window classes.
 #pragma once
 
+#include "windowmanager.h"
+
 #include <windows.h>
 
 #include <QObject>
@@ -10,8 +12,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class CWnd;
 
 namespace winport {
 
@@ -73,12 +73,23 @@ struct Window {
     LONG_PTR userData = 0;
     std::map<int, LONG_PTR> dialogLongs;
     std::vector<HWND> children; // z-order, top first
+    // A top-level window with a menu: the menu bar on top and the client area below it.
+    HMENU menu = nullptr;
+    QPointer<QWidget> menuBar;
+    QPointer<QWidget> menuClient;
     QSize reportedSize { -1, -1 };
     QPoint reportedPos { INT32_MIN, INT32_MIN };
     bool destroying = false;
 
     bool isChild() const { return (style & WS_CHILD) != 0; }
-    QWidget* clientWidget() const { return control ? control->clientWidget() : widget.data(); }
+    QWidget* clientWidget() const
+    {
+        if (menuClient)
+            return menuClient.data();
+        return control ? control->clientWidget() : widget.data();
+    }
+    // The widget whose area is the window's client area (GetClientRect, client coordinates).
+    QWidget* clientArea() const { return menuClient ? menuClient.data() : widget.data(); }
 };
 
 Window* findWindow(HWND hwnd);
@@ -87,21 +98,19 @@ HWND windowOfWidget(const QObject* object);
 // The widget of a window that children and painting use.
 QWidget* widgetOf(HWND hwnd);
 const WindowClass* findClass(const char* name);
-void registerBuiltinClass(const WindowClass& windowClass);
+// Puts a menu bar widget on a top-level window (NULL removes it): the client area moves below
+// the bar and keeps the window's children. False for child windows.
+bool setMenuBar(HWND hwnd, QWidget* menuBar);
 // Sends WM_SIZE / WM_MOVE when the widget's geometry differs from what was last reported.
 void reportGeometry(HWND hwnd);
 // Applies the z-order of a window's children to their widgets.
 void restack(Window& parent);
 // Children of a window in z-order (top first).
 std::vector<HWND> childrenOf(HWND hwnd);
-// The top-level window of a window.
-HWND topLevelOf(HWND hwnd);
 // Moves focus bookkeeping to hwnd and sends WM_KILLFOCUS / WM_SETFOCUS.
 void focusChanged(HWND hwnd);
 
-// Hooks of the MFC layer: a CWnd waiting to attach to the window being created, the end of a
-// window, and the pre-translation of queued and input messages.
-void setPendingObject(CWnd* wnd);
+// The hooks the layer above registered (see windowmanager.h); each does nothing without one.
 void attachPendingObject(HWND hwnd);
 void forgetObjects(HWND hwnd);
 BOOL preTranslate(MSG* msg);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -194,7 +195,12 @@ std::set<std::string> Names(CFtpConnection& connection, const char* pattern)
     return names;
 }
 
-TEST_F(FtpTest, FindFileFollowsWindowsPatterns)
+// Listings in the Unix form and in the MS-DOS form of Windows servers.
+class FtpListingTest : public FtpTest,
+                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {
+};
+
+TEST_P(FtpListingTest, FindFileFollowsWindowsPatterns)
 {
     server.PutFile("single/only.dat", "12345");
     server.PutFile("list/a.txt", "1");
@@ -202,7 +208,8 @@ TEST_F(FtpTest, FindFileFollowsWindowsPatterns)
     server.PutFile("list/B.TXT", "123");
     server.PutFile("list/with blanks in it.txt", "1234");
     server.PutFile("list/sub dir/inner", "");
-    auto connection = Connect(FALSE);
+    auto connection = Connect(FALSE, GetParam().first, GetParam().second);
+    ASSERT_TRUE(connection);
     using Set = std::set<std::string>;
     EXPECT_EQ(Names(*connection, "/single/*.*"), Set({ "only.dat" }));
     EXPECT_EQ(Names(*connection, "/list/*.*"),
@@ -233,6 +240,10 @@ TEST_F(FtpTest, FindFileFollowsWindowsPatterns)
     EXPECT_EQ(Names(*connection, "*.TXT"), Set({ "a.txt", "B.TXT", "with blanks in it.txt" }));
     EXPECT_EQ(Names(*connection, nullptr).size(), 5u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Forms, FtpListingTest,
+    ::testing::Values(std::make_pair("user", "pass"), std::make_pair("dos", "dos")),
+    [](const auto& info) { return std::string(info.index == 0 ? "Unix" : "MsDos"); });
 
 TEST_F(FtpTest, EmptyDirectoryListsNothing)
 {

@@ -1,5 +1,6 @@
 // Proleptic Gregorian calendar arithmetic on day numbers (day 0 = 1970-01-01), valid far beyond
-// the range of struct tm helpers.
+// the range of struct tm helpers. The one civil-date routine of the project: the system time
+// functions and the sample database generator use it.
 #pragma once
 
 #include <cstdint>

@@ -1,10 +1,12 @@
 // The statement's own output into a list view, a plain edit view and a rich-edit report view:
 // columns, rows with item data, cells padded to their width, NULL as blanks, titles with their
 // underline, the protected report marker with the titles, and diagnostics appended to the text.
-// Also SQL text taken from an edit control between the execution hooks, and executors that empty
-// a tied list box or combo box when they are built.
+// Also SQL text taken from an edit control between the execution hooks, executors that empty a
+// tied list box or combo box when they are built, the report layout's numbers on title blocks, and
+// the diagnostics of both drivers as they land in the view.
 #include "db/mfcsql.h"
 #include "db/sqlquery.h"
+#include "report/bookreport.h"
 #include "testdb.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
@@ -12,6 +14,8 @@
 
 #include <gtest/gtest.h>
 #include <winport/testing.h>
+
+#include <regex>
 
 namespace {
 
@@ -165,6 +169,45 @@ TEST_F(StatementViews, ReportTextCarriesAProtectedMarkerWithTheTitles)
     sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
 }
 
+// The layout's report number marks the title block; the statement's title string is then the
+// titles the view keeps for that report. Attaching and detaching a layout reset its number.
+TEST_F(StatementViews, ReportLayoutNumbersTheTitleBlocks)
+{
+    bookRichEdit report;
+    ASSERT_TRUE(
+        report.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 7));
+    sql->MfcSQLSetOutput(&report);
+    bookReport layout;
+    layout.reportSetID(9);
+    sql->MfcSQLSetBookReport(&layout);
+    EXPECT_EQ(sql->MfcSQLGetBookReport(), &layout);
+    EXPECT_EQ(layout.reportGetID(), -1);
+
+    layout.reportSetID(12);
+    EXPECT_EQ(run("SELECT id, name FROM t ORDER BY id;"), 2);
+    EXPECT_EQ(textOf(report).Find("[-[12]-]\r\n        id name     \r\n"), 0)
+        << textOf(report).GetString();
+    EXPECT_STREQ(report.ReportIDSupplyTitles(12).GetString(), "\r\n        id name     ");
+    report.bookEditOutputTitleString("stored titles");
+    EXPECT_STREQ(sql->MfcSQLGetTitleString().GetString(), "\r\n        id name     ");
+    layout.reportSetID(13); // no such report in the view
+    EXPECT_STREQ(sql->MfcSQLGetTitleString().GetString(), "");
+    layout.reportSetID(-1);
+    EXPECT_STREQ(sql->MfcSQLGetTitleString().GetString(), "stored titles");
+
+    bookReport other;
+    other.reportSetID(4);
+    layout.reportSetID(3);
+    sql->MfcSQLSetBookReport(&other);
+    EXPECT_EQ(layout.reportGetID(), 3);
+    EXPECT_EQ(other.reportGetID(), -1);
+    other.reportSetID(4);
+    sql->MfcSQLSetBookReport(nullptr);
+    EXPECT_EQ(sql->MfcSQLGetBookReport(), nullptr);
+    EXPECT_EQ(other.reportGetID(), -1);
+    sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
+}
+
 TEST_F(StatementViews, EditOutputHasUnderlinedTitlesAndOneLinePerRow)
 {
     bookEdit view;
@@ -296,5 +339,67 @@ TEST_F(StatementViews, ExecutorsEmptyTheTiedListBoxOrComboBox)
     EXPECT_EQ(list.GetCount(), 3);
     EXPECT_EQ(combo.GetCount(), 3);
 }
+
+// Diagnostics as the statement writes them into its edit output, on both drivers: one line per
+// record, "[state] message (native)"; none for data cut to the bound width, none when all goes
+// well.
+class StatementDiagnostics : public BackendTest {
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 600,
+            400, nullptr, nullptr));
+        ASSERT_TRUE(
+            view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 8));
+        long result = 0;
+        sql = std::make_unique<MfcSQL>(const_cast<char*>(m_db->connectString().c_str()), &result);
+        ASSERT_EQ(result, 0);
+        sql->MfcSQLSetOutput(&view);
+    }
+    void TearDown() override
+    {
+        sql.reset();
+        if (view.m_hWnd)
+            view.DestroyWindow();
+        if (host.m_hWnd)
+            host.DestroyWindow();
+    }
+    std::string run(const std::string& text)
+    {
+        view.SetWindowText("");
+        _ODBCItemBuff* buff = sql->MfcSQLSetSQLBuff(static_cast<unsigned int>(text.size()));
+        long count = 0;
+        sql->MfcSQLExecStr(const_cast<char*>(text.c_str()), &count, buff);
+        sql->MfcSQLFreeSQLBuff(buff);
+        CString shown;
+        view.GetWindowText(shown);
+        return shown.GetString();
+    }
+
+    CWnd host;
+    bookEdit view;
+    std::unique_ptr<MfcSQL> sql;
+};
+
+TEST_P(StatementDiagnostics, OneLinePerRecordAndNoneForCutDataOrSuccess)
+{
+    exec("CREATE TABLE w (v VARCHAR(1000))");
+    exec("INSERT INTO w VALUES ('" + std::string(400, 'q') + "')");
+    std::string text = run("SELECT * FROM no_such_table;");
+    EXPECT_EQ(sql->m_ODBCItem.lastReturn, SQL_ERROR);
+    std::regex lines(R"((\[[0-9A-Z]{5}\] [\s\S]*? \(-?[0-9]+\)\n)+)");
+    EXPECT_TRUE(std::regex_match(text, lines)) << text;
+    EXPECT_NE(text.find("no_such_table"), std::string::npos) << text;
+
+    text = run("SELECT v FROM w;");
+    EXPECT_EQ(text.find('['), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n" + std::string(258, 'q') + " "), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, StatementDiagnostics, testing::ValuesIn(TestDb::backends()),
+    [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 } // namespace

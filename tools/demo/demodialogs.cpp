@@ -1,0 +1,196 @@
+#include "demodialogs.h"
+
+#include "resources/resource.h"
+
+#include <winport/testinput.h>
+#include <winport/testing.h>
+
+#include <cstdio>
+
+namespace {
+
+// The current reading the demo hands to the meter dialog, as a meter would report it.
+const char kDemoCurrentReading[] = "1520.7500";
+const int kStatusHeight = 22;
+
+CString dayText(CTime day) { return day.GetTime() == 0 ? CString("none") : day.Format("%Y-%m-%d"); }
+
+HWND okButtonOf(CDialog* dialog)
+{
+    return dialog && dialog->GetSafeHwnd() ? ::GetDlgItem(dialog->m_hWnd, IDOK) : nullptr;
+}
+
+} // namespace
+
+demoDialogs::demoDialogs(CWnd* frame)
+    : m_frame(frame)
+{
+    CMenu tools;
+    tools.CreatePopupMenu();
+    tools.AppendMenu(MF_STRING, demoDateCommand, "Select a &Date...");
+    tools.AppendMenu(MF_STRING, demoMeterCommand, "Set &Meter Vitals...");
+    tools.AppendMenu(MF_STRING, demoThresholdCommand, "Inventory &Threshold...");
+    HMENU bar = ::GetMenu(frame->m_hWnd);
+    if (!bar) {
+        m_bar.CreateMenu();
+        bar = m_bar.GetSafeHmenu();
+    }
+    ::AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools.Detach()), "&Tools");
+    ::SetMenu(frame->m_hWnd, bar);
+    m_status.Create("Ready", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_SUNKEN,
+        CRect(0, 0, 10, kStatusHeight), frame, demoStatusLineId);
+}
+
+demoDialogs::~demoDialogs()
+{
+    closeDate();
+    closeMeter();
+    if (m_frame->GetSafeHwnd() && ::GetMenu(m_frame->m_hWnd) == m_bar.GetSafeHmenu())
+        ::SetMenu(m_frame->m_hWnd, nullptr);
+}
+
+int demoDialogs::demoDialogsPlace(int cx, int cy)
+{
+    int above = cy > kStatusHeight ? cy - kStatusHeight : 0;
+    if (m_status.GetSafeHwnd())
+        m_status.MoveWindow(0, above, cx, cy - above);
+    return above;
+}
+
+CString demoDialogs::demoDialogsStatus() const
+{
+    CString text;
+    if (m_status.GetSafeHwnd())
+        m_status.GetWindowText(text);
+    return text;
+}
+
+void demoDialogs::report(const CString& text)
+{
+    if (m_status.GetSafeHwnd())
+        m_status.SetWindowText(text);
+    if (m_log) {
+        CString line(text);
+        m_log->bookLog(const_cast<char*>(line.GetString()), line.GetLength());
+    }
+}
+
+void demoDialogs::closeDate()
+{
+    if (m_date && m_date->GetSafeHwnd())
+        m_date->DestroyWindow();
+    m_date.reset();
+}
+
+void demoDialogs::closeMeter()
+{
+    if (m_meter && m_meter->GetSafeHwnd())
+        m_meter->DestroyWindow();
+    m_meter.reset();
+}
+
+void demoDialogs::demoDialogsOpenDate()
+{
+    closeDate();
+    m_date = std::make_unique<mfcDateSel>(m_frame, m_frame->m_hWnd, CTime::GetCurrentTime());
+    if (!m_date->GetSafeHwnd()) {
+        m_date.reset();
+        report("The date dialog cannot be opened");
+    }
+}
+
+void demoDialogs::demoDialogsOpenMeter()
+{
+    // A meter dialog cancelled earlier is hidden but still there: it goes now.
+    closeMeter();
+    m_meter = std::make_unique<mfcDateSelMeterReading>(
+        m_frame, m_frame->m_hWnd, CTime::GetCurrentTime());
+    if (!m_meter->GetSafeHwnd()) {
+        m_meter.reset();
+        report("The meter dialog cannot be opened");
+        return;
+    }
+    m_meter->mfcMeterReadingSet(kDemoCurrentReading);
+}
+
+void demoDialogs::demoDialogsAskThreshold()
+{
+    mfcInvThreshold threshold(m_frame);
+    CString text;
+    text.Format("Inventory threshold: %.1f %%", threshold.dThreshold);
+    if (threshold.dThreshold > 100.0)
+        text += " (above 100 %: every inventory qualifies)";
+    report(text);
+}
+
+BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case demoDateCommand:
+        demoDialogsOpenDate();
+        return TRUE;
+    case demoMeterCommand:
+        demoDialogsOpenMeter();
+        return TRUE;
+    case demoThresholdCommand:
+        demoDialogsAskThreshold();
+        return TRUE;
+    case IDC_MFCDATESEL_DONE:
+        break;
+    default:
+        return FALSE;
+    }
+    // Command 1083: the OK button's handle says which dialog was confirmed; NULL is the date
+    // dialog's Cancel (the meter dialog does not report Cancel).
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control && control == okButtonOf(m_meter.get())) {
+        CString text;
+        text.Format("Meter reading of %s: current %s, starting %s, volume %s",
+            dayText(mfcDateGetMeterReading()).GetString(), mfcMeterReadingGet().GetString(),
+            mfcMeterReadingLastGet().GetString(), mfcMeterReadingVolumeGet().GetString());
+        report(text);
+        closeMeter();
+    } else if (control && control == okButtonOf(m_date.get())) {
+        report("Date selected: " + dayText(mfcDateGet()));
+        closeDate();
+    } else if (!control && m_date) {
+        report("Date selection cancelled");
+        closeDate();
+    }
+    return TRUE;
+}
+
+bool demoDialogsScreenshot(demoDialogs& dialogs, const std::string& which, const char* path)
+{
+    using namespace winport::testing;
+    if (which == "threshold") {
+        // Modal: the picture is taken once the dialog is up, then it is cancelled.
+        bool saved = false;
+        EnableScriptedUi([](const std::string& message) {
+            std::fprintf(stderr, "tessilo-demo: %s\n", message.c_str());
+        });
+        ScriptModalDialog([&](HWND dialog) {
+            PumpEvents(100);
+            saved = SaveWindowPng(dialog, path);
+            ::PostMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        dialogs.demoDialogsAskThreshold();
+        return saved;
+    }
+    CDialog* dialog = nullptr;
+    if (which == "date") {
+        dialogs.demoDialogsOpenDate();
+        dialog = dialogs.demoDialogsDate();
+    } else if (which == "meter") {
+        dialogs.demoDialogsOpenMeter();
+        if (mfcDateSelMeterReading* meter = dialogs.demoDialogsMeter()) {
+            meter->mfcMeterReadingLastSet("1498.2500");
+            meter->mfcMeterReadingCalcVolumeGet();
+            dialog = meter;
+        }
+    }
+    if (!dialog || !dialog->GetSafeHwnd())
+        return false;
+    PumpEvents(200);
+    return SaveWindowPng(dialog->m_hWnd, path);
+}

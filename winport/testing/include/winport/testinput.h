@@ -1,0 +1,23 @@
+// Test support from the winport_testing library: screenshots, and real input on windows through
+// the window system. Tests, benchmarks and the demo's screenshot option link it; the product
+// library does not.
+#pragma once
+
+#include <winuser.h>
+
+namespace winport::testing {
+// Saves what the window shows as a PNG file; false when it cannot.
+bool SaveWindowPng(HWND hwnd, const char* path);
+
+// Real input at a point in the window's client coordinates. The window must be visible.
+// button: VK_LBUTTON or VK_RBUTTON.
+bool Click(HWND hwnd, int x, int y, int button = VK_LBUTTON);
+// The same click, made by the event loop after delayMs: input that arrives while the program is
+// busy (for example inside a PeekMessage loop). A window gone by then is a scripted-UI failure.
+void ClickLater(HWND hwnd, int x, int y, int delayMs, int button = VK_LBUTTON);
+bool DoubleClick(HWND hwnd, int x, int y);
+bool MouseMove(HWND hwnd, int x, int y);
+// Keys go to the window with the focus; the window is focused first.
+bool PressKey(HWND hwnd, UINT virtualKey, bool shift = false, bool control = false);
+bool TypeText(HWND hwnd, const char* text);
+}
