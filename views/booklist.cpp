@@ -98,3 +98,16 @@ long bookList::listColAutoWidth()
             list.SetColumnWidth(c, widths[c]);
     return 0;
 }
+
+long bookList::bookpagePrint()
+{
+    ::MessageBoxA(GetSafeHwnd(), "Cannot Print from this location.", "Print failure.", MB_OK);
+    return 0;
+}
+
+long bookList::bookpagePrintPreview()
+{
+    ::MessageBoxA(
+        GetSafeHwnd(), "Cannot do PrintPreview from this location.", "Print failure.", MB_OK);
+    return 0;
+}

@@ -14,6 +14,9 @@ public:
     virtual long bookListDeleteColumn(long column);
     virtual long bookListCreateFont(int points, char* face);
     virtual long bookListSetFont();
+    // A list does not print: both answer with a message box ("Print failure.") and return 0.
+    virtual long bookpagePrint();
+    virtual long bookpagePrintPreview();
 
     // Widens every counted column to its header and cell texts (separator cells, beginning with
     // "-", are filled with "-" to the width chosen so far).

@@ -6,6 +6,7 @@
 
 #include "app/richeditstream.h"
 #include "views/bookedit.h"
+#include "views/booklist.h"
 #include "views/bookrichedit.h"
 
 #include <afxext.h>
@@ -148,6 +149,78 @@ TEST_F(ViewPrinting, EditViewPrintsHeadersTitlesAndPageNumbers)
         EXPECT_EQ(pdftext::contains(pages[p], "Title B"), p > 0) << pages[p];
     }
     EXPECT_TRUE(pdftext::contains(pages.back(), "line 200"));
+}
+
+TEST_F(ViewPrinting, MarginsMoveTheTextAndPreviewCountsThePrintedPages)
+{
+    bookRichEdit view;
+    ASSERT_TRUE(
+        view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 7));
+    writeReport(view, 2, 90, 40, false);
+    // The left edge of the first word on page 1, in points.
+    auto indent = [](const std::string& file) {
+        std::string command = "pdftotext -bbox -f 1 -l 1 '" + file + "' - 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string html;
+        char buffer[4096];
+        size_t n;
+        while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            html.append(buffer, n);
+        if (pipe)
+            pclose(pipe);
+        size_t at = html.find("<word xMin=\"");
+        return at == std::string::npos ? -1.0 : std::atof(html.c_str() + at + 12);
+    };
+    view.bookEditSetMargins(0.5, 0.5, 0.5, 0.5);
+    winport::testing::ScriptPrintDialog("PDF", pdf("narrow.pdf"));
+    view.OnFilePrint();
+    view.bookEditSetMargins(0.5, 0.5, 2.5, 0.5);
+    winport::testing::ScriptPrintDialog("PDF", pdf("wide.pdf"));
+    view.OnFilePrint();
+    std::vector<std::string> narrow = pdftext::pages(pdf("narrow.pdf"));
+    std::vector<std::string> wide = pdftext::pages(pdf("wide.pdf"));
+    ASSERT_EQ(narrow.size(), 3u);
+    ASSERT_EQ(wide.size(), 3u);
+    // Two inches more margin: 144 points further right.
+    EXPECT_NEAR(indent(pdf("wide.pdf")) - indent(pdf("narrow.pdf")), 144.0, 2.0);
+
+    int previewPages = 0;
+    winport::testing::ScriptPrintPreview(
+        [&](winport::testing::PrintPreviewDriver& preview) { previewPages = preview.PageCount(); });
+    view.OnFilePrintPreview();
+    EXPECT_EQ(previewPages, 3);
+}
+
+TEST_F(ViewPrinting, MarkersPastTheThousandthAreNotPutBack)
+{
+    bookRichEdit view;
+    ASSERT_TRUE(
+        view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 7));
+    writeReport(view, 1, 1003, 1, false);
+    EXPECT_EQ(view.PageBreakCount(0, -1), 1002);
+    winport::testing::ScriptPrintDialog("PDF", pdf("many.pdf"));
+    view.OnFilePrint();
+    EXPECT_EQ(pdftext::pages(pdf("many.pdf")).size(), 1003u);
+    EXPECT_EQ(view.PageBreakRecordCount(), 1000);
+    EXPECT_EQ(view.PageBreakCount(0, -1), 1000);
+}
+
+TEST_F(ViewPrinting, ListsRefuseToPrint)
+{
+    bookList list;
+    ASSERT_TRUE(
+        list.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &host, 7));
+    winport::testing::ClearScripts();
+    winport::testing::ScriptMessageBox(IDOK);
+    winport::testing::ScriptMessageBox(IDOK);
+    EXPECT_EQ(list.bookpagePrint(), 0);
+    EXPECT_EQ(list.bookpagePrintPreview(), 0);
+    std::vector<winport::testing::MessageBoxCall> calls = winport::testing::MessageBoxCalls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].text, "Cannot Print from this location.");
+    EXPECT_EQ(calls[1].text, "Cannot do PrintPreview from this location.");
+    EXPECT_EQ(calls[0].caption, "Print failure.");
+    list.DestroyWindow();
 }
 
 TEST(RichEditStreams, CallbacksDeliverInPartsAndEnd)

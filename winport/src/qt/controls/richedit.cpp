@@ -45,7 +45,6 @@ namespace {
             : m_control(control)
         {
             setAcceptRichText(false);
-            setLineWrapMode(QTextEdit::NoWrap);
         }
 
     protected:
@@ -63,6 +62,11 @@ namespace {
             , m_edit(new RichTextEdit(*this))
         {
             m_edit->setReadOnly((cs.style & ES_READONLY) != 0);
+            // As in Windows, lines wrap at the window's width unless the control scrolls
+            // horizontally by itself (ES_AUTOHSCROLL). Unwrapped text also costs Qt a pass over
+            // every line on each change, to find the widest.
+            m_edit->setLineWrapMode(
+                (cs.style & ES_AUTOHSCROLL) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
             if ((cs.style & WS_HSCROLL) == 0)
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             if ((cs.style & WS_VSCROLL) == 0)
