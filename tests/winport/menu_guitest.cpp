@@ -71,6 +71,14 @@ TEST_F(MenuBar, TakesItsHeightFromTheClientAreaAndKeepsChildrenAndClientCoordina
     EXPECT_EQ(origin.y, childRect.top);
     EXPECT_TRUE(IsWindowVisible(child));
 
+    // Mouse input on the client area arrives in client coordinates.
+    wintest::recorded().clear();
+    ASSERT_TRUE(winport::testing::Click(frame, 200, 100));
+    std::vector<wintest::Message> downs = wintest::recordedFor(frame, WM_LBUTTONDOWN);
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(GET_X_LPARAM(downs[0].lParam), 200);
+    EXPECT_EQ(GET_Y_LPARAM(downs[0].lParam), 100);
+
     ASSERT_TRUE(SetMenu(frame, nullptr));
     GetClientRect(frame, &after);
     EXPECT_EQ(after.Height(), before.Height());
