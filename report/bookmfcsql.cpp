@@ -101,8 +101,8 @@ long bookMfcSQL::SQLDisplayTitles(void* hstmt, unsigned long, STR_BINDING* bindi
         long shown = 0;
         for (STR_BINDING* binding = bindings; binding; binding = binding->next, ++number) {
             name[0] = '\0';
-            SQLRETURN rc = SQLColAttribute(hstmt, number, SQL_DESC_NAME, name,
-                MFCSQL_BINDING_MAX, nullptr, nullptr);
+            SQLRETURN rc = SQLColAttribute(
+                hstmt, number, SQL_DESC_NAME, name, MFCSQL_BINDING_MAX, nullptr, nullptr);
             if (rc != SQL_SUCCESS)
                 SQLHandleError(hstmt, SQL_HANDLE_STMT, rc);
             CString title;

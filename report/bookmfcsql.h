@@ -21,7 +21,8 @@ public:
     void MfcSQLWantDate(int on) { m_wantDate = on; }
     void MfcSQLWantFieldWrapping(int on) { m_wantFieldWrapping = on; }
 
-    long MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
     long MfcSQLOutputTitleString(CString titles) override;
     // Writes a whole result set; returns the next row number.
     long SQLDisplayResults(void* hstmt, short columns) override;
@@ -64,8 +65,8 @@ private:
     void setDefaults();
     // The totals blocks share one procedure: the label, running totals or sub-totals, and
     // whether slots marked to be left out are left out.
-    long supplyTotalsBlock(long* row, const char* label, bool subTotals, bool honourLeaveOut,
-        bool restoreSelection);
+    long supplyTotalsBlock(
+        long* row, const char* label, bool subTotals, bool honourLeaveOut, bool restoreSelection);
     void supplyTotalsList(bool subTotals, bool honourLeaveOut);
     CString totalText(int slot, bool subTotals);
 };

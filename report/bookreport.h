@@ -56,7 +56,8 @@ public:
     virtual long reportSupplyTitle(STR_BINDING* bindings, void* hstmt);
     // Offered every cell before the writer writes it; non-zero when the layout took it. The plain
     // layout marks non-character columns for totalling and leaves the cell to the writer.
-    virtual long reportOutput(char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
+    virtual long reportOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
     // Offered every column once after the last row.
     virtual long reportOutputLast(
         char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
