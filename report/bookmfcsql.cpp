@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+bookMfcSQL::bookMfcSQL() { setDefaults(); }
+
 bookMfcSQL::bookMfcSQL(long* result)
     : MfcSQL(result)
 {

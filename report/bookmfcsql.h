@@ -61,6 +61,11 @@ public:
     int m_firstRow; // 0 or more: the next result set's rows are numbered from here
     int m_lastRowPhase; // 1 while SQLDisplayResultsLastRow runs (no cells go to the layout)
 
+protected:
+    // Not connected: the owner connects with MfcSQLInit, so that its own diagnostics
+    // operations already receive those of the connect.
+    bookMfcSQL();
+
 private:
     void setDefaults();
     // The totals blocks share one procedure: the label, running totals or sub-totals, and
