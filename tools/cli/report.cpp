@@ -158,11 +158,16 @@ int parse(const std::vector<std::string>& args, Options* o)
 // Report text with Unix line ends.
 void writeText(const CString& text)
 {
+    const std::string& in = text.str();
     std::string out;
-    out.reserve(static_cast<size_t>(text.GetLength()) + 1);
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.GetLength() && text[i + 1] == '\n'))
-            out += text[i];
+    out.reserve(in.size() + 1);
+    size_t from = 0;
+    for (size_t at = in.find("\r\n"); at != std::string::npos; at = in.find("\r\n", from)) {
+        out.append(in, from, at - from);
+        out += '\n';
+        from = at + 2;
+    }
+    out.append(in, from, std::string::npos);
     if (!out.empty() && out.back() != '\n')
         out += '\n';
     std::fwrite(out.data(), 1, out.size(), stdout);
