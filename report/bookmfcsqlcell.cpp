@@ -18,14 +18,13 @@ CString padded(const CString& text, int width)
     return text.GetLength() < width ? text + CString(' ', width - text.GetLength()) : text;
 }
 
-// Appends at the end of the rich-edit control in the current character format.
+// Appends at the end of the rich-edit control in the current character format; the caret is
+// left at the new end by the replacement itself.
 void appendAtEnd(CRichEditCtrl& edit, const CString& text)
 {
     long end = edit.GetTextLengthEx(GTL_DEFAULT);
     edit.SetSel(end, end);
     edit.ReplaceSel(text);
-    end = edit.GetTextLengthEx(GTL_DEFAULT);
-    edit.SetSel(end, end);
 }
 
 // Records a column's width and number in one of its totals slots.
