@@ -366,6 +366,32 @@ TEST_P(ReportWriter, LetterheadCentredInRichViewThenPlainText)
     EXPECT_FALSE(format.dwEffects & (CFE_BOLD | CFE_UNDERLINE));
 }
 
+TEST_P(ReportWriter, NarrowLayoutColumnsContinueTextAndMarkCurrency)
+{
+    bookRichEdit view;
+    create(view);
+    bookReport layout;
+    writer->MfcSQLSetBookReport(&layout);
+    writer->MfcSQLWantFieldWrapping(1);
+    bookReportColumn* name = layout.reportColumn(0);
+    name->active = 1;
+    name->width = 5;
+    bookReportColumn* flow = layout.reportColumn(1);
+    flow->active = 1;
+    flow->width = 8;
+    flow->currency = 1;
+    ASSERT_EQ(layout.reportLineCreate(2, 20, 0), 0);
+    run("SELECT name, flow FROM m WHERE qty = 10;");
+    writer->MfcSQLSetBookReport(nullptr);
+    // "southwes" is printed in 5 characters and continues on the line under the row; the number
+    // is right-aligned in 8 with the "$" just left of it.
+    EXPECT_EQ(textOf(view),
+        "[-[-1]-]\r\nname     " + right("flow", widths.flow) + " \r\n"
+            + "\r\nsouth    $2.25 \r\nwes" + repeat(' ', 17));
+    EXPECT_EQ(writer->m_ODBCItem.integerTotals[0].width, 5);
+    EXPECT_EQ(writer->m_ODBCItem.decimalTotals[1].width, 8);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, ReportWriter, testing::ValuesIn(TestDb::backends()),
     [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
