@@ -51,8 +51,10 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     DecimalTotalSlot* decimal = inRange ? &m_ODBCItem.decimalTotals[column] : nullptr;
     bookReportColumn* layoutColumn = layout ? layout->reportColumn(column) : nullptr;
     auto* buffer = static_cast<char*>(std::calloc(1, static_cast<size_t>(w) + 5));
+    // The row cursor is shared by the process: a writer without views leaves it alone.
+    const bool writes = m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit;
     if (!buffer) {
-        if (!binding->next)
+        if (!binding->next && writes)
             s_lastOutputRow = -1;
         return 0;
     }
@@ -217,7 +219,7 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     }
     if (layoutColumn)
         layoutColumn->continuation = nullptr;
-    if (!binding->next)
+    if (!binding->next && writes)
         s_lastOutputRow = -1;
     return 0;
 }

@@ -28,7 +28,7 @@ public:
     ~CommandReport() override
     {
         if (m_shown)
-            std::fputc('\n', stderr);
+            std::fprintf(stderr, "\rtessilo: %ld rows\n", m_rows);
     }
 
     long SQLHandleError(void* handle, short handleType, short code) override
@@ -339,6 +339,7 @@ CliCommandRegistration reportCommand({ "report",
     "  --printer NAME         print on that printer (\"tessilo printers\" lists them)\n"
     "  --connect STRING, -c STRING  the ODBC connect string; without it, the library's\n"
     "                         (\"ConnectStr\", else \"ConnectStrInstalled\" of the profile)\n"
+    "  --                     end of the options: every argument after it is SQL\n"
     "ODBC diagnostics go to standard error. On a terminal, a row counter runs on standard\n"
     "error. Printing writes the PDF's path (or the printer's name) on standard output. Exits 1\n"
     "when the connect, a statement or the printing fails (the text written so far is still\n"
