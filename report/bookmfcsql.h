@@ -41,6 +41,12 @@ public:
     long MfcODBCTotals(_ODBCItem* unused);
     // The whole text of the rich-edit output, or empty.
     CString MfcSQLOutputGetText();
+    // An integer running total plus a value: the totals are 32 bits wide and wrap around
+    // (defined, unlike signed overflow) past 2,147,483,647.
+    static LONG MfcSQLAddTotal(LONG total, long value)
+    {
+        return static_cast<LONG>(static_cast<ULONG>(total) + static_cast<ULONG>(value));
+    }
     long MfcSQLFormatDate(char* text, CString* out);
     long MfcSQLFormatDateRaw(char* text, CString* out, int numeric);
     long MfcSQLFormatDateShort(char* text, CString* out);

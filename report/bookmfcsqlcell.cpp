@@ -91,8 +91,8 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
         long number = std::atol(cell);
         if (integer) {
             if (!integer->noAccumulate) {
-                integer->total += number;
-                integer->subTotal += number;
+                integer->total = MfcSQLAddTotal(integer->total, number);
+                integer->subTotal = MfcSQLAddTotal(integer->subTotal, number);
             }
             record(integer, w, column);
             integer->on = layoutColumn ? layoutColumn->totalling : 1;

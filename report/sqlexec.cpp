@@ -120,8 +120,8 @@ long cfSQLExecSQL::MfcSQLOutput(
     case SQL_SMALLINT: {
         long value = std::atol(cell);
         if (!integer.noAccumulate) {
-            integer.total += value;
-            integer.subTotal += value;
+            integer.total = MfcSQLAddTotal(integer.total, value);
+            integer.subTotal = MfcSQLAddTotal(integer.subTotal, value);
         }
         integer.width = width;
         integer.column = column;

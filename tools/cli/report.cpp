@@ -18,6 +18,23 @@
 
 namespace {
 
+// Report text with Unix line ends; returns its last character (0 when empty).
+char writeText(const CString& text)
+{
+    const std::string& in = text.str();
+    std::string out;
+    out.reserve(in.size());
+    size_t from = 0;
+    for (size_t at = in.find("\r\n"); at != std::string::npos; at = in.find("\r\n", from)) {
+        out.append(in, from, at - from);
+        out += '\n';
+        from = at + 2;
+    }
+    out.append(in, from, std::string::npos);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return out.empty() ? '\0' : out.back();
+}
+
 // The report writer with its diagnostics on standard error and a row counter on a terminal.
 class CommandReport : public bookMfcSQL {
 public:
@@ -52,17 +69,40 @@ public:
         char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override
     {
         long result = bookMfcSQL::MfcSQLOutput(text, binding, row, column, hstmt);
-        if (binding && !binding->next && ++m_rows % 1000 == 0 && m_progress) {
-            std::fprintf(stderr, "\rtessilo: %ld rows", m_rows);
-            m_shown = true;
+        if (binding && !binding->next && ++m_rows % 1000 == 0) {
+            if (m_progress) {
+                std::fprintf(stderr, "\rtessilo: %ld rows", m_rows);
+                m_shown = true;
+            }
+            if (m_streamed)
+                flush(false);
         }
         return result;
     }
 
+    // Text that is only printed leaves the view as the report grows, so the view stays small:
+    // the writer only ever appends at the end.
+    void streamFrom(CView* view) { m_streamed = view; }
+    void flush(bool last)
+    {
+        CString text;
+        m_streamed->GetWindowText(text);
+        if (!last && text.GetLength() < kStreamBlock)
+            return;
+        if (char end = writeText(text))
+            m_lastWritten = end;
+        if (!last)
+            m_streamed->SetWindowText("");
+        else if (m_lastWritten && m_lastWritten != '\n')
+            std::fputc('\n', stdout);
+    }
+
     bool failed() const { return m_failed; }
-    long rows() const { return m_rows; }
 
 private:
+    static const int kStreamBlock = 1 << 20;
+    CView* m_streamed = nullptr;
+    char m_lastWritten = '\0';
     bool m_progress;
     bool m_shown = false;
     bool m_failed = false;
@@ -153,24 +193,6 @@ int parse(const std::vector<std::string>& args, Options* o)
     if (!o->file.empty() && !o->sql.empty())
         return cliError(cliUsage, "give the SQL either as arguments or with -f, not both");
     return cliOk;
-}
-
-// Report text with Unix line ends.
-void writeText(const CString& text)
-{
-    const std::string& in = text.str();
-    std::string out;
-    out.reserve(in.size() + 1);
-    size_t from = 0;
-    for (size_t at = in.find("\r\n"); at != std::string::npos; at = in.find("\r\n", from)) {
-        out.append(in, from, at - from);
-        out += '\n';
-        from = at + 2;
-    }
-    out.append(in, from, std::string::npos);
-    if (!out.empty() && out.back() != '\n')
-        out += '\n';
-    std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
 // The list view as tab-separated lines: the column titles, then every row.
@@ -282,6 +304,8 @@ int runReport(const std::vector<std::string>& args)
         view = list.get();
     }
 
+    if (!printing && !list)
+        writer.streamFrom(view);
     _ODBCItemBuff* buff = writer.MfcSQLSetSQLBuff(static_cast<unsigned int>(text.size()));
     if (!buff)
         return cliError(cliFailed, "out of memory");
@@ -309,9 +333,7 @@ int runReport(const std::vector<std::string>& args)
     } else if (list) {
         writeList(*list);
     } else {
-        CString report;
-        view->GetWindowText(report);
-        writeText(report);
+        writer.flush(true);
     }
     view->DestroyWindow();
     host.DestroyWindow();
