@@ -105,10 +105,7 @@ Figures edit(CWnd& host, const std::string& connect, int repeat)
         view.GetWindowText(text);
         f.length = text.GetLength();
         view.SetWindowText("");
-        f.bulk = std::min(f.bulk, secondsOf([&] {
-            control.SetSel(0, 0);
-            control.ReplaceSel(text);
-        }));
+        f.bulk = std::min(f.bulk, secondsOf([&] { control.SetWindowText(text); }));
         view.DestroyWindow();
     }
     return f;
