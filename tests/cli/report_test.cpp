@@ -109,16 +109,20 @@ TEST_F(ReportCommand, DateLineBeforeTheReport)
     EXPECT_EQ(r.out, date + "qty        \n---------\n        10 \n");
 }
 
-TEST_F(ReportCommand, RichViewPrintsToPdf)
+TEST_F(ReportCommand, BothTextViewsPrintToPdfWithTitlesOnEveryPage)
 {
-    Result r = run("--view rich --subtotals --pdf out.pdf 'SELECT name, qty FROM m ORDER BY name'");
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, root.path() + "/out.pdf\n");
-    std::vector<std::string> pages = pdftext::pages(root.path() + "/out.pdf");
-    ASSERT_EQ(pages.size(), 1u) << r.err;
-    EXPECT_TRUE(pdftext::contains(pages[0], "south"));
-    EXPECT_TRUE(pdftext::contains(pages[0], "Sub-Totals"));
-    EXPECT_TRUE(pdftext::contains(pages[0], "Totals"));
+    const std::string rows = "'WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                             "WHERE i < 150) SELECT i AS meter, \"m-\" || i AS label FROM n'";
+    for (const char* view : { "edit", "rich" }) {
+        Result r = run(std::string("--view ") + view + " --pdf out.pdf " + rows);
+        ASSERT_EQ(r.exitCode, 0) << view << ": " << r.err;
+        EXPECT_EQ(r.out, root.path() + "/out.pdf\n");
+        std::vector<std::string> pages = pdftext::pages(root.path() + "/out.pdf");
+        ASSERT_GE(pages.size(), 2u) << view << ": " << r.err;
+        EXPECT_TRUE(pdftext::contains(pages[0], "m-1")) << view;
+        EXPECT_TRUE(pdftext::contains(pages.back(), "m-150")) << view;
+        EXPECT_TRUE(pdftext::contains(pages[1], "meter")) << view << ": " << pages[1];
+    }
 }
 
 TEST_F(ReportCommand, UsageErrorsExitTwo)

@@ -5,6 +5,7 @@
 #include "printjob.h"
 
 #include "report/bookmfcsql.h"
+#include "report/bookreport.h"
 #include "views/booklistsql.h"
 
 #include <winport/paths.h>
@@ -262,6 +263,7 @@ int runReport(const std::vector<std::string>& args)
         }
     }
 
+    bookReport layout; // outlives the writer that points to it
     CommandReport writer;
     long rc = writer.MfcSQLInit(const_cast<char*>(connect.c_str()));
     if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
@@ -285,10 +287,21 @@ int runReport(const std::vector<std::string>& args)
         edit->Create(nullptr, nullptr, WS_CHILD, area, &host, 1);
         edit->GetEditCtrl().SetLimitText(0x7FFFFFFE);
         edit->bookEditSetPageNumbering(1);
+        edit->bookEditSetTitles(1);
         writer.MfcSQLSetOutput(edit.get());
         view = edit.get();
     } else if (o.view == "rich") {
         rich = std::make_unique<LetterheadView<PrintJobRichEdit>>(job, o.letterhead);
+        // The report gets number 1 from a layout that changes nothing else (short dates, the
+        // default decimals, no narrow columns): the rich-edit view's printing repeats the titles
+        // of a numbered report on every page, and reads the number -1 of a report without a
+        // layout as no report.
+        writer.MfcSQLSetBookReport(&layout);
+        layout.reportSetID(1);
+        for (long c = 0; c < BOOKREPORT_COLUMNS; ++c) {
+            layout.reportColumn(c)->shortDate = 1;
+            layout.reportColumn(c)->decimals = writer.m_ODBCItem.decimalPlaces;
+        }
         rich->Create(nullptr, nullptr, WS_CHILD, area, &host, 1);
         rich->GetRichEditCtrl().LimitText(0x7FFFFFFE);
         rich->bookEditSetFont();
@@ -355,7 +368,7 @@ CliCommandRegistration reportCommand({ "report",
     "  --letterhead TEXT      TEXT as a letterhead before the first report (centred in the\n"
     "                         rich-edit view)\n"
     "  --view edit|rich|list  the plain edit view (default); the rich-edit view, whose text\n"
-    "                         carries a report marker \"[-[-1]-]\" before the titles; or the\n"
+    "                         carries a report marker \"[-[1]-]\" before the titles; or the\n"
     "                         list view, printed as tab-separated titles and rows\n"
     "  --pdf OUT.pdf          print the report through the \"PDF\" printer into OUT.pdf\n"
     "  --printer NAME         print on that printer (\"tessilo printers\" lists them)\n"
