@@ -2,6 +2,7 @@
 #include "views/viewfont.h"
 #include "views/printlines.h"
 
+#include <afxdlgs.h>
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(bookEdit, CEditView)
@@ -32,6 +33,10 @@ void bookEdit::init()
     m_headers = 0;
     m_footers = 0;
     m_titles = 0;
+    m_letterHead = 0;
+    m_letterHeadAlign = -1;
+    m_decimalPlaces = 2;
+    m_separator = '-';
     m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
     m_font = nullptr;
     m_fontPoints = 0;
@@ -69,6 +74,17 @@ long bookEdit::bookEditSetFont()
     if (m_hWnd)
         SetFont(m_font);
     return 0;
+}
+
+long bookEdit::bookEditSetFont(CFontDialog* dialog)
+{
+    if (!dialog)
+        return E_UNEXPECTED;
+    long rc = viewFontFromDialog(&m_font, dialog);
+    if (rc != 0)
+        return rc;
+    m_fontPoints = dialog->GetSize() / 10;
+    return bookEditSetFont();
 }
 
 long bookEdit::bookEditOutputTitleString(CString titles)
@@ -151,6 +167,29 @@ long bookEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
 {
     if (line && info)
         line->Format("Footer %u", info->m_nCurPage);
+    return 0;
+}
+
+// Without an owner page the arguments stay as they are.
+long bookEdit::bookEditSupplyLetterHead(CString*, CPrintInfo*) { return 0; }
+long bookEdit::bookEditSupplyLetterHeadFont(LOGFONTA*, long*) { return 0; }
+long bookEdit::bookEditSupplyAlignment(unsigned int*) { return 0; }
+
+long bookEdit::bookEditSetLetterHead(int on)
+{
+    m_letterHead = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetLetterHeadAlign(unsigned alignment)
+{
+    m_letterHeadAlign = static_cast<long>(alignment);
+    return 0;
+}
+
+long bookEdit::bookEditSetDecimalPlaces(unsigned places)
+{
+    m_decimalPlaces = places;
     return 0;
 }
 
