@@ -272,27 +272,24 @@ long bookEdit::bookpagePrintHeader(CDC* dc, CPrintInfo* info)
 {
     CString line;
     bookEditSupplyHeaderLine(&line, info);
-    if (!line.IsEmpty())
-        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
+    long top = info->m_rectDraw.top;
+    drawTextLines(dc, info->m_rectDraw.left, &top, m_printerLineHeight, line);
+    // The header's line is kept also when it is empty.
     info->m_rectDraw.top += m_printerLineHeight;
     return 0;
 }
 
 long bookEdit::bookpagePrintTitle(CDC* dc, CPrintInfo* info)
 {
-    for (const CString& line : titleLines(m_title)) {
-        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
-        info->m_rectDraw.top += m_printerLineHeight;
-    }
-    info->m_rectDraw.top += m_printerLineHeight;
+    long top = info->m_rectDraw.top;
+    drawTextLines(dc, info->m_rectDraw.left, &top, m_printerLineHeight, m_title);
+    info->m_rectDraw.top = static_cast<int>(top + m_printerLineHeight);
     return 0;
 }
 
 long bookEdit::bookpagePrintPageNumber(CDC* dc, CPrintInfo* info)
 {
-    CString line;
-    line.Format("Page %u", info->m_nCurPage);
-    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom, line);
+    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom, pageNumberText(info->m_nCurPage));
     return 0;
 }
 
