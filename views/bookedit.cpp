@@ -170,11 +170,6 @@ long bookEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
     return 0;
 }
 
-// Without an owner page the arguments stay as they are.
-long bookEdit::bookEditSupplyLetterHead(CString*, CPrintInfo*) { return 0; }
-long bookEdit::bookEditSupplyLetterHeadFont(LOGFONTA*, long*) { return 0; }
-long bookEdit::bookEditSupplyAlignment(unsigned int*) { return 0; }
-
 long bookEdit::bookEditSetLetterHead(int on)
 {
     m_letterHead = on;

@@ -43,41 +43,11 @@ public:
     virtual long MfcSQLExecStrPost(CEdit* edit, long* result, MfcSQL* statement, long code);
     virtual long bookEditCreateFont(int points, char* face, int, LOGFONTA* out);
     virtual long bookEditSetFont();
-    // Applies the dialog's font: to the selection, or, with nothing selected, to the whole text
-    // and as the view's screen font. 0x8000FFFF without a dialog.
-    virtual long bookEditSetFont(CFontDialog* dialog);
-    int bookEditGetFontSize() const { return m_fontPoints; }
-    long bookEditGetScreenLineHeight() const { return m_screenLineHeight; }
-
-    // Lines around the printed text and the letterhead, as owners supply them.
-    virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
-    virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+    // The letterhead the report writer puts before a report, its font and its alignment (0 left,
+    // 1 centred, 2 right). Owners supply them; by default the arguments stay as they are.
     virtual long bookEditSupplyLetterHead(CString* text, CPrintInfo* info);
     virtual long bookEditSupplyLetterHeadFont(LOGFONTA* font, long* points);
     virtual long bookEditSupplyAlignment(unsigned int* alignment);
-
-    // Settings kept for owners (printing here does not read them).
-    long bookEditSetHeaders(int on);
-    long bookEditSetFooters(int on);
-    long bookEditSetLetterHead(int on);
-    long bookEditSetLetterHeadAlign(unsigned alignment);
-    long bookEditSetDecimalPlaces(unsigned places);
-    int bookEditGetHeaders() const { return m_headers; }
-    int bookEditGetFooters() const { return m_footers; }
-    int bookEditGetLetterHead() const { return m_letterHead; }
-    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
-    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
-    char bookEditGetSeparator() const { return m_separator; }
-
-    // The column table: named columns by identifier.
-    long ColsInsert(long id, const char* name);
-    long ColsAlloc(long id, const char* name);
-    long ColsAllocInit(_bookRichEditColumn* records, long count);
-    _bookRichEditColumn* ColsSupplyStruct(long id);
-    // Not supported: -1.
-    long ColsDelete(long id);
-    long ColsFree();
-    long ColsCount() const { return m_columnCount; }
 
     // Report markers: "[-[" number "]-]".
     CString ReportIDCreate(long id);
@@ -118,6 +88,39 @@ public:
     long ReportIDFindLast(long start, long end, long* position);
     long ReportIDFind(long start, long end, long* position);
     long PageBreakRecordCount() const { return m_pageBreakCount; }
+
+    // Applies the dialog's font: to the selection, or, with nothing selected, to the whole text
+    // and as the view's screen font. 0x8000FFFF without a dialog.
+    virtual long bookEditSetFont(CFontDialog* dialog);
+    int bookEditGetFontSize() const { return m_fontPoints; }
+    long bookEditGetScreenLineHeight() const { return m_screenLineHeight; }
+
+    // Lines around the printed text and the letterhead, as owners supply them.
+    virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
+    virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+
+    // Settings kept for owners (printing here does not read them).
+    long bookEditSetHeaders(int on);
+    long bookEditSetFooters(int on);
+    long bookEditSetLetterHead(int on);
+    long bookEditSetLetterHeadAlign(unsigned alignment);
+    long bookEditSetDecimalPlaces(unsigned places);
+    int bookEditGetHeaders() const { return m_headers; }
+    int bookEditGetFooters() const { return m_footers; }
+    int bookEditGetLetterHead() const { return m_letterHead; }
+    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
+    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
+    char bookEditGetSeparator() const { return m_separator; }
+
+    // The column table: named columns by identifier.
+    long ColsInsert(long id, const char* name);
+    long ColsAlloc(long id, const char* name);
+    long ColsAllocInit(_bookRichEditColumn* records, long count);
+    _bookRichEditColumn* ColsSupplyStruct(long id);
+    // Not supported: -1.
+    long ColsDelete(long id);
+    long ColsFree();
+    long ColsCount() const { return m_columnCount; }
 
     // Printing.
     virtual long bookpagePrint();

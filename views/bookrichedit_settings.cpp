@@ -71,11 +71,6 @@ long bookRichEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
     return 0;
 }
 
-// Without an owner page the arguments stay as they are.
-long bookRichEdit::bookEditSupplyLetterHead(CString*, CPrintInfo*) { return 0; }
-long bookRichEdit::bookEditSupplyLetterHeadFont(LOGFONTA*, long*) { return 0; }
-long bookRichEdit::bookEditSupplyAlignment(unsigned int*) { return 0; }
-
 long bookRichEdit::bookEditSetHeaders(int on)
 {
     m_headers = on;
