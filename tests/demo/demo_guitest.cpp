@@ -61,7 +61,7 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
         ++runs;
     EXPECT_EQ(runs, 4u) << log;
     EXPECT_TRUE(
-        contains(log, " book created with the water week, readings, log and report pages\r\n"))
+        contains(log, " book created with the water week, readings, log and printing pages\r\n"))
         << log;
     EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
 }

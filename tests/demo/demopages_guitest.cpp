@@ -5,7 +5,7 @@
 #include "../book/fixedclock.h"
 #include "demopages.h"
 #include "demodialogs.h"
-#include "demoreport.h"
+#include "demoprintpage.h"
 #include "pdftext.h"
 #include "scopedcwd.h"
 #include <gtest/gtest.h>
@@ -99,19 +99,19 @@ bool contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// The Report menu's commands reach the report page's view: print to the "PDF" printer (the
+// The Print menu's commands reach the printing page's report view: print to the "PDF" printer (the
 // page break ends the first page) and the font dialog.
-TEST_F(DemoPages, TheReportMenuPrintsAndSetsTheFontOfTheReport)
+TEST_F(DemoPages, ThePrintMenuPrintsAndSetsTheFontOfTheReport)
 {
     long status = -1;
-    demoReportPage report(&bk(), 3, &status);
+    demoPrintPage printing(&bk(), 3, &status);
     ASSERT_EQ(status, 0);
     ASSERT_EQ(bk().bookToPage(3), 0);
     winport::testing::PumpEvents(10);
     ScopedTempDir dir;
     std::string pdf = dir.path() + "/report.pdf";
     winport::testing::ScriptPrintDialog("PDF", pdf);
-    EXPECT_TRUE(report.demoReportCommand(demoReportPrintCommand));
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintCommand));
     std::vector<std::string> pages = pdftext::pages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(pdftext::contains(pages[0], "M-00050"));
@@ -121,10 +121,10 @@ TEST_F(DemoPages, TheReportMenuPrintsAndSetsTheFontOfTheReport)
     LOGFONTA font {};
     std::strcpy(font.lfFaceName, "Courier New");
     winport::testing::ScriptFontDialog(font, 100);
-    report.demoReportView().GetRichEditCtrl().SetSel(0, 0); // nothing selected: the whole text
-    EXPECT_TRUE(report.demoReportCommand(demoReportFontCommand));
-    EXPECT_EQ(report.demoReportView().bookEditGetFontSize(), 10);
-    EXPECT_FALSE(report.demoReportCommand(demoDateCommand));
+    printing.demoPrintReport().GetRichEditCtrl().SetSel(0, 0); // nothing selected: the whole text
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintFontCommand));
+    EXPECT_EQ(printing.demoPrintReport().bookEditGetFontSize(), 10);
+    EXPECT_FALSE(printing.demoPrintRun(demoDateCommand));
     ASSERT_EQ(bk().bookToPage(0), 0);
 }
 

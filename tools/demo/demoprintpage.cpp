@@ -1,23 +1,23 @@
-#include "demoreport.h"
+#include "demoprintpage.h"
 
 #include <afxdlgs.h>
 
-demoReportPage::demoReportPage(book* owner, unsigned int index, long* status)
-    : demoPage(owner, "Report", index, status)
+demoPrintPage::demoPrintPage(book* owner, unsigned int index, long* status)
+    : demoPage(owner, "Printing", index, status)
 {
-    long result = bookpageInit(const_cast<char*>("Report"), index);
+    long result = bookpageInit(const_cast<char*>("Printing"), index);
     if (status)
         *status = result;
 }
 
-demoReportPage::~demoReportPage() { demoReportPage::bookpageDestroy(); }
+demoPrintPage::~demoPrintPage() { demoPrintPage::bookpageDestroy(); }
 
-long demoReportPage::bookpageCreate()
+long demoPrintPage::bookpageCreate()
 {
     book* owner = bookpageGetOwner();
     CRect cell(0, 0, 100, 100);
-    if (!m_report.Create(nullptr, nullptr, WS_CHILD | WS_BORDER, cell, owner, demoReportViewId)
-        || !m_text.Create(nullptr, nullptr, WS_CHILD | WS_BORDER, cell, owner, demoReportTextId)) {
+    if (!m_report.Create(nullptr, nullptr, WS_CHILD | WS_BORDER, cell, owner, demoPrintReportId)
+        || !m_text.Create(nullptr, nullptr, WS_CHILD | WS_BORDER, cell, owner, demoPrintTextId)) {
         bookpageDestroy();
         return E_FAIL;
     }
@@ -31,7 +31,7 @@ long demoReportPage::bookpageCreate()
     return 0;
 }
 
-long demoReportPage::bookpageDestroy()
+long demoPrintPage::bookpageDestroy()
 {
     for (CWnd* window : windows())
         if (window->GetSafeHwnd())
@@ -40,7 +40,7 @@ long demoReportPage::bookpageDestroy()
 }
 
 // Eighty meters with their readings: a page break after the fiftieth, then the totals.
-void demoReportPage::writeReport()
+void demoPrintPage::writeReport()
 {
     m_report.ReportIDInsert(1, "Meter      Reading    Volume\r\n---------- ---------- ----------");
     CString text = "Water year 2026: meter readings of the north district.\r\n\r\n";
@@ -67,46 +67,45 @@ void demoReportPage::writeReport()
     m_text.SetWindowText(text + totals);
 }
 
-void demoReportPage::layout(const CRect& area)
+void demoPrintPage::layout(const CRect& area)
 {
     int split = area.top + area.Height() * 3 / 5;
     m_report.MoveWindow(area.left, area.top, area.Width(), split - area.top - 4);
     m_text.MoveWindow(area.left, split, area.Width(), area.bottom - split);
 }
 
-std::vector<CWnd*> demoReportPage::windows() { return { &m_report, &m_text }; }
+std::vector<CWnd*> demoPrintPage::windows() { return { &m_report, &m_text }; }
 
-void demoReportPage::demoReportMenu(CWnd* frame)
+void demoPrintPage::demoPrintMenu(CWnd* frame)
 {
-    CMenu report;
-    report.CreatePopupMenu();
-    report.AppendMenu(MF_STRING, demoReportPrintCommand, "&Print...");
-    report.AppendMenu(MF_STRING, demoReportPreviewCommand, "Print Pre&view");
-    report.AppendMenu(MF_SEPARATOR, 0, nullptr);
-    report.AppendMenu(MF_STRING, demoReportFontCommand, "&Font...");
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, demoPrintCommand, "&Print...");
+    menu.AppendMenu(MF_STRING, demoPrintPreviewCommand, "Print Pre&view");
+    menu.AppendMenu(MF_SEPARATOR, 0, nullptr);
+    menu.AppendMenu(MF_STRING, demoPrintFontCommand, "&Font...");
     HMENU bar = ::GetMenu(frame->m_hWnd);
     if (!bar)
         return;
-    ::AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(report.Detach()), "&Report");
+    ::AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu.Detach()), "&Print");
     ::DrawMenuBar(frame->m_hWnd);
 }
 
-BOOL demoReportPage::demoReportCommand(UINT id)
+BOOL demoPrintPage::demoPrintRun(UINT id)
 {
-    if (id != demoReportPrintCommand && id != demoReportPreviewCommand
-        && id != demoReportFontCommand)
+    if (id != demoPrintCommand && id != demoPrintPreviewCommand && id != demoPrintFontCommand)
         return FALSE;
     if (!m_report.GetSafeHwnd())
         return TRUE;
     bool text = ::GetFocus() == m_text.GetSafeHwnd();
     switch (id) {
-    case demoReportPrintCommand:
+    case demoPrintCommand:
         if (text)
             m_text.bookpagePrint();
         else
             m_report.OnFilePrint(); // without the pause that follows bookpagePrint
         break;
-    case demoReportPreviewCommand:
+    case demoPrintPreviewCommand:
         if (text)
             m_text.bookpagePrintPreview();
         else
