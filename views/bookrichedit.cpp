@@ -60,6 +60,7 @@ void bookRichEdit::init()
     m_pageBreaks = nullptr;
     m_pageBreakCount = 0;
     m_savedReportId = -1;
+    m_savedSelection[0] = m_savedSelection[1] = 0;
     char face[] = "Courier New";
     bookEditCreateFont(8, face, 1, nullptr);
 }

@@ -207,6 +207,7 @@ protected:
     PageBreakRecord* m_pageBreaks;
     long m_pageBreakCount;
     CString m_savedTitle;
+    long m_savedSelection[2]; // the user's selection, given back when the job ends
     long m_savedReportId;
     std::vector<long> m_removedBreaks; // where the running job took markers out, in order
 

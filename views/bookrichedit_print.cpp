@@ -345,6 +345,7 @@ BOOL bookRichEdit::OnPreparePrinting(CPrintInfo* info)
 
 void bookRichEdit::OnBeginPrinting(CDC* dc, CPrintInfo* info)
 {
+    GetRichEditCtrl().GetSel(m_savedSelection[0], m_savedSelection[1]);
     CRichEditView::OnBeginPrinting(dc, info);
     DEVMODEA* mode = info->m_pPD ? info->m_pPD->GetDevMode() : nullptr;
     m_landscape
@@ -429,6 +430,8 @@ void bookRichEdit::OnEndPrinting(CDC* dc, CPrintInfo* info)
         WrapChanged();
         m_landscape = 0;
     }
+    // The markers are back, so the positions are those of the user's selection again.
+    GetRichEditCtrl().SetSel(m_savedSelection[0], m_savedSelection[1]);
 }
 
 long bookRichEdit::PrintPage(CDC* dc, CPrintInfo*, long start, long end)
