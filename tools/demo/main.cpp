@@ -1,8 +1,10 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
-// with a water-week page (two calendars), a readings page, a log page and a report page (a report
-// file of the sample database through the report writer); the frame's size follows
-// into the book and its current page, and the run is recorded in the book's log. Its Tools menu
-// opens the date, meter reading and inventory threshold dialogs (demodialogs).
+// with a water-week page (two calendars), a readings page, a log page, a report page (a report
+// file of the sample database through the report writer) and a printing page (a rich-edit
+// report over a plain text); the frame's size follows into the book and its current page, and
+// the run is recorded in the book's log. Its Tools menu opens the date, meter reading and
+// inventory threshold dialogs (demodialogs); its Print menu prints, previews and sets the font
+// of the printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--dialog date|meter|threshold] [--screenshot FILE]
 //
@@ -12,6 +14,7 @@
 #include "demodialogs.h"
 #include "demopages.h"
 #include "demoreportpage.h"
+#include "demoprintpage.h"
 
 #include <winport/testinput.h>
 #include <winport/testing.h>
@@ -28,6 +31,7 @@ class demoFrame : public CWnd {
 public:
     book* hosted = nullptr;
     demoDialogs* dialogs = nullptr;
+    demoPrintPage* printing = nullptr;
 
 protected:
     afx_msg void OnSize(UINT type, int cx, int cy)
@@ -40,6 +44,8 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         if (dialogs && dialogs->demoDialogsCommand(wParam, lParam))
+            return TRUE;
+        if (printing && lParam == 0 && printing->demoPrintRun(LOWORD(wParam)))
             return TRUE;
         return CWnd::OnCommand(wParam, lParam);
     }
@@ -125,18 +131,23 @@ int main(int argc, char** argv)
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
-    const char created[] = "book created with the water week, readings, log and report pages";
+    const char created[] =
+        "book created with the water week, readings, log, report and printing pages";
 
-    long weekStatus = 0, readingsStatus = 0, logStatus = 0, reportStatus = 0;
+    long weekStatus = 0, readingsStatus = 0, logStatus = 0, reportStatus = 0, printingStatus = 0;
     demoWaterWeekPage week(&pages, 0, &weekStatus);
     demoReadingsPage readings(&pages, 1, &readingsStatus);
     demoLogPage log(&pages, 2, &logStatus);
     demoReportPage report(&pages, 3, &reportStatus, demoReportPage::demoReportDefaultFile());
-    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || reportStatus != 0) {
+    demoPrintPage printing(&pages, 4, &printingStatus);
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || reportStatus != 0 ||
+        printingStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
     pages.bookLog(const_cast<char*>(created), static_cast<long>(sizeof created - 1));
+    frame.printing = &printing;
+    demoPrintPage::demoPrintMenu(&frame);
     frame.ShowWindow(SW_SHOW);
     CRect client;
     frame.GetClientRect(&client);
