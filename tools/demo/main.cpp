@@ -131,8 +131,8 @@ int main(int argc, char** argv)
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
-    const char created[] =
-        "book created with the water week, readings, log, report and printing pages";
+    const char created[]
+        = "book created with the water week, readings, log, report and printing pages";
 
     long weekStatus = 0, readingsStatus = 0, logStatus = 0, reportStatus = 0, printingStatus = 0;
     demoWaterWeekPage week(&pages, 0, &weekStatus);
@@ -140,8 +140,8 @@ int main(int argc, char** argv)
     demoLogPage log(&pages, 2, &logStatus);
     demoReportPage report(&pages, 3, &reportStatus, demoReportPage::demoReportDefaultFile());
     demoPrintPage printing(&pages, 4, &printingStatus);
-    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || reportStatus != 0 ||
-        printingStatus != 0) {
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || reportStatus != 0
+        || printingStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
