@@ -104,7 +104,7 @@ long CDlgDirStruct::SplitLevels(_DlgFtpItemTransfer* item, char separator)
 
 long CDlgDirStruct::CreateDirStructArray(_DlgFtpItemTransfer* item)
 {
-    return SplitLevels(item, '\\');
+    return SplitLevels(item, item ? dlgftpitemLocalSeparator(item->destination.path) : '\\');
 }
 
 long CDlgDirStruct::CreateDirStructArrayFtp(_DlgFtpItemTransfer* item)
@@ -123,7 +123,9 @@ int CDlgDirStruct::CreateDirStructFtp(_DlgFtpItemTransfer* item)
 
 int CDlgDirStruct::CreateLevels(_DlgFtpItemTransfer* item, bool host)
 {
-    const char separator = host ? '/' : '\\';
+    if (!item)
+        return 1;
+    const char separator = host ? '/' : dlgftpitemLocalSeparator(item->destination.path);
     if (SplitLevels(item, separator) == 0)
         return 1;
     std::string drive, parent, last;

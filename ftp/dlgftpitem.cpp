@@ -48,3 +48,5 @@ CString dlgftpitemFieldText(const char* field, size_t size)
         ++length;
     return CString(field, static_cast<int>(length));
 }
+
+char dlgftpitemLocalSeparator(const char* path) { return path && path[0] == '/' ? '/' : '\\'; }

@@ -67,3 +67,6 @@ TESSILO40_API bool dlgftpitemIsValid(const _DlgFtpItemTransfer& record);
 // The text of a fixed field: up to its first zero, at most size characters.
 #define DLGFTP_FIELD(field) dlgftpitemFieldText((field), sizeof(field))
 TESSILO40_API CString dlgftpitemFieldText(const char* field, size_t size);
+
+// The separator of a local path: "/" for a native path ("/home/u/x"), "\" for a Windows one.
+TESSILO40_API char dlgftpitemLocalSeparator(const char* path);

@@ -300,7 +300,8 @@ int CFtpListEngine::TransferPutDir(_DlgFtpItemTransfer* item)
 {
     if (!item)
         return 0;
-    CString pattern = withSeparator(item->source.path, '\\') + "*.*";
+    const char local = dlgftpitemLocalSeparator(item->source.path);
+    CString pattern = withSeparator(item->source.path, local) + "*.*";
     std::vector<_DlgFtpItemTransfer> children;
     WIN32_FIND_DATA found;
     HANDLE find = ::FindFirstFile(pattern, &found);
@@ -310,7 +311,7 @@ int CFtpListEngine::TransferPutDir(_DlgFtpItemTransfer* item)
         if (std::strcmp(found.cFileName, ".") == 0 || std::strcmp(found.cFileName, "..") == 0)
             continue;
         children.push_back(childOf(*item, found.cFileName,
-            (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, found.nFileSizeLow, '\\',
+            (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, found.nFileSizeLow, local,
             '/'));
     } while (::FindNextFile(find, &found));
     ::FindClose(find);
@@ -339,7 +340,8 @@ int CFtpListEngine::TransferGetDir(_DlgFtpItemTransfer* item)
             if (finder->IsDots())
                 continue;
             children.push_back(childOf(*item, finder->GetFileName(), finder->IsDirectory() != FALSE,
-                static_cast<DWORD>(finder->GetLength()), '/', '\\'));
+                static_cast<DWORD>(finder->GetLength()), '/',
+                dlgftpitemLocalSeparator(item->destination.path)));
         }
     }
     if (finder)

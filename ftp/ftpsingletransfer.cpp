@@ -39,15 +39,15 @@ int FileExistsLocal(CString path)
 CString dlgftpSingleDestination(
     const _DlgFtpItem& source, const _DlgFtpItem* selectedDestination, int get)
 {
-    const char separator = get ? '\\' : '/';
+    const char separator = !get ? '/'
+        : selectedDestination   ? dlgftpitemLocalSeparator(selectedDestination->path)
+                                : '\\';
     CString folder;
     if (!selectedDestination) {
         folder = get ? "c:\\" : "/";
     } else if (selectedDestination->type == DLGFTPITEM_FILE) {
         const char* path = selectedDestination->path;
-        const char* cut = get ? std::strrchr(path, '\\') : std::strrchr(path, '/');
-        if (get && std::strrchr(path, '/') > cut)
-            cut = std::strrchr(path, '/');
+        const char* cut = std::strrchr(path, separator);
         folder = cut ? CString(path).Left(static_cast<int>(cut - path + 1)) : CString();
     } else {
         folder = selectedDestination->path;
