@@ -142,7 +142,8 @@ int main(int argc, char** argv)
         puts.push_back(Item(port, local + "/small/" + name, std::string("/up/") + name));
         gets.push_back(Item(port, std::string("/small/") + name, work + "/back/small/" + name));
         names += (i ? "," : "") + local + "/small/" + name;
-        getUrls += std::string(" -o ") + work + "/curl/small/" + name + " " + url + "/small/" + name;
+        getUrls
+            += std::string(" -o ") + work + "/curl/small/" + name + " " + url + "/small/" + name;
     }
     WriteList(work + "/small.tlp", puts);
     WriteList(work + "/small.tlg", gets);
@@ -186,8 +187,8 @@ int main(int argc, char** argv)
     std::printf("tessilo ftp run next to one curl process (one connection), loopback pyftpdlib, "
                 "median of %d\n",
         rounds);
-    std::printf("%-17s %10s %10s %10s %8s %8s %8s %6s\n", "", "tessilo", "curl pasv",
-        "curl PORT", "files/s", "curl f/s", "MB/s", "ratio");
+    std::printf("%-17s %10s %10s %10s %8s %8s %8s %6s\n", "", "tessilo", "curl pasv", "curl PORT",
+        "files/s", "curl f/s", "MB/s", "ratio");
     double smallMegabytes = count * 4096.0 / 1e6;
     double bigMegabytes = static_cast<double>(mib << 20) / 1e6;
     Compare(cases[0], rounds, count, smallMegabytes);

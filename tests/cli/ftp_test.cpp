@@ -122,7 +122,7 @@ TEST_F(TessiloFtp, PutAndGetRunsEndToEndWithTheirLog)
     EXPECT_TRUE(Contains(r.errors, "/s  Transfer OK\n")) << r.errors;
     EXPECT_EQ(server.ReadFile("remote/a.txt"), "alpha");
     EXPECT_TRUE(server.ReadFile("remote/sub/b c.bin") == TestPattern(65536, 1));
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(stat((root.path() + "/run.flg").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(info.st_size, 2 * 1620);
@@ -139,7 +139,8 @@ TEST_F(TessiloFtp, PutAndGetRunsEndToEndWithTheirLog)
     for (std::string line; std::getline(text, line);)
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 3u) << r.output;
-    EXPECT_TRUE(Contains(lines[2], "\tGet\t/remote/sub/b c.bin\t" + root.path() + "/down/x/b c.bin\tTransfer OK"))
+    EXPECT_TRUE(Contains(
+        lines[2], "\tGet\t/remote/sub/b c.bin\t" + root.path() + "/down/x/b c.bin\tTransfer OK"))
         << lines[2];
     EXPECT_FALSE(Contains(r.output, "pass")) << "passwords are not listed";
     EXPECT_EQ(Run("ftp log run.flg --put").output.size(), lines[0].size() + lines[1].size() + 2);

@@ -117,11 +117,11 @@ TEST(DlgDirStruct, VisibleDialogValidatesOnRequestAndHiddenOneClosesByItself)
     EXPECT_EQ(visible.DoModal(), IDCANCEL);
     EXPECT_EQ(opened, std::vector<std::string> { "Validate : C:\\v\\w" });
     EXPECT_STREQ(shownPath, "C:\\v\\w");
-    EXPECT_EQ(validated,
-        (std::vector<std::string> { "v - Status : Created", "w - Status : Created" }));
+    EXPECT_EQ(
+        validated, (std::vector<std::string> { "v - Status : Created", "w - Status : Created" }));
     EXPECT_EQ(visible.GetResult(), 1);
 
-    winport::testing::ScriptModalDialog([](HWND) { });
+    winport::testing::ScriptModalDialog([](HWND) {});
     CDlgDirStruct hidden(CWnd::FromHandle(host), &item, 0, 1, nullptr);
     EXPECT_EQ(hidden.DoModal(), IDCANCEL);
     EXPECT_EQ(hidden.GetResult(), 1);

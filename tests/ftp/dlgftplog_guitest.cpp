@@ -37,15 +37,16 @@ protected:
         Append("Put", "C:\\up\\a.txt", DLGFTPITEM_FILE, "/a.txt", DLGFTPITEM_FILE, "Transfer OK");
         Append("Get", "/b.bin", DLGFTPITEM_FILE, "C:\\in\\b.bin", DLGFTPITEM_FILE,
             " : Transfer Anomaly\nwhy");
-        Append("Put", "C:\\up\\dir", DLGFTPITEM_FILE, "/dir", DLGFTPITEM_FOLDER, "Transfer Aborted");
+        Append(
+            "Put", "C:\\up\\dir", DLGFTPITEM_FILE, "/dir", DLGFTPITEM_FOLDER, "Transfer Aborted");
     }
     void TearDown() override
     {
         DestroyWindow(host);
         winport::testing::ClearScripts();
     }
-    void Append(const char* action, const char* from, DWORD fromType, const char* to,
-        DWORD toType, const char* status)
+    void Append(const char* action, const char* from, DWORD fromType, const char* to, DWORD toType,
+        const char* status)
     {
         _DlgFtpLogItem record;
         std::memset(&record, 0, sizeof record);
@@ -111,7 +112,8 @@ TEST_F(FtpLogDialog, RowsColumnsAndTheDirectionFilter)
         column.mask = LVCF_TEXT;
         column.pszText = title;
         column.cchTextMax = sizeof title;
-        SendDlgItemMessage(dialog.m_hWnd, 3099, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        SendDlgItemMessage(
+            dialog.m_hWnd, 3099, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
         titles.push_back(title);
     }
     EXPECT_EQ(titles, (std::vector<std::string> { "Action", "Date", "From", "To", "Comments" }));

@@ -79,7 +79,7 @@ TEST(DlgFtpLogItem, AppendedRecordsFollowEachOtherInAnOwnerOnlyFile)
     ASSERT_EQ(dlgftplogAppend(log.c_str(), &first), 1);
     ASSERT_EQ(dlgftplogAppend(log.c_str(), &second), 1);
     EXPECT_EQ(std::filesystem::file_size(log), 3240u);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(stat(log.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u) << "the log holds passwords in clear";
 
@@ -106,7 +106,7 @@ TEST(DlgFtpLogItem, ListFilesAreCreatedOwnerOnly)
     std::string list = dir.path() + "/list.tlp";
     _DlgFtpItemTransfer item = Item("h", DLGFTPITEM_FILE, "/a", DLGFTPITEM_FILE, "/b");
     ASSERT_EQ(dlgftpitemWriteList(list.c_str(), &item, 1), 1);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(stat(list.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_TRUE(dlgftpitemIsValid(item));

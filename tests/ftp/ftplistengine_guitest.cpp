@@ -49,11 +49,11 @@ protected:
     {
         ASSERT_TRUE(server.Start()) << server.Error();
         host = wintest::makeTopLevel(500, 300);
-        pane = wintest::makeChild(host, RICHEDIT_CLASSA, "", ES_MULTILINE | WS_VSCROLL, 0, 0,
-            400, 200, 3088);
+        pane = wintest::makeChild(
+            host, RICHEDIT_CLASSA, "", ES_MULTILINE | WS_VSCROLL, 0, 0, 400, 200, 3088);
         log = local.path() + "/NetvaneFtpLog.flg";
-        engine = std::make_unique<RecordingEngine>(
-            nullptr, CWnd::FromHandle(host), pane, log.c_str());
+        engine
+            = std::make_unique<RecordingEngine>(nullptr, CWnd::FromHandle(host), pane, log.c_str());
     }
     void TearDown() override
     {
@@ -66,7 +66,7 @@ protected:
     static void ExpectHiddenDialogs(int count)
     {
         for (int i = 0; i < count; ++i)
-            winport::testing::ScriptModalDialog([](HWND) { });
+            winport::testing::ScriptModalDialog([](HWND) {});
     }
 
     std::string Local(const std::string& relative, const std::string& content)
@@ -166,8 +166,8 @@ TEST_F(ListEngine, BlocksOfAFileStepTheProgressBar)
         { 200000, 4, 65535 } };
     for (const Case& c : cases) {
         std::string name = "f" + std::to_string(c.size);
-        _DlgFtpItemTransfer item = Item(h, DLGFTPITEM_FILE, Local(name, TestPattern(c.size, 4)),
-            DLGFTPITEM_FILE, "/" + name);
+        _DlgFtpItemTransfer item = Item(
+            h, DLGFTPITEM_FILE, Local(name, TestPattern(c.size, 4)), DLGFTPITEM_FILE, "/" + name);
         ExpectHiddenDialogs(1);
         ASSERT_EQ(engine->PutTransfer(&item), 1) << c.size;
         HWND dialog = engine->GetPutProgressWindow();
@@ -194,8 +194,8 @@ TEST_F(ListEngine, CancelStopsAfterTheCurrentBlockAndKeepsThePartialFile)
     const std::string h = HostOf(server);
     const size_t size = 16 << 20;
     _DlgFtpItemTransfer first = Item(h, DLGFTPITEM_FILE, Local("a", "a"), DLGFTPITEM_FILE, "/a");
-    _DlgFtpItemTransfer big = Item(h, DLGFTPITEM_FILE, Local("big", TestPattern(size, 5)),
-        DLGFTPITEM_FILE, "/big");
+    _DlgFtpItemTransfer big
+        = Item(h, DLGFTPITEM_FILE, Local("big", TestPattern(size, 5)), DLGFTPITEM_FILE, "/big");
     ExpectHiddenDialogs(2);
     ASSERT_EQ(engine->PutTransfer(&first), 1);
     HWND cancel = GetDlgItem(engine->GetPutProgressWindow(), 3052);
@@ -291,9 +291,9 @@ TEST_F(ListEngine, FullLocalDiskOnGet)
 {
     const std::string h = HostOf(server);
     server.PutFile("large.bin", TestPattern(400000, 7));
-    _DlgFtpItemTransfer item = Item(
-        h, DLGFTPITEM_FILE, "/large.bin", DLGFTPITEM_FILE, local.path() + "/large.bin");
-    struct rlimit saved {};
+    _DlgFtpItemTransfer item
+        = Item(h, DLGFTPITEM_FILE, "/large.bin", DLGFTPITEM_FILE, local.path() + "/large.bin");
+    struct rlimit saved { };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     struct rlimit small = saved;
     small.rlim_cur = 100000;

@@ -100,7 +100,8 @@ TEST_F(SingleTransfer, PutAsksBeforeReplacingAndNoWritesNoRecord)
     std::vector<winport::testing::MessageBoxCall> asked = winport::testing::MessageBoxCalls();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, "FileExists");
-    EXPECT_EQ(asked[0].text, "/in/f.txt\nexists on the remote host.\n\nDo you want to replace it ?\n");
+    EXPECT_EQ(
+        asked[0].text, "/in/f.txt\nexists on the remote host.\n\nDo you want to replace it ?\n");
     EXPECT_EQ(asked[0].type & 0xF, static_cast<UINT>(MB_YESNO));
     EXPECT_EQ(server.ReadFile("in/f.txt"), "old");
     EXPECT_FALSE(fs::exists(transfer.logPath.GetString()));
@@ -158,7 +159,9 @@ TEST_F(SingleTransfer, GetCopiesAndFailuresAreShownAndRecorded)
     ASSERT_EQ(records.size(), 3u);
     EXPECT_STREQ(records[0].action, "Get");
     EXPECT_EQ(StatusOf(records[0]), "Transfer OK");
-    EXPECT_EQ(StatusOf(records[1]).rfind(" : Transfer Anomaly\n\n\nCannot open/create /pub/none.bin", 0), 0u)
+    EXPECT_EQ(
+        StatusOf(records[1]).rfind(" : Transfer Anomaly\n\n\nCannot open/create /pub/none.bin", 0),
+        0u)
         << StatusOf(records[1]);
     EXPECT_EQ(StatusOf(records[2]), "Transfer Aborted");
 }

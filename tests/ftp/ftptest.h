@@ -61,5 +61,8 @@ inline std::vector<_DlgFtpLogItem> Records(const std::string& logPath)
     return records;
 }
 
-inline std::string StatusOf(const _DlgFtpLogItem& record) { return DLGFTP_FIELD(record.status).str(); }
+inline std::string StatusOf(const _DlgFtpLogItem& record)
+{
+    return DLGFTP_FIELD(record.status).str();
+}
 }
