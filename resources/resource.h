@@ -58,3 +58,11 @@
 #define IDC_BUTTON_CREATEDIRSTRUCTFTP 3114
 #define IDC_LIST_DIRSTRUCT 3115
 #define IDC_STATIC_DIRSTRUCTPATH 3116
+
+// The icons of the FTP workbench's trees and lists (the platform's folder, file, drive, CD drive
+// and network drive icons).
+#define IDI_FTP_FOLDER 3065
+#define IDI_FTP_FILE 3066
+#define IDI_FTP_DRIVE 3067
+#define IDI_FTP_CDDRIVE 3068
+#define IDI_FTP_NETDRIVE 3069
