@@ -60,8 +60,8 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
          at = log.find(" tessilo-demo - START LOGGING\r\n", at + 1))
         ++runs;
     EXPECT_EQ(runs, 5u) << log;
-    EXPECT_TRUE(
-        contains(log, " book created with the water week, readings, log, report and printing pages\r\n"))
+    EXPECT_TRUE(contains(
+        log, " book created with the water week, readings, log, report and printing pages\r\n"))
         << log;
     EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
 }
