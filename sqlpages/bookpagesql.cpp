@@ -250,8 +250,8 @@ long BookPageSQL::PageQueryOKSetDone(long result)
     BookSQL* owner = sqlBook();
     if (!sql || !owner || sql->m_resultPageDone != 1)
         return result;
-    int target = result == 0 ? owner->bookSQLGetResultPageNumber()
-                             : owner->bookSQLGetQueryPageNumber();
+    int target
+        = result == 0 ? owner->bookSQLGetResultPageNumber() : owner->bookSQLGetQueryPageNumber();
     if (target >= 0 && owner->bookGetPageCurrentIdx() != target)
         owner->bookToPage(static_cast<unsigned int>(target));
     if (BookPageSQLRslt* page = owner->bookSQLGetResultPage())

@@ -115,7 +115,8 @@ long BookPageSQLRslt::createList(const CRect& area)
 long BookPageSQLRslt::createEdit(const CRect& area)
 {
     m_edit = new bookEdit(bookpageGetOwner(), this);
-    if (!m_edit->Create(nullptr, nullptr, kViewStyle, area, bookpageGetOwner(), IDC_BOOKSQL_RESULT)) {
+    if (!m_edit->Create(
+            nullptr, nullptr, kViewStyle, area, bookpageGetOwner(), IDC_BOOKSQL_RESULT)) {
         delete m_edit;
         m_edit = nullptr;
         return E_FAIL;
@@ -156,7 +157,8 @@ void BookPageSQLRslt::applyFontRequest()
     BOOL stored = TessiloApp.getPrivateProfileStruct(
         "FontRequestLetterHeadFontLog", &font, static_cast<long>(sizeof font));
     if (TessiloApp.getProfileInt("FontRequest", 0) < 1 && stored) {
-        long size = std::atol(TessiloApp.getProfileString("FontRequestLetterHeadFontLogPitch", "8"));
+        long size
+            = std::atol(TessiloApp.getProfileString("FontRequestLetterHeadFontLogPitch", "8"));
         bookpageSetFont(m_richEdit->GetSafeHwnd(), size, &font);
     } else {
         bookpageSetFont();
@@ -249,8 +251,8 @@ long BookPageSQLRslt::bookpageChange()
 long BookPageSQLRslt::bookpageSize(unsigned int, int, int)
 {
     CRect area = viewArea();
-    for (CWnd* view : { static_cast<CWnd*>(m_list), static_cast<CWnd*>(m_edit),
-             static_cast<CWnd*>(m_richEdit) })
+    for (CWnd* view :
+        { static_cast<CWnd*>(m_list), static_cast<CWnd*>(m_edit), static_cast<CWnd*>(m_richEdit) })
         if (view && view->GetSafeHwnd())
             view->MoveWindow(area);
     return 0;
@@ -353,7 +355,8 @@ long BookPageSQLRslt::bookpageSetFont(HWND, long size, LOGFONTA* logFont)
 {
     if (!m_richEdit || !logFont)
         return E_FAIL;
-    long rc = m_richEdit->bookEditCreateFont(static_cast<int>(size), logFont->lfFaceName, 0, nullptr);
+    long rc
+        = m_richEdit->bookEditCreateFont(static_cast<int>(size), logFont->lfFaceName, 0, nullptr);
     return rc == 0 ? m_richEdit->bookEditSetFont() : rc;
 }
 
@@ -365,7 +368,8 @@ long BookPageSQLRslt::bookpageSetFont()
     BOOL stored = TessiloApp.getPrivateProfileStruct(
         "FontRequestLetterHeadFontLog", &font, static_cast<long>(sizeof font));
     long pitch = std::atol(TessiloApp.getProfileString("FontRequestLetterHeadFontLogPitch", "8"));
-    CFontDialog dialog(stored ? &font : nullptr, CF_SCREENFONTS | (stored ? CF_INITTOLOGFONTSTRUCT : 0));
+    CFontDialog dialog(
+        stored ? &font : nullptr, CF_SCREENFONTS | (stored ? CF_INITTOLOGFONTSTRUCT : 0));
     if (stored)
         dialog.m_cf.iPointSize = static_cast<INT>(pitch * 10);
     if (dialog.DoModal() != IDOK)
@@ -408,8 +412,8 @@ long BookPageSQLRslt::bookpageFileSave()
 
 void BookPageSQLRslt::bookpageShow(BOOL show)
 {
-    for (CWnd* view : { static_cast<CWnd*>(m_list), static_cast<CWnd*>(m_edit),
-             static_cast<CWnd*>(m_richEdit) })
+    for (CWnd* view :
+        { static_cast<CWnd*>(m_list), static_cast<CWnd*>(m_edit), static_cast<CWnd*>(m_richEdit) })
         if (view && view->GetSafeHwnd())
             view->ShowWindow(show ? SW_SHOW : SW_HIDE);
 }

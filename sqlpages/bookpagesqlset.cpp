@@ -191,7 +191,8 @@ long BookPageSQLSet::bookpageSetFont(HWND window, int size, char* face)
 long BookPageSQLSet::bookpageSetFont(HWND window)
 {
     LOGFONTA current {};
-    HFONT font = window ? reinterpret_cast<HFONT>(::SendMessage(window, WM_GETFONT, 0, 0)) : nullptr;
+    HFONT font
+        = window ? reinterpret_cast<HFONT>(::SendMessage(window, WM_GETFONT, 0, 0)) : nullptr;
     INT_PTR answer;
     if (font && ::GetObject(font, sizeof current, &current)) {
         CFontDialog dialog(&current, CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT);
@@ -277,13 +278,14 @@ void BookPageSQLSet::initDialog()
 
     check(d, IDC_SQLSET_USELETTERHEAD, profileInt("UseLetterHead", "0") == 1);
     char stored[kLetterHeadSize] = {};
-    ::GetProfileStringA(CTessiloApp::profileSection, "LetterHead", "LetterHead", stored,
-        sizeof stored);
+    ::GetProfileStringA(
+        CTessiloApp::profileSection, "LetterHead", "LetterHead", stored, sizeof stored);
     ::SetDlgItemText(d, IDC_SQLSET_LETTERHEAD, letterHeadFromProfile(stored).c_str());
 
     ::SetDlgItemText(d, IDC_SQLSET_FONTNAME, TessiloApp.getProfileString("LetterHeadFont", "Font"));
     LOGFONTA font {};
-    if (TessiloApp.getPrivateProfileStruct("LetterHeadFontLog", &font, static_cast<long>(sizeof font)))
+    if (TessiloApp.getPrivateProfileStruct(
+            "LetterHeadFontLog", &font, static_cast<long>(sizeof font)))
         bookpageSetFont(::GetDlgItem(d, IDC_SQLSET_LETTERHEAD), &font);
 
     check(d, IDC_SQLSET_USEHEADERS, profileInt("UseHeaders", "0") == 1);
@@ -297,7 +299,8 @@ void BookPageSQLSet::initDialog()
     }
     ::SetDlgItemInt(d, IDC_SQLSET_DECIMALPLACES, static_cast<UINT>(places), FALSE);
     ::SendDlgItemMessage(d, IDC_SQLSET_TITLETOTALCHAR, EM_LIMITTEXT, 1, 0);
-    ::SetDlgItemText(d, IDC_SQLSET_TITLETOTALCHAR, TessiloApp.getProfileString("TitleTotalChar", "-"));
+    ::SetDlgItemText(
+        d, IDC_SQLSET_TITLETOTALCHAR, TessiloApp.getProfileString("TitleTotalChar", "-"));
 
     check(d, IDC_SQLSET_FIELDWRAPPING, profileInt("UseFieldWrapping", "1") == 1);
     int scale = profileInt("ScaleOrders", "0");
@@ -334,8 +337,8 @@ void BookPageSQLSet::readSnapTo()
     static const struct {
         int id;
         const char* key;
-    } boxes[] = { { IDC_SQLSET_SNAPWEEK, "WaterWeekMenu" }, { IDC_SQLSET_SNAPMONTH, "WaterMonthMenu" },
-        { IDC_SQLSET_SNAPYEAR, "WaterYearMenu" } };
+    } boxes[] = { { IDC_SQLSET_SNAPWEEK, "WaterWeekMenu" },
+        { IDC_SQLSET_SNAPMONTH, "WaterMonthMenu" }, { IDC_SQLSET_SNAPYEAR, "WaterYearMenu" } };
     for (const auto& box : boxes) {
         int value = profileInt(box.key, "1");
         check(m_dialog, box.id, value > 0);
@@ -535,7 +538,8 @@ void BookPageSQLSet::command(int id, int code)
     case IDC_SQLSET_ALIGNCENTER:
     case IDC_SQLSET_ALIGNRIGHT:
         if (result)
-            result->bookpageSetLetterHeadAlign(static_cast<unsigned int>(id - IDC_SQLSET_ALIGNLEFT));
+            result->bookpageSetLetterHeadAlign(
+                static_cast<unsigned int>(id - IDC_SQLSET_ALIGNLEFT));
         break;
     case IDC_SQLSET_SCALEORDERS:
         writeFlag("ScaleOrders", on);

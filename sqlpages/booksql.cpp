@@ -52,8 +52,8 @@ BookSQL::BookSQL(CWnd* parent)
 {
     clearFields();
     bookSQLSetPageNumbers(0, 1, 2, 3);
-    CString type = TessiloApp.getProfileString(
-        "ConnectStrType", CTessiloApp::ConnectBuiltInTemplate(0));
+    CString type
+        = TessiloApp.getProfileString("ConnectStrType", CTessiloApp::ConnectBuiltInTemplate(0));
     if (!type.IsEmpty())
         m_connectStrType = std::atoi(type);
 }
@@ -139,8 +139,7 @@ long BookSQL::Connect()
         if (result == 0)
             TessiloApp.writeProfileString("ConnectStr", m_statement->m_ODBCItem.connect);
     } else if (!connect.IsEmpty() && !m_statement) {
-        m_statement
-            = new bookMfcSQLBookSQL(const_cast<char*>(connect.GetString()), this, &result);
+        m_statement = new bookMfcSQLBookSQL(const_cast<char*>(connect.GetString()), this, &result);
     }
     if (!m_statement || result != 0) {
         delete m_statement;

@@ -17,8 +17,8 @@ inline CRect sqlPageViewArea(book* owner, int rightMargin = 20)
         holder->GetClientRect(&client);
     else if (owner && owner->GetSafeHwnd())
         owner->GetClientRect(&client);
-    CRect area(kSqlPageLeft, kSqlPageTop, client.right - rightMargin,
-        client.bottom - kSqlPageBottomStrip);
+    CRect area(
+        kSqlPageLeft, kSqlPageTop, client.right - rightMargin, client.bottom - kSqlPageBottomStrip);
     if (area.right < area.left)
         area.right = area.left;
     if (area.bottom < area.top)
