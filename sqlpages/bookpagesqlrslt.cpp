@@ -14,9 +14,9 @@
 #include <cstring>
 
 namespace {
-const long kViewTextLimit = 1048576;
-const DWORD kViewStyle = WS_CHILD | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE
-    | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
+// Multi-line with a border and scroll bars. Lines wrap at the view's width: a view that scrolls
+// sideways by itself measures every line again on each append, which makes long reports slow.
+const DWORD kViewStyle = WS_CHILD | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE;
 }
 
 BookPageSQLRslt::BookPageSQLRslt()
@@ -121,7 +121,8 @@ long BookPageSQLRslt::createEdit(const CRect& area)
         m_edit = nullptr;
         return E_FAIL;
     }
-    m_edit->GetEditCtrl().LimitText(kViewTextLimit);
+    // Reports of any length: a report cut at a fixed size would lose its rows and totals.
+    m_edit->GetEditCtrl().SetLimitText(0);
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetOutput(m_edit);
     m_edit->bookEditSetMargins(100, 100, 100, 100);
@@ -138,8 +139,8 @@ long BookPageSQLRslt::createReport(const CRect& area)
         m_richEdit = nullptr;
         return E_FAIL;
     }
+    // The view takes reports of any length itself.
     CRichEditCtrl& control = m_richEdit->GetRichEditCtrl();
-    control.LimitText(kViewTextLimit);
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetOutput(m_richEdit);
     applyFontRequest();
