@@ -297,6 +297,8 @@ void BookPageSQLSet::initDialog()
         places = 2;
         TessiloApp.writeProfileString("DecimalPlaces", "2");
     }
+    // Two digits: the report writer pads every total to its decimals.
+    ::SendDlgItemMessage(d, IDC_SQLSET_DECIMALPLACES, EM_LIMITTEXT, 2, 0);
     ::SetDlgItemInt(d, IDC_SQLSET_DECIMALPLACES, static_cast<UINT>(places), FALSE);
     ::SendDlgItemMessage(d, IDC_SQLSET_TITLETOTALCHAR, EM_LIMITTEXT, 1, 0);
     ::SetDlgItemText(

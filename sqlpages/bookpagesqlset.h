@@ -45,6 +45,10 @@ public:
     long bookpageCreateFont(int size, char* face);
 
     HWND PageSetGetDialog() const { return m_dialog; }
+    // The open date selection for a snap-to day (null when none) and its kind (1 week, 2 month,
+    // 3 year; -1 none).
+    mfcDateSel* PageSetGetDateSel() const { return m_date; }
+    int PageSetGetDateKind() const { return m_dateKind; }
 
 private:
     BookSQL* sqlBook();

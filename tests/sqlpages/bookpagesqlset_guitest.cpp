@@ -4,7 +4,9 @@
 #include "sqlbookhost.h"
 
 #include "app/tessilo.h"
+#include "dialogs/mfcdatesel.h"
 #include "resources/resource.h"
+#include "views/bookrichedit.h"
 
 #include <cstring>
 
@@ -178,4 +180,54 @@ TEST_F(SqlSettings, ChangeDatabaseThatFailsFallsBackToTheKeptConnection)
     TessiloApp.writeProfileString("ConnectStr", stored.c_str());
     execute("SELECT COUNT(*) AS Meters FROM Meters;");
     EXPECT_NE(resultText().find("Meters"), std::string::npos) << resultText();
+}
+
+// Checking a snap-to box asks for its day; OK stores the day and keeps the box checked, Cancel
+// switches the snap-to off.
+TEST_F(SqlSettings, SnapToDayComesFromTheDateSelection)
+{
+    setBox(IDC_SQLSET_SNAPMONTH, false);
+    EXPECT_EQ(profile("WaterMonthMenu"), "0");
+    setBox(IDC_SQLSET_SNAPMONTH, true);
+    BookPageSQLSet* page = bk().bookSQLGetSettingsPage();
+    ASSERT_NE(page->PageSetGetDateSel(), nullptr);
+    EXPECT_EQ(page->PageSetGetDateKind(), 2);
+    HWND date = page->PageSetGetDateSel()->GetSafeHwnd();
+    ::SendMessage(date, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    winport::testing::PumpEvents(20);
+    EXPECT_EQ(page->PageSetGetDateSel(), nullptr);
+    EXPECT_EQ(page->PageSetGetDateKind(), -1);
+    EXPECT_EQ(profile("WaterMonthDay"), std::to_string(mfcDateGet().GetDay()));
+    EXPECT_EQ(profile("WaterMonthMenu"), "1");
+    EXPECT_TRUE(checked(IDC_SQLSET_SNAPMONTH));
+
+    setBox(IDC_SQLSET_SNAPYEAR, false);
+    setBox(IDC_SQLSET_SNAPYEAR, true);
+    ASSERT_NE(page->PageSetGetDateSel(), nullptr);
+    ::SendMessage(
+        page->PageSetGetDateSel()->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    winport::testing::PumpEvents(20);
+    EXPECT_EQ(page->PageSetGetDateSel(), nullptr);
+    EXPECT_EQ(profile("WaterYearMenu"), "0");
+    EXPECT_FALSE(checked(IDC_SQLSET_SNAPYEAR));
+}
+
+// With the font request available but off, a stored report font is used without a dialog.
+TEST_F(SqlSettings, StoredReportFontIsUsedWithoutAskingWhenTheRequestIsOff)
+{
+    LOGFONTA font {};
+    std::strcpy(font.lfFaceName, "Liberation Serif");
+    ASSERT_TRUE(
+        TessiloApp.writePrivateProfileStruct("FontRequestLetterHeadFontLog", &font, sizeof font));
+    TessiloApp.writeProfileString("FontRequestLetterHeadFontLogPitch", "12");
+    setBox(IDC_SQLSET_FONTREQUESTUSE, true);
+    setBox(IDC_SQLSET_FONTREQUEST, false);
+    execute("SELECT COUNT(*) AS Meters FROM Meters;");
+    bookRichEdit* view = result().PageRsltGetRichEdit();
+    ASSERT_NE(view, nullptr);
+    LOGFONTA shown {};
+    ASSERT_NE(view->GetFont(), nullptr);
+    view->GetFont()->GetLogFont(&shown);
+    EXPECT_STREQ(shown.lfFaceName, "Liberation Serif");
+    TessiloApp.writeProfileString("FontRequestUse", "0");
 }
