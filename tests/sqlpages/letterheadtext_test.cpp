@@ -1,13 +1,14 @@
 // The letterhead's profile form: line ends as the bytes 0xFF and 0xFE, one line in the profile.
+// (A two-line letterhead through the settings page is in bookpagesqlset_guitest.)
 #include "sqlpages/letterheadtext.h"
 
 #include <gtest/gtest.h>
 
-TEST(LetterHeadText, LineEndsBecomeMarkerBytesAndBack)
+TEST(LetterHeadText, LoneCarriageReturnsAndLineFeedsEachKeepTheirByte)
 {
-    const std::string stored = letterHeadToProfile("Rivanta\r\nNorth\nOffice\r");
-    EXPECT_EQ(stored, "Rivanta\xFF\xFENorth\xFEOffice\xFF");
-    EXPECT_EQ(letterHeadFromProfile(stored.c_str()), "Rivanta\r\nNorth\nOffice\r");
+    const std::string stored = letterHeadToProfile("Rivanta\nNorth\rOffice\n\n");
+    EXPECT_EQ(stored, "Rivanta\xFENorth\xFFOffice\xFE\xFE");
+    EXPECT_EQ(letterHeadFromProfile(stored.c_str()), "Rivanta\nNorth\rOffice\n\n");
     EXPECT_EQ(letterHeadToProfile(nullptr), "");
 }
 
