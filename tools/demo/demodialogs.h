@@ -45,6 +45,8 @@ public:
     mfcDateSel* demoDialogsDate() const { return m_date.get(); }
     mfcDateSelMeterReading* demoDialogsMeter() const { return m_meter.get(); }
     CString demoDialogsStatus() const;
+    // Shows a line in the status line and the book's log.
+    void demoDialogsReport(const CString& text) { report(text); }
 
 private:
     void report(const CString& text);

@@ -10,7 +10,7 @@
 enum demoPrintId : UINT {
     demoPrintReportId = 2040,
     demoPrintTextId,
-    demoPrintCommand = 3101,
+    demoPrintCommand = 3131,
     demoPrintPreviewCommand,
     demoPrintFontCommand,
 };

@@ -222,6 +222,20 @@ namespace {
                 m_edit->ensureCursorVisible();
                 result = 0;
                 return true;
+            case WM_COPY:
+                m_edit->copy();
+                result = 0;
+                return true;
+            case WM_CUT:
+                if (!m_edit->isReadOnly())
+                    m_edit->cut();
+                result = 0;
+                return true;
+            case WM_PASTE:
+                if (!m_edit->isReadOnly())
+                    m_edit->paste();
+                result = 0;
+                return true;
             case EM_FORMATRANGE:
                 result = lParam ? formatRange(*m_edit->document(),
                              *reinterpret_cast<const FORMATRANGE*>(lParam), wParam != 0)
