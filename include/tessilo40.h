@@ -40,3 +40,4 @@
 #include "inet/netvanehttp.h"
 #include "inet/netvanehttpsess.h"
 #include "ftp/dlgftpitem.h"
+#include "ftp/dlgidpw.h"
