@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tessilo40_api.h"
+#include <afxstr.h>
 #include <windows.h>
 
 #include <cstddef>
@@ -54,7 +55,18 @@ static_assert(offsetof(_DlgFtpItemTransfer, host) == 0
 // partial record is ignored. 1 read, 0 when the file cannot be opened, -1 without a name.
 TESSILO40_API int dlgftpitemReadList(
     const char* fileName, std::vector<_DlgFtpItemTransfer>& records);
-// Creates or truncates the file and writes count records. 1 written, 0 when the file cannot be
+// Creates or truncates the file (created with owner access only: it holds passwords) and
+// writes count records. 1 written, 0 when the file cannot be
 // written, -1 without a name or with count > 0 and no records.
 TESSILO40_API int dlgftpitemWriteList(
     const char* fileName, const _DlgFtpItemTransfer* records, size_t count);
+
+// A record a list keeps: a source path and a destination of type file or folder.
+TESSILO40_API bool dlgftpitemIsValid(const _DlgFtpItemTransfer& record);
+
+// The text of a fixed field: up to its first zero, at most size characters.
+#define DLGFTP_FIELD(field) dlgftpitemFieldText((field), sizeof(field))
+TESSILO40_API CString dlgftpitemFieldText(const char* field, size_t size);
+
+// The separator of a local path: "/" for a native path ("/home/u/x"), "\" for a Windows one.
+TESSILO40_API char dlgftpitemLocalSeparator(const char* path);

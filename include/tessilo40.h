@@ -39,5 +39,14 @@
 #include "inet/netvaneftpsess.h"
 #include "inet/netvanehttp.h"
 #include "inet/netvanehttpsess.h"
+#include "ftp/dlgdirstruct.h"
 #include "ftp/dlgftpitem.h"
+<<<<<<< HEAD
 #include "ftp/dlgidpw.h"
+=======
+#include "ftp/dlgftplog.h"
+#include "ftp/dlgftplogitem.h"
+#include "ftp/dlgftplogview.h"
+#include "ftp/ftplistengine.h"
+#include "ftp/ftpsingletransfer.h"
+>>>>>>> ftpengine

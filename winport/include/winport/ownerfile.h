@@ -1,0 +1,12 @@
+// Files that hold secrets in clear (passwords of transfer lists, the FTP log): created readable
+// and writable by their owner only. Windows has no such mode bits; this is the platform's part.
+#pragma once
+
+#include "winport/export.h"
+#include "wintypes.h"
+
+namespace winport {
+// Creates the file (a Windows or native path) empty with owner-only access when it does not
+// exist yet; an existing file is left as it is. TRUE when the file exists afterwards.
+WINPORT_API BOOL createOwnerOnlyFile(LPCSTR path);
+}
