@@ -7,6 +7,7 @@
 
 #include "tessilo40_api.h"
 #include "ftp/dlgftpitem.h"
+#include "ftp/ftplistengine.h"
 #include <afxcmn.h>
 #include <afxwin.h>
 
@@ -23,8 +24,6 @@ public:
     int ListsInit();
     // Closes an item editor that is still open.
     void ListsShutdown();
-    CImageList* CreateImageList();
-    void DestroyImageList();
     long ListCreateFont(int size, char* face);
     long ListSetFont();
 
@@ -71,6 +70,8 @@ public:
     CString GetGetListFile() const { return m_strGetFile; }
     CString GetLogPath() const { return m_strLog; }
     int GetIncludeSubdirectories() const { return m_nIncludeSubdirs; }
+    // The FTP log dialog the Ftp Log button opened, or null.
+    CDlgFtpLog* GetLogDialog() const { return m_pLog; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -153,7 +154,6 @@ private:
     CString m_strLog;
     int m_nIncludeSubdirs = 1;
     CDlgFtpLog* m_pLog = nullptr;
-    CImageList* m_pImageList = nullptr;
     CListCtrl m_listPut;
     CListCtrl m_listGet;
 };

@@ -1,5 +1,6 @@
 #include "ftp/dlgftplistedit.h"
 
+#include "ftp/dlgftplogitem.h"
 #include "ftp/dlgidpw.h"
 #include "ftp/ftpfields.h"
 #include "resources/resource.h"
@@ -37,19 +38,7 @@ CDlgFtpListEdit::~CDlgFtpListEdit() = default;
 
 void CDlgFtpListEdit::DoDataExchange(CDataExchange*) { }
 
-CString CDlgFtpListEdit::GetEditType(DWORD type)
-{
-    switch (type) {
-    case DLGFTPITEM_DRIVE:
-        return "Drive";
-    case DLGFTPITEM_FILE:
-        return "File";
-    case DLGFTPITEM_FOLDER:
-        return "Folder";
-    default:
-        return CString();
-    }
-}
+CString CDlgFtpListEdit::GetEditType(DWORD type) { return dlgftplogTypeName(type); }
 
 DWORD CDlgFtpListEdit::GetEditTypeFromStr(CString text)
 {

@@ -1,5 +1,7 @@
 #include "ftp/ftpprofile.h"
 
+#include <winport/ownerfile.h>
+
 namespace ftpprofile {
 const char* const kUrlHost = "FtpUrlHost";
 const char* const kPathLocal = "FtpPathLocal";
@@ -12,6 +14,16 @@ const char* const kConfigurations = "Configurations";
 namespace {
     const char* const kSection = "";
     const char* const kLogName = "NetvaneFtpLog.flg";
+
+    // The profile keeps the password in clear: a profile file the workbench creates is readable
+    // by its owner only (the folders on its way are made first; an existing file keeps its mode).
+    void createOwnerOnlyProfile(CWinApp* app)
+    {
+        CString path = app->GetProfileFilePath();
+        for (int slash = path.Find('/', 1); slash > 0; slash = path.Find('/', slash + 1))
+            ::CreateDirectoryA(path.Left(slash), nullptr);
+        winport::createOwnerOnlyFile(path);
+    }
 }
 
 CString read(CWinApp* app, const char* key, const char* defaultValue)
@@ -23,6 +35,7 @@ void write(CWinApp* app, const char* key, const CString& value)
 {
     if (!app)
         return;
+    createOwnerOnlyProfile(app);
     app->WriteProfileString(kSection, key, value);
 }
 

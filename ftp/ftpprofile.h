@@ -15,7 +15,8 @@ extern const char* const kConfigurations; // "Configurations"
 
 // The entry's text, or the default; empty without an application object.
 CString read(CWinApp* app, const char* key, const char* defaultValue = "");
-// Nothing without an application object.
+// Nothing without an application object. A profile file created here is readable by its owner
+// only.
 void write(CWinApp* app, const char* key, const CString& value);
 
 // The current directory with "\" appended when missing ("" when it is unknown).

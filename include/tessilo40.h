@@ -41,12 +41,11 @@
 #include "inet/netvanehttpsess.h"
 #include "ftp/dlgdirstruct.h"
 #include "ftp/dlgftpitem.h"
-<<<<<<< HEAD
-#include "ftp/dlgidpw.h"
-=======
 #include "ftp/dlgftplog.h"
 #include "ftp/dlgftplogitem.h"
 #include "ftp/dlgftplogview.h"
 #include "ftp/ftplistengine.h"
 #include "ftp/ftpsingletransfer.h"
->>>>>>> ftpengine
+#include "ftp/dlgidpw.h"
+#include "ftp/dlgftplist.h"
+#include "ftp/dlgftplistedit.h"
