@@ -102,3 +102,11 @@
 #define IDC_EDIT_HOST 3092
 #define IDC_CHECK_ITEMSUBDIRS 3093
 #define IDC_BUTTON_FTP 3117
+
+// The icons of the FTP workbench's trees and lists (the platform's folder, file, drive, CD drive
+// and network drive icons).
+#define IDI_FTP_FOLDER 3065
+#define IDI_FTP_FILE 3066
+#define IDI_FTP_DRIVE 3067
+#define IDI_FTP_CDDRIVE 3068
+#define IDI_FTP_NETDRIVE 3069
