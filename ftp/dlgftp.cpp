@@ -138,7 +138,8 @@ void CDlgFtp::PutVitals()
 
 CImageList* CDlgFtp::createImageList(Side& s)
 {
-    if (!s.images.GetSafeHandle() && !s.images.Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 1, 1))
+    if (!s.images.GetSafeHandle()
+        && !s.images.Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 1, 1))
         return nullptr;
     HINSTANCE module = CTessiloApp::GetLibraryModule();
     auto load = [&](int id) {
@@ -239,8 +240,8 @@ long CDlgFtp::GetDrivesLocal()
             continue;
         CString root;
         root.Format("%c:\\", 'A' + letter);
-        if (!insertNode(m_local, TVI_ROOT, root, m_local.iconDrive, true,
-                node(DLGFTPITEM_DRIVE, 0, root)))
+        if (!insertNode(
+                m_local, TVI_ROOT, root, m_local.iconDrive, true, node(DLGFTPITEM_DRIVE, 0, root)))
             continue;
         if (inserted++ == 0)
             SetDlgItemText(IDC_EDIT_PATHLOCAL, root);
@@ -270,9 +271,8 @@ long CDlgFtp::showChildrenLocal(HTREEITEM item)
             HTREEITEM child = directory
                 ? insertNode(m_local, item, name, m_local.iconFolder, true,
                     node(DLGFTPITEM_FOLDER, 0, path + name))
-                : insertNode(m_local, item, sizedName(name, entry.nFileSizeLow),
-                    m_local.iconFile, false,
-                    node(DLGFTPITEM_FILE, entry.nFileSizeLow, path + name));
+                : insertNode(m_local, item, sizedName(name, entry.nFileSizeLow), m_local.iconFile,
+                    false, node(DLGFTPITEM_FILE, entry.nFileSizeLow, path + name));
             inserted += child ? 1 : 0;
         } while (::FindNextFileA(search, &entry));
         ::FindClose(search);
@@ -326,10 +326,10 @@ long CDlgFtp::showChildrenHost(HTREEITEM item)
         CString name = finder->GetFileName();
         CString path = withoutFtpPrefix(finder->GetFilePath());
         HTREEITEM child = finder->IsDirectory()
-            ? insertNode(m_host, item, name, m_host.iconFolder, true,
-                node(DLGFTPITEM_FOLDER, 0, path))
-            : insertNode(m_host, item, sizedName(name, finder->GetLength()), m_host.iconFile,
-                false, node(DLGFTPITEM_FILE, static_cast<DWORD>(finder->GetLength()), path));
+            ? insertNode(
+                m_host, item, name, m_host.iconFolder, true, node(DLGFTPITEM_FOLDER, 0, path))
+            : insertNode(m_host, item, sizedName(name, finder->GetLength()), m_host.iconFile, false,
+                node(DLGFTPITEM_FILE, static_cast<DWORD>(finder->GetLength()), path));
         inserted += child ? 1 : 0;
     }
     finder->Close();
@@ -379,7 +379,10 @@ void CDlgFtp::OnButtonConnect()
 
 // Selections.
 
-TVITEM* CDlgFtp::GetItemSelectedLocal() { return m_local.hasSelection ? &m_local.selected : nullptr; }
+TVITEM* CDlgFtp::GetItemSelectedLocal()
+{
+    return m_local.hasSelection ? &m_local.selected : nullptr;
+}
 TVITEM* CDlgFtp::GetItemSelectedHost() { return m_host.hasSelection ? &m_host.selected : nullptr; }
 
 void CDlgFtp::setSelection(bool local, HTREEITEM item)
@@ -432,8 +435,8 @@ void CDlgFtp::OnSelchangedTreeHost(NMHDR* header, LRESULT* result)
         m_strPathHost = m_host.node.path;
         SetDlgItemText(IDC_EDIT_PATHHOST, m_strPathHost);
     }
-    enableButton(IDC_BUTTON_GET,
-        m_bConnected && m_host.hasSelection && m_host.node.type == DLGFTPITEM_FILE);
+    enableButton(
+        IDC_BUTTON_GET, m_bConnected && m_host.hasSelection && m_host.node.type == DLGFTPITEM_FILE);
     *result = 0;
 }
 

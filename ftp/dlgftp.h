@@ -116,8 +116,8 @@ private:
     };
     Side& side(bool local) { return local ? m_local : m_host; }
     CImageList* createImageList(Side& s);
-    HTREEITEM insertNode(Side& s, HTREEITEM parent, const CString& text, int image,
-        bool children, const _DlgFtpItem& node);
+    HTREEITEM insertNode(Side& s, HTREEITEM parent, const CString& text, int image, bool children,
+        const _DlgFtpItem& node);
     void freeRecords(Side& s, HTREEITEM first);
     void deleteChildren(Side& s, HTREEITEM item);
     void noChildren(Side& s, HTREEITEM item);

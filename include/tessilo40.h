@@ -50,3 +50,5 @@
 #include "ftp/dlgidpw.h"
 #include "ftp/dlgftplist.h"
 #include "ftp/dlgftplistedit.h"
+#include "ftp/dlgftp.h"
+#include "inet/bookpagehttp.h"

@@ -30,9 +30,9 @@ BookPageHttp::BookPageHttp(book* owner, char* name, unsigned int flags, long* st
     *status = bookpageInit(name, flags);
     if (*status != 0)
         return;
-    m_hDialog = ::CreateDialogParamA(CTessiloApp::GetLibraryModule(),
-        MAKEINTRESOURCE(IDD_BOOKPAGEHTTP), owner->GetSafeHwnd(), dialogProc,
-        reinterpret_cast<LPARAM>(this));
+    m_hDialog
+        = ::CreateDialogParamA(CTessiloApp::GetLibraryModule(), MAKEINTRESOURCE(IDD_BOOKPAGEHTTP),
+            owner->GetSafeHwnd(), dialogProc, reinterpret_cast<LPARAM>(this));
     if (!m_hDialog)
         *status = E_FAIL;
 }
