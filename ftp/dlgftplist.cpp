@@ -1,5 +1,6 @@
 #include "ftp/dlgftplist.h"
 
+#include "app/tessilo.h"
 #include "ftp/dlgftplistedit.h"
 #include "ftp/dlgftplog.h"
 #include "ftp/ftpprofile.h"
@@ -109,6 +110,7 @@ CDlgFtpList::~CDlgFtpList()
     if (m_hWnd) {
         freeItemAll(1);
         freeItemAll(0);
+        DestroyImageList();
         DestroyWindow();
     }
     delete m_pListFont;
@@ -162,6 +164,10 @@ int CDlgFtpList::ListsInit()
         m_listGet.SubclassDlgItem(IDC_LIST_GET, this);
     if (!m_listPut.GetSafeHwnd() || !m_listGet.GetSafeHwnd())
         return 0;
+    if (CImageList* images = CreateImageList()) {
+        m_listPut.SetImageList(images, LVSIL_SMALL);
+        m_listGet.SetImageList(images, LVSIL_SMALL);
+    }
     char face[] = "Arial";
     ListCreateFont(10, face);
     ListSetFont();
@@ -174,6 +180,39 @@ int CDlgFtpList::ListsInit()
         l->SetExtendedStyle(l->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     }
     return 1;
+}
+
+CImageList* CDlgFtpList::CreateImageList()
+{
+    if (!m_images.GetSafeHandle() && !m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1))
+        return nullptr;
+    HINSTANCE module = CTessiloApp::GetLibraryModule();
+    auto load = [&](int id) {
+        HANDLE icon = ::LoadImage(module, MAKEINTRESOURCE(id), IMAGE_ICON, 16, 16, 0);
+        return icon ? m_images.Add(static_cast<HICON>(icon)) : -1;
+    };
+    m_nImageFolder = load(IDI_FTP_FOLDER);
+    m_nImageFile = load(IDI_FTP_FILE);
+    return &m_images;
+}
+
+void CDlgFtpList::DestroyImageList()
+{
+    m_listPut.SetImageList(nullptr, LVSIL_SMALL);
+    m_listGet.SetImageList(nullptr, LVSIL_SMALL);
+    m_images.DeleteImageList();
+}
+
+int CDlgFtpList::imageOf(const _DlgFtpItemTransfer& record) const
+{
+    switch (record.source.type) {
+    case DLGFTPITEM_FOLDER:
+        return m_nImageFolder;
+    case DLGFTPITEM_FILE:
+        return m_nImageFile;
+    default:
+        return -1;
+    }
 }
 
 void CDlgFtpList::ListsShutdown()
@@ -222,7 +261,12 @@ void CDlgFtpList::showRow(int put, int row)
     _DlgFtpItemTransfer* item = record(put, row);
     if (!item)
         return;
-    l->SetItemText(row, 0, item->source.path);
+    LVITEM first {};
+    first.mask = LVIF_TEXT | LVIF_IMAGE;
+    first.iItem = row;
+    first.pszText = item->source.path;
+    first.iImage = imageOf(*item);
+    l->SetItem(&first);
     l->SetItemText(row, 1, item->destination.path);
 }
 
@@ -230,8 +274,9 @@ void CDlgFtpList::insertRow(int put, _DlgFtpItemTransfer* heapRecord)
 {
     CListCtrl* l = list(put);
     LVITEM row {};
-    row.mask = LVIF_TEXT | LVIF_PARAM;
+    row.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     row.iItem = l->GetItemCount();
+    row.iImage = imageOf(*heapRecord);
     row.pszText = heapRecord->source.path;
     row.lParam = reinterpret_cast<LPARAM>(heapRecord);
     int index = l->InsertItem(&row);

@@ -24,6 +24,9 @@ public:
     int ListsInit();
     // Closes an item editor that is still open.
     void ListsShutdown();
+    // The folder and file icons of both lists.
+    CImageList* CreateImageList();
+    void DestroyImageList();
     long ListCreateFont(int size, char* face);
     long ListSetFont();
 
@@ -112,6 +115,7 @@ private:
     long& count(int put) { return put ? m_nPutCount : m_nGetCount; }
     long addItem(int put, const _DlgFtpItemTransfer* item);
     void insertRow(int put, _DlgFtpItemTransfer* record);
+    int imageOf(const _DlgFtpItemTransfer& record) const;
     void showRow(int put, int row);
     long deleteItem(int put, long index);
     long deleteItemByPath(int put, const _DlgFtpItem* item);
@@ -154,6 +158,7 @@ private:
     CString m_strLog;
     int m_nIncludeSubdirs = 1;
     CDlgFtpLog* m_pLog = nullptr;
+    CImageList m_images;
     CListCtrl m_listPut;
     CListCtrl m_listGet;
 };

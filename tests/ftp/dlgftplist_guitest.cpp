@@ -148,6 +148,22 @@ TEST_F(FtpListDialog, AddRefusesInvalidItemsDeleteFindsBySourcePath)
     EXPECT_EQ(list->dlgftpitemDeletePut(0L), 1);
     EXPECT_EQ(list->dlgftpitemDeletePut(7L), 1);
     EXPECT_EQ(list->dlgftpitemDeleteGet(&byPath), 1) << "the Get list has no such item";
+
+    // The icon follows the source: folder or file.
+    _DlgFtpItemTransfer folderItem = item(6);
+    folderItem.source.type = DLGFTPITEM_FOLDER;
+    list->dlgftpitemAddPut(&folderItem);
+    auto image = [&](int row) {
+        LVITEMA info {};
+        info.mask = LVIF_IMAGE;
+        info.iItem = row;
+        ::SendDlgItemMessage(dialog, IDC_LIST_PUT, LVM_GETITEMA, 0, (LPARAM)&info);
+        return info.iImage;
+    };
+    EXPECT_NE(::SendDlgItemMessage(dialog, IDC_LIST_PUT, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    EXPECT_GE(image(0), 0);
+    EXPECT_GE(image(1), 0);
+    EXPECT_NE(image(0), image(1));
 }
 
 TEST_F(FtpListDialog, SavedListsLoadBackByteForByte)
