@@ -1,9 +1,10 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
 // with a water-week page (two calendars), a readings page and a log page; the frame's size follows
 // into the book and its current page, and the run is recorded in the book's log. Its Tools menu
-// opens the date, meter reading and inventory threshold dialogs (demodialogs).
+// opens the date, meter reading and inventory threshold dialogs and the FTP browser
+// (demodialogs).
 //
-//   tessilo-demo [--page N] [--dialog date|meter|threshold] [--screenshot FILE]
+//   tessilo-demo [--page N] [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]
 //
 // With --screenshot the window (or, with --dialog, that dialog over it) is rendered (offscreen
 // when there is no display), saved as a PNG and the program exits. Without it the window stays
@@ -57,7 +58,8 @@ END_MESSAGE_MAP()
 int usage()
 {
     std::fprintf(stderr,
-        "usage: tessilo-demo [--page N] [--dialog date|meter|threshold] [--screenshot FILE]\n");
+        "usage: tessilo-demo [--page N] [--dialog date|meter|threshold|ftp|ftplist] [--screenshot "
+        "FILE]\n");
     return 2;
 }
 
@@ -85,9 +87,11 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    if (!dialog.empty() && dialog != "date" && dialog != "meter" && dialog != "threshold") {
-        std::fprintf(
-            stderr, "tessilo-demo: no dialog %s (date, meter or threshold)\n", dialog.c_str());
+    if (!dialog.empty() && dialog != "date" && dialog != "meter" && dialog != "threshold"
+        && dialog != "ftp" && dialog != "ftplist") {
+        std::fprintf(stderr,
+            "tessilo-demo: no dialog %s (date, meter, threshold, ftp or ftplist)\n",
+            dialog.c_str());
         return 2;
     }
     if (!dialog.empty() && screenshot.empty()) {
