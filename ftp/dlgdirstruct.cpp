@@ -171,8 +171,8 @@ int CDlgDirStruct::CreateLevels(_DlgFtpItemTransfer* item, bool host)
             status = failed ? " Un-determined error" : "Successful";
         copyLevel(m_szLevels[level], name + " - Status : " + status.str());
         if (m_hWnd)
-            SendDlgItemMessage(IDC_LIST_DIRSTRUCT, LB_ADDSTRING, 0,
-                reinterpret_cast<LPARAM>(m_szLevels[level]));
+            SendDlgItemMessage(
+                IDC_LIST_DIRSTRUCT, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_szLevels[level]));
     }
     return result;
 }
@@ -181,7 +181,8 @@ CString CDlgDirStruct::GetError()
 {
     char text[1024] = {};
     ::FormatMessage(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        ::GetLastError(), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1, nullptr);
+        ::GetLastError(), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1,
+        nullptr);
     for (char* c = text; *c; ++c) {
         if (*c == '\r' || *c == '\n' || *c == '\a' || *c == '\b')
             *c = ' ';
@@ -195,8 +196,8 @@ BOOL CDlgDirStruct::OnInitDialog()
     CDialog::OnInitDialog();
     if (!m_nVisible) {
         ShowWindow(SW_HIDE);
-        PostMessage(WM_COMMAND,
-            m_nLocalSide ? IDC_BUTTON_CREATEDIRSTRUCT : IDC_BUTTON_CREATEDIRSTRUCTFTP);
+        PostMessage(
+            WM_COMMAND, m_nLocalSide ? IDC_BUTTON_CREATEDIRSTRUCT : IDC_BUTTON_CREATEDIRSTRUCTFTP);
     } else if (m_pItem) {
         CString line = CString("Validate : ") + m_pItem->destination.path;
         SendDlgItemMessage(
@@ -224,7 +225,8 @@ void CDlgDirStruct::OnOK()
 {
     m_strError.Empty();
     m_nResult = 0;
-    PostMessage(WM_COMMAND, m_nLocalSide ? IDC_BUTTON_CREATEDIRSTRUCT : IDC_BUTTON_CREATEDIRSTRUCTFTP);
+    PostMessage(
+        WM_COMMAND, m_nLocalSide ? IDC_BUTTON_CREATEDIRSTRUCT : IDC_BUTTON_CREATEDIRSTRUCTFTP);
 }
 
 void CDlgDirStruct::OnCancel() { CDialog::OnCancel(); }

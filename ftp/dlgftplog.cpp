@@ -22,9 +22,7 @@ enum { iconFolder, iconFile, iconDrive };
 
 int iconOf(DWORD type)
 {
-    return type == DLGFTPITEM_FOLDER ? iconFolder
-        : type == DLGFTPITEM_DRIVE   ? iconDrive
-                                     : iconFile;
+    return type == DLGFTPITEM_FOLDER ? iconFolder : type == DLGFTPITEM_DRIVE ? iconDrive : iconFile;
 }
 }
 
@@ -52,8 +50,8 @@ CDlgFtpLog::CDlgFtpLog(CWnd* parent, CString logPath)
         CRect theirs;
         GetWindowRect(&mine);
         parent->GetWindowRect(&theirs);
-        MoveWindow(theirs.left + 8, theirs.bottom + 10 - mine.Height(), mine.Width(),
-            mine.Height());
+        MoveWindow(
+            theirs.left + 8, theirs.bottom + 10 - mine.Height(), mine.Width(), mine.Height());
     }
     ShowWindow(SW_SHOW);
 }
@@ -88,7 +86,8 @@ int CDlgFtpLog::ListInit()
     ListCreateFont(m_nFontSize, const_cast<char*>("Arial"));
     int wide = m_list.GetStringWidth(std::string(192, 'i').c_str()) + 25;
     m_list.InsertColumn(0, "Action", LVCFMT_LEFT, m_list.GetStringWidth("Action") + 25);
-    m_list.InsertColumn(1, "Date", LVCFMT_LEFT, m_list.GetStringWidth(std::string(24, 'x').c_str()) + 5);
+    m_list.InsertColumn(
+        1, "Date", LVCFMT_LEFT, m_list.GetStringWidth(std::string(24, 'x').c_str()) + 5);
     m_list.InsertColumn(2, "From", LVCFMT_LEFT, wide);
     m_list.InsertColumn(3, "To", LVCFMT_LEFT, wide);
     m_list.InsertColumn(4, "Comments", LVCFMT_LEFT, wide);
@@ -285,8 +284,8 @@ void CDlgFtpLog::OnButtonView()
 
 void CDlgFtpLog::OnButtonLoad()
 {
-    CFileDialog dialog(TRUE, "flg", "NetvaneFtpLog.flg", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
-        kFilter, this);
+    CFileDialog dialog(
+        TRUE, "flg", "NetvaneFtpLog.flg", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter, this);
     if (dialog.DoModal() != IDOK)
         return;
     CloseLog();

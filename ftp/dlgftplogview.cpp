@@ -100,8 +100,7 @@ long CDlgFtpLogView::LoadLog(CString path, long offset)
         static_cast<unsigned long>(item.destination.size));
     SetDlgItemText(IDC_EDIT_LOGSIZES, text);
     SetDlgItemText(IDC_EDIT_LOGPATHS,
-        DLGFTP_FIELD(item.source.path) + " -> "
-            + DLGFTP_FIELD(item.destination.path));
+        DLGFTP_FIELD(item.source.path) + " -> " + DLGFTP_FIELD(item.destination.path));
     SetDlgItemText(IDC_EDIT_LOGSUBDIRS, item.includeSubdirectories ? "True" : "False");
     SetDlgItemText(IDC_EDIT_LOGSELECTED, item.selected ? "True" : "False");
     return 1;

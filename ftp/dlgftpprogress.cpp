@@ -151,7 +151,8 @@ void CDlgFtpProgress::Transfer(bool get)
                 message = cannotOpen(localPath);
         }
         if (message.IsEmpty() && !m_pBuffer)
-            message = "\n\nCannot allocate memory for " + m_strTo + "\n\naborting file transfer.\n\n";
+            message
+                = "\n\nCannot allocate memory for " + m_strTo + "\n\naborting file transfer.\n\n";
         if (!message.IsEmpty()) {
             Report(message, "Can't transfer");
         } else {
@@ -172,7 +173,8 @@ void CDlgFtpProgress::Transfer(bool get)
                         remote->Write(m_pBuffer, got);
                     SendDlgItemMessage(IDC_PROGRESS_FTP, PBM_STEPIT);
                 } catch (CException* e) {
-                    Report(exceptionText(e) + "\n\nTerminating transfer\n\n", "Transfer terminating");
+                    Report(
+                        exceptionText(e) + "\n\nTerminating transfer\n\n", "Transfer terminating");
                     break;
                 }
                 m_pBuffer[0] = 0;
@@ -191,8 +193,8 @@ void CDlgFtpProgress::Transfer(bool get)
             } catch (CException* e) {
                 if (m_nResult == 1) {
                     m_nResult = 0;
-                    Report(exceptionText(e) + "\n\nTerminating transfer\n\n",
-                        "Transfer terminating");
+                    Report(
+                        exceptionText(e) + "\n\nTerminating transfer\n\n", "Transfer terminating");
                 } else {
                     e->Delete();
                 }

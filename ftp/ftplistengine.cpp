@@ -51,7 +51,8 @@ _DlgFtpItemTransfer childOf(const _DlgFtpItemTransfer& folder, const CString& na
     setPath(&child.source, withSeparator(folder.source.path, sourceSeparator) + name);
     child.source.type = directory ? DLGFTPITEM_FOLDER : DLGFTPITEM_FILE;
     child.source.size = size;
-    setPath(&child.destination, withSeparator(folder.destination.path, destinationSeparator) + name);
+    setPath(
+        &child.destination, withSeparator(folder.destination.path, destinationSeparator) + name);
     child.destination.type = child.source.type;
     child.destination.size = child.source.size;
     return child;
@@ -210,8 +211,9 @@ int CFtpListEngine::TransferPutFile(_DlgFtpItemTransfer* item)
         return TransferPut(&log.item, &log);
     CString error = folders.GetErrorText();
     dlgftplogSetStatus(&log,
-        error.IsEmpty() ? "Transfer Anomaly"
-                        : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
+        error.IsEmpty()
+            ? "Transfer Anomaly"
+            : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
     LogWrite(&log);
     return 0;
 }
@@ -242,8 +244,9 @@ int CFtpListEngine::TransferGetFile(_DlgFtpItemTransfer* item)
         return TransferGet(&log.item, &log);
     CString error = folders.GetErrorText();
     dlgftplogSetStatus(&log,
-        error.IsEmpty() ? "Transfer Anomaly"
-                        : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
+        error.IsEmpty()
+            ? "Transfer Anomaly"
+            : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
     LogWrite(&log);
     return 0;
 }
@@ -254,9 +257,9 @@ int CFtpListEngine::TransferPut(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log)
         return 0;
     CFtpConnection* connection = m_pFtp->m_Sess.m_pFtpConnection;
     if (!m_pProgressPut) {
-        m_pProgressPut = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection,
-            item->source.path, item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size,
-            0, 1);
+        m_pProgressPut
+            = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection, item->source.path,
+                item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size, 0, 1);
         if (!m_pProgressPut)
             return 0;
     } else {
@@ -278,9 +281,9 @@ int CFtpListEngine::TransferGet(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log)
         return 0;
     CFtpConnection* connection = m_pFtp->m_Sess.m_pFtpConnection;
     if (!m_pProgressGet) {
-        m_pProgressGet = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection,
-            item->source.path, item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size,
-            1, 1);
+        m_pProgressGet
+            = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection, item->source.path,
+                item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size, 1, 1);
         if (!m_pProgressGet)
             return 0;
     } else {

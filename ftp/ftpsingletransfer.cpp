@@ -71,9 +71,8 @@ int dlgftpSingleTransfer(const DlgFtpSingleTransfer& t)
         if (::MessageBox(owner, text, "FileExists", MB_YESNO) != IDYES)
             return 0;
     }
-    CDlgFtpProgress progress(t.app, t.parent, t.ftp->m_Sess.m_pFtpConnection,
-        t.source.path, destination,
-        FTP_TRANSFER_TYPE_BINARY, t.source.size, t.get, 0);
+    CDlgFtpProgress progress(t.app, t.parent, t.ftp->m_Sess.m_pFtpConnection, t.source.path,
+        destination, FTP_TRANSFER_TYPE_BINARY, t.source.size, t.get, 0);
     progress.DoModal();
 
     _DlgFtpLogItem log;

@@ -222,6 +222,9 @@ TEST_P(FtpListingTest, FindFileFollowsWindowsPatterns)
     EXPECT_TRUE(Names(*connection, "/list/*.none").empty());
     EXPECT_TRUE(Names(*connection, "/missing/*.*").empty());
     EXPECT_EQ(Names(*connection, "/list/sub dir"), Set({ "sub dir/" }));
+    // A plain name not found as spelled is matched in the listing, ignoring case.
+    EXPECT_EQ(Names(*connection, "/list/b.txt"), Set({ "B.TXT" }));
+    EXPECT_TRUE(Names(*connection, "/list/none.txt").empty());
 
     CFtpFileFind finder(connection.get());
     ASSERT_TRUE(finder.FindFile("/list/with blanks in it.txt"));

@@ -183,4 +183,10 @@ TEST_F(FileOps, HandlesReadWriteAndReportErrors)
             CloseHandle(h);
     }
     EXPECT_EQ(fs::file_size(c + "/ops/h.bin"), 0u); // CREATE_ALWAYS truncated it
+    // Also a handle for reading only.
+    std::ofstream(c + "/ops/h.bin") << "refilled";
+    h = CreateFile("C:\\ops\\h.bin", GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+    EXPECT_EQ(fs::file_size(c + "/ops/h.bin"), 0u);
 }

@@ -15,7 +15,8 @@ int runFtp(const std::vector<std::string>& args)
     return cliError(cliUsage, "unknown ftp subcommand \"" + args[0] + "\" (run or log)");
 }
 
-CliCommandRegistration ftpCommand({ "ftp", "run LIST.tlp|LIST.tlg [--log FILE.flg] | log FILE.flg [--put|--get]",
+CliCommandRegistration ftpCommand({ "ftp",
+    "run LIST.tlp|LIST.tlg [--log FILE.flg] | log FILE.flg [--put|--get]",
     "run a saved FTP transfer list unattended, or list an FTP log",
     "tessilo ftp run LIST.tlp|LIST.tlg [--log FILE.flg]\n"
     "  Runs a transfer list saved by the FTP workbench: a .tlp list puts local files on their\n"
@@ -25,8 +26,8 @@ CliCommandRegistration ftpCommand({ "ftp", "run LIST.tlp|LIST.tlg [--log FILE.fl
     "  destination, bytes, rate and outcome. The exit status is 0 only when every item ended\n"
     "  \"Transfer OK\"; a truncated or foreign list is refused before anything runs.\n"
     "  --log FILE.flg   the FTP log the records are appended to (created readable by its owner\n"
-    "                   only); default \"NetvaneFtpLog.flg\" in the current directory. A file that\n"
-    "                   is not an FTP log is refused and left as it is.\n"
+    "                   only); default \"NetvaneFtpLog.flg\" in the current directory.\n"
+    "                   A file that is not an FTP log is refused and left as it is.\n"
     "\n"
     "tessilo ftp log FILE.flg [--put|--get]\n"
     "  Lists the records of an FTP log on standard output, one per line, tab-separated: date\n"

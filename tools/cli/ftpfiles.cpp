@@ -65,8 +65,8 @@ bool ftpReadTransferList(
         return false;
     }
     if (size % sizeof(_DlgFtpItemTransfer)) {
-        *why = path + ": truncated or not a transfer list (" + multipleText(size, sizeof(_DlgFtpItemTransfer))
-            + ")";
+        *why = path + ": truncated or not a transfer list ("
+            + multipleText(size, sizeof(_DlgFtpItemTransfer)) + ")";
         return false;
     }
     if (dlgftpitemReadList(path.c_str(), records) != 1) {

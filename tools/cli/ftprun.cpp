@@ -40,9 +40,8 @@ public:
     int LogWrite(_DlgFtpLogItem* record) override
     {
         int written = CFtpListEngine::LogWrite(record);
-        double seconds = m_pending
-            ? std::chrono::duration<double>(Clock::now() - m_started).count()
-            : 0.0;
+        double seconds
+            = m_pending ? std::chrono::duration<double>(Clock::now() - m_started).count() : 0.0;
         m_pending = false;
         CString status = DLGFTP_FIELD(record->status);
         bool ok = status == "Transfer OK";
@@ -126,8 +125,7 @@ int ftpRunCommand(const std::vector<std::string>& args)
         return cliError(cliUsage, "ftp run needs a transfer list (see \"tessilo help ftp\")");
     bool get = endsWith(list, ".tlg");
     if (!get && !endsWith(list, ".tlp"))
-        return cliError(cliUsage,
-            list + ": a transfer list ends in .tlp (put) or .tlg (get)");
+        return cliError(cliUsage, list + ": a transfer list ends in .tlp (put) or .tlg (get)");
     if (log.empty())
         log = "NetvaneFtpLog.flg";
 
@@ -145,7 +143,8 @@ int ftpRunCommand(const std::vector<std::string>& args)
             || (item.source.type == DLGFTPITEM_FOLDER && item.includeSubdirectories);
         if (!runs) {
             ++failures;
-            std::fprintf(stderr, "%s  skipped: item %zu is a %s without \"include sub-directories\"\n",
+            std::fprintf(stderr,
+                "%s  skipped: item %zu is a %s without \"include sub-directories\"\n",
                 item.source.path, i + 1,
                 item.source.type == DLGFTPITEM_FOLDER ? "folder" : "drive or unset source");
         }
@@ -161,6 +160,7 @@ int ftpRunCommand(const std::vector<std::string>& args)
     engine.Finish();
     failures += engine.Failures();
     if (failures)
-        return cliError(cliFailed, std::to_string(failures) + " transfer(s) did not end \"Transfer OK\"");
+        return cliError(
+            cliFailed, std::to_string(failures) + " transfer(s) did not end \"Transfer OK\"");
     return cliOk;
 }

@@ -262,12 +262,16 @@ private:
     void RecordFailure(CInternetException* e);
     // Every entry of the directory; FALSE when it cannot be listed.
     BOOL List(const std::string& directory, std::vector<WIN32_FIND_DATA>& entries);
+    // The one entry at an absolute path, asked with MLST (no data connection); FALSE when the
+    // server does not know the path or has no MLST (then it is not asked again).
+    BOOL Stat(const std::string& path, WIN32_FIND_DATA& record);
 
     CString m_strUser;
     CString m_strPassword;
     bool m_passive;
     std::string m_currentDirectory;
     CString m_strLastResponse;
+    bool m_mlst = true; // false once the server refused MLST as unknown
 };
 
 // Finds the entries of a remote directory with CFileFind's interface. Patterns follow Windows

@@ -77,9 +77,10 @@ std::shared_ptr<FileObject> openFile(const std::string& native, DWORD access, DW
         if (error != NO_ERROR)
             return nullptr;
     }
-    // Truncation waits until the share modes allowed the open.
+    // Truncation waits until the share modes allowed the open. Windows truncates on
+    // CREATE_ALWAYS also for a handle opened for reading only.
     if ((disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING)
-        && ftruncate(fd, 0) != 0) {
+        && (writes ? ftruncate(fd, 0) : truncate(native.c_str(), 0)) != 0) {
         error = errorFromErrno(errno, native);
         return nullptr;
     }

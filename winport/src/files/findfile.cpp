@@ -84,6 +84,22 @@ HANDLE FindFirstFileA(LPCSTR fileName, LPWIN32_FIND_DATAA data)
     find->folder = winport::toNativePath(folderText.c_str());
     if (find->folder.empty())
         return winport::fail(ERROR_PATH_NOT_FOUND, INVALID_HANDLE_VALUE);
+    // A plain name that exists as spelled is the one match: no need to read the whole folder
+    // (a list of a thousand files looks each one up).
+    const bool plain = pattern.find_first_of("*?") == std::string::npos && pattern != "."
+        && pattern != ".." && pattern.size() < MAX_PATH;
+    if (plain) {
+        const std::string exact
+            = find->folder == "/" ? "/" + pattern : find->folder + "/" + pattern;
+        struct stat st;
+        if (lstat(exact.c_str(), &st) == 0) {
+            find->names.push_back(pattern);
+            if (nextEntry(*find, data))
+                return winport::insertHandle(find);
+            find->names.clear();
+            find->next = 0;
+        }
+    }
     DIR* dir = opendir(find->folder.c_str());
     if (!dir) {
         const DWORD error = errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND;

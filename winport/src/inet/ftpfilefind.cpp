@@ -35,12 +35,21 @@ BOOL CFtpFileFind::FindFile(LPCTSTR name, DWORD)
         pattern = "*.*"; // "dir/" lists the directory
     else if (pattern.empty())
         return FALSE; // the root is an entry of no listing
-    std::vector<WIN32_FIND_DATA> entries;
-    if (!m_pConnection->List(directory, entries))
-        return FALSE;
-    for (const auto& entry : entries) {
-        if (winport::matchesWildcard(pattern.c_str(), entry.cFileName))
-            m_found.push_back(entry);
+    // A plain name is asked for alone when the server can (a get list of a thousand files in
+    // one folder would list that folder a thousand times); otherwise, or when the name is not
+    // found as spelled, the folder's listing is matched ignoring case.
+    WIN32_FIND_DATA single;
+    if (given.back() != '/' && pattern.find_first_of("*?") == std::string::npos
+        && m_pConnection->Stat(path, single)) {
+        m_found.push_back(single);
+    } else {
+        std::vector<WIN32_FIND_DATA> entries;
+        if (!m_pConnection->List(directory, entries))
+            return FALSE;
+        for (const auto& entry : entries) {
+            if (winport::matchesWildcard(pattern.c_str(), entry.cFileName))
+                m_found.push_back(entry);
+        }
     }
     if (m_found.empty()) {
         return winport::fail(ERROR_NO_MORE_FILES, FALSE);

@@ -4,6 +4,8 @@
 #include "ftplistparse.h"
 #include "inetchannel.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 BOOL CFtpConnection::List(const std::string& directory, std::vector<WIN32_FIND_DATA>& entries)
@@ -46,4 +48,27 @@ BOOL CFtpConnection::List(const std::string& directory, std::vector<WIN32_FIND_D
         start = end + 1;
     }
     return TRUE;
+}
+
+BOOL CFtpConnection::Stat(const std::string& path, WIN32_FIND_DATA& record)
+{
+    if (!m_mlst || !m_channel || path.empty() || std::strpbrk(path.c_str(), "\r\n"))
+        return FALSE;
+    try {
+        Commands({ "MLST " + path });
+    } catch (CInternetException* e) {
+        e->Delete();
+        // 500, 501, 502, 504: the command itself is unknown here; 550 and the like: the path.
+        long code = std::atol(m_strLastResponse.GetString());
+        if (code >= 500 && code <= 504 && code != 503)
+            m_mlst = false;
+        return FALSE;
+    }
+    const std::string name = path.substr(path.rfind('/') + 1);
+    for (const auto& line : m_channel->Replies()) {
+        if (!line.empty() && line[0] == ' ' && winport::ParseMlstFacts(line, name, record))
+            return TRUE;
+    }
+    m_mlst = false;
+    return FALSE;
 }

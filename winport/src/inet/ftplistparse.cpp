@@ -196,4 +196,46 @@ bool ParseListLine(const std::string& line, time_t now, WIN32_FIND_DATA& record)
     return ParseDos(line, record);
 }
 
+bool ParseMlstFacts(const std::string& line, const std::string& name, WIN32_FIND_DATA& record)
+{
+    size_t end = line.find(' ', line.find_first_not_of(' '));
+    if (line.empty() || line[0] != ' ' || end == std::string::npos)
+        return false;
+    record = WIN32_FIND_DATA {};
+    if (!SetName(record, name))
+        return false;
+    bool typed = false;
+    std::istringstream facts(line.substr(0, end));
+    for (std::string fact; std::getline(facts, fact, ';');) {
+        size_t equals = fact.find('=');
+        if (equals == std::string::npos)
+            continue;
+        std::string key = fact.substr(0, equals);
+        key.erase(0, key.find_first_not_of(' '));
+        std::string value = fact.substr(equals + 1);
+        if (strcasecmp(key.c_str(), "type") == 0) {
+            typed = true;
+            record.dwFileAttributes = strcasecmp(value.c_str(), "file") == 0
+                ? FILE_ATTRIBUTE_NORMAL
+                : FILE_ATTRIBUTE_DIRECTORY;
+        } else if (strcasecmp(key.c_str(), "size") == 0) {
+            SetSize(record, value);
+        } else if (strcasecmp(key.c_str(), "modify") == 0 && value.size() >= 14) {
+            tm parts {};
+            if (std::sscanf(value.c_str(), "%4d%2d%2d%2d%2d%2d", &parts.tm_year, &parts.tm_mon,
+                    &parts.tm_mday, &parts.tm_hour, &parts.tm_min, &parts.tm_sec)
+                == 6) {
+                parts.tm_year -= 1900;
+                parts.tm_mon -= 1;
+                SetTimes(record, timegm(&parts));
+            }
+        }
+    }
+    if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        record.nFileSizeLow = 0;
+        record.nFileSizeHigh = 0;
+    }
+    return typed;
+}
+
 } // namespace winport

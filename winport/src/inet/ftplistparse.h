@@ -14,4 +14,8 @@ namespace winport {
 // before now; times are taken as UTC.
 bool ParseListLine(const std::string& line, time_t now, WIN32_FIND_DATA& record);
 
+// Fills record from the facts line of an MLST answer (" type=file;size=4;modify=...; /a/b") with
+// the given name; false when the line carries no type fact.
+bool ParseMlstFacts(const std::string& line, const std::string& name, WIN32_FIND_DATA& record);
+
 } // namespace winport
