@@ -6,6 +6,7 @@
 #include <afxext.h>
 
 class BookPageSQLRslt;
+class CFontDialog;
 
 class TESSILO40_API bookEdit : public CEditView {
 public:
@@ -25,17 +26,33 @@ public:
     virtual long bookEditCreateFont(int points, char* face);
     // Applies the screen font to the control; 0x8000FFFF when there is none.
     virtual long bookEditSetFont();
+    // Replaces the screen font by the font chosen in the dialog and applies it; 0x8000FFFF
+    // without a dialog.
+    virtual long bookEditSetFont(CFontDialog* dialog);
     int bookEditGetFontSize() const { return m_fontPoints; }
     // The screen font scaled to the printer's resolution, used for the running job; 0x80004005
     // without a screen font or for the system font.
     virtual long bookEditSetPrinterFont(CFont* screenFont, CDC* dc);
     virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
     virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+    // The letterhead the report writer puts before a report, its font and its alignment (0 left,
+    // 1 centred, 2 right). Owners supply them; by default the arguments stay as they are.
+    virtual long bookEditSupplyLetterHead(CString* text, CPrintInfo* info);
+    virtual long bookEditSupplyLetterHeadFont(LOGFONTA* font, long* points);
+    virtual long bookEditSupplyAlignment(unsigned int* alignment);
 
     long bookEditSetPageNumbering(int on);
     long bookEditSetHeaders(int on);
     long bookEditSetFooters(int on);
     long bookEditSetTitles(int on);
+    // Kept for owners; printing here does not read them.
+    long bookEditSetLetterHead(int on);
+    long bookEditSetLetterHeadAlign(unsigned alignment);
+    long bookEditSetDecimalPlaces(unsigned places);
+    int bookEditGetLetterHead() const { return m_letterHead; }
+    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
+    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
+    char bookEditGetSeparator() const { return m_separator; }
     long bookEditSetHeaderLines(long lines);
     long bookEditSetFooterLines(long lines);
     // Margins in the printer's device units.
@@ -67,6 +84,10 @@ protected:
     int m_headers;
     int m_footers;
     int m_titles;
+    int m_letterHead;
+    long m_letterHeadAlign;
+    unsigned m_decimalPlaces;
+    char m_separator;
     unsigned m_marginTop;
     unsigned m_marginBottom;
     unsigned m_marginLeft;

@@ -1,8 +1,9 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
-// with a water-week page (two calendars), a readings page and a log page; the frame's size follows
-// into the book and its current page, and the run is recorded in the book's log. Its Tools menu
-// opens the date, meter reading and inventory threshold dialogs and the FTP browser
-// (demodialogs).
+// with a water-week page (two calendars), a readings page, a log page and a printing page (a
+// rich-edit report over a plain text); the frame's size follows into the book and its current
+// page, and the run is recorded in the book's log. Its Tools menu opens the date, meter reading
+// and inventory threshold dialogs and the FTP browser (demodialogs); its Print menu prints, previews and sets the
+// font of the printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]
 //
@@ -11,6 +12,7 @@
 // until it is closed.
 #include "demodialogs.h"
 #include "demopages.h"
+#include "demoprintpage.h"
 
 #include <winport/testinput.h>
 #include <winport/testing.h>
@@ -27,6 +29,7 @@ class demoFrame : public CWnd {
 public:
     book* hosted = nullptr;
     demoDialogs* dialogs = nullptr;
+    demoPrintPage* printing = nullptr;
 
 protected:
     afx_msg void OnSize(UINT type, int cx, int cy)
@@ -39,6 +42,8 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         if (dialogs && dialogs->demoDialogsCommand(wParam, lParam))
+            return TRUE;
+        if (printing && lParam == 0 && printing->demoPrintRun(LOWORD(wParam)))
             return TRUE;
         return CWnd::OnCommand(wParam, lParam);
     }
@@ -127,17 +132,20 @@ int main(int argc, char** argv)
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
-    const char created[] = "book created with the water week, readings and log pages";
+    const char created[] = "book created with the water week, readings, log and printing pages";
 
-    long weekStatus = 0, readingsStatus = 0, logStatus = 0;
+    long weekStatus = 0, readingsStatus = 0, logStatus = 0, printingStatus = 0;
     demoWaterWeekPage week(&pages, 0, &weekStatus);
     demoReadingsPage readings(&pages, 1, &readingsStatus);
     demoLogPage log(&pages, 2, &logStatus);
-    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0) {
+    demoPrintPage printing(&pages, 3, &printingStatus);
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || printingStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
     pages.bookLog(const_cast<char*>(created), static_cast<long>(sizeof created - 1));
+    frame.printing = &printing;
+    demoPrintPage::demoPrintMenu(&frame);
     frame.ShowWindow(SW_SHOW);
     CRect client;
     frame.GetClientRect(&client);
