@@ -2,8 +2,8 @@
 // with a water-week page (two calendars), a readings page, a log page and a printing page (a
 // rich-edit report over a plain text); the frame's size follows into the book and its current
 // page, and the run is recorded in the book's log. Its Tools menu opens the date, meter reading
-// and inventory threshold dialogs and the FTP browser (demodialogs); its Print menu prints, previews and sets the
-// font of the printing page's view in use (demoprintpage).
+// and inventory threshold dialogs and the FTP browser (demodialogs); its Print menu prints,
+// previews and sets the font of the printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]
 //
