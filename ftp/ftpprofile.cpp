@@ -16,13 +16,16 @@ namespace {
     const char* const kLogName = "NetvaneFtpLog.flg";
 
     // The profile keeps the password in clear: a profile file the workbench creates is readable
-    // by its owner only (the folders on its way are made first; an existing file keeps its mode).
-    void createOwnerOnlyProfile(CWinApp* app)
+    // by its owner only (the folders on its way are made first), and one that holds the password
+    // is made so.
+    void createOwnerOnlyProfile(CWinApp* app, const char* key)
     {
         CString path = app->GetProfileFilePath();
         for (int slash = path.Find('/', 1); slash > 0; slash = path.Find('/', slash + 1))
             ::CreateDirectoryA(path.Left(slash), nullptr);
         winport::createOwnerOnlyFile(path);
+        if (CString(key) == kPassword)
+            winport::restrictToOwner(path);
     }
 }
 
@@ -35,7 +38,7 @@ void write(CWinApp* app, const char* key, const CString& value)
 {
     if (!app)
         return;
-    createOwnerOnlyProfile(app);
+    createOwnerOnlyProfile(app, key);
     app->WriteProfileString(kSection, key, value);
 }
 

@@ -2,6 +2,8 @@
 // without an application object.
 #include "ftpdialogs.h"
 
+#include <filesystem>
+
 using namespace ftptest;
 
 namespace {
@@ -77,6 +79,10 @@ TEST_F(IdPwDialog, OkStoresWhatWasTypedAndCancelNothing)
         EXPECT_EQ(dialog.m_strPassword, "p w;#1");
         EXPECT_EQ(app.profile("FtpId"), "anna");
         EXPECT_EQ(app.profile("FtpPw"), "p w;#1") << "stored as typed, in clear";
+        EXPECT_EQ(std::filesystem::status(app.GetProfileFilePath().GetString()).permissions()
+                & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << "the profile holds a password";
     }
     {
         CDlgIdPw dialog(&app, CWnd::FromHandle(parent), "", "");
