@@ -1,9 +1,10 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
-// with a water-week page (two calendars), a readings page, a log page and a printing page (a
-// rich-edit report over a plain text); the frame's size follows into the book and its current
-// page, and the run is recorded in the book's log. Its Tools menu opens the date, meter reading
-// and inventory threshold dialogs and the FTP browser (demodialogs); its Print menu prints,
-// previews and sets the font of the printing page's view in use (demoprintpage).
+// with a water-week page (two calendars), a readings page, a log page, a printing page (a
+// rich-edit report over a plain text) and a report page (a report file of the sample database
+// through the report writer); the frame's size follows into the book and its current page, and
+// the run is recorded in the book's log. Its Tools menu opens the date, meter reading and
+// inventory threshold dialogs and the FTP browser (demodialogs); its Print menu prints, previews
+// and sets the font of the printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]
 //
@@ -13,6 +14,7 @@
 #include "demodialogs.h"
 #include "demopages.h"
 #include "demoprintpage.h"
+#include "demoreportpage.h"
 
 #include <winport/testinput.h>
 #include <winport/testing.h>
@@ -132,14 +134,17 @@ int main(int argc, char** argv)
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
-    const char created[] = "book created with the water week, readings, log and printing pages";
+    const char created[]
+        = "book created with the water week, readings, log, printing and report pages";
 
-    long weekStatus = 0, readingsStatus = 0, logStatus = 0, printingStatus = 0;
+    long weekStatus = 0, readingsStatus = 0, logStatus = 0, printingStatus = 0, reportStatus = 0;
     demoWaterWeekPage week(&pages, 0, &weekStatus);
     demoReadingsPage readings(&pages, 1, &readingsStatus);
     demoLogPage log(&pages, 2, &logStatus);
     demoPrintPage printing(&pages, 3, &printingStatus);
-    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || printingStatus != 0) {
+    demoReportPage report(&pages, 4, &reportStatus, demoReportPage::demoReportDefaultFile());
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || printingStatus != 0
+        || reportStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }
