@@ -51,3 +51,8 @@
 #include "ftp/dlgftplogview.h"
 #include "ftp/ftplistengine.h"
 #include "ftp/ftpsingletransfer.h"
+#include "ftp/dlgidpw.h"
+#include "ftp/dlgftplist.h"
+#include "ftp/dlgftplistedit.h"
+#include "ftp/dlgftp.h"
+#include "inet/bookpagehttp.h"

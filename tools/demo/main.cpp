@@ -5,11 +5,11 @@
 // rich-edit report over a plain text); the frame's size follows into the book and its current
 // page, and the run is recorded in the book's log. Its File, Edit and View menus go to the book
 // (demosqlmenu); its Tools menu opens the date, meter reading and inventory threshold dialogs
-// (demodialogs); its Print menu prints, previews and sets the font of the printing page's view
-// in use (demoprintpage).
+// and the FTP browser (demodialogs); its Print menu prints, previews and sets the font of the
+// printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--type-sql FILE | --run-sql FILE] [--print-to OUT.pdf]
-//                [--dialog date|meter|threshold] [--screenshot FILE]
+//                [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]
 //
 // --type-sql types the file's SQL on the Query page; --run-sql also presses Execute, which turns
 // the book to the Result page; --print-to then prints the current page to a PDF file, answering
@@ -80,7 +80,7 @@ int usage()
 {
     std::fprintf(stderr,
         "usage: tessilo-demo [--page N] [--type-sql FILE | --run-sql FILE] [--print-to OUT.pdf]\n"
-        "                    [--dialog date|meter|threshold] [--screenshot FILE]\n");
+        "                    [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]\n");
     return 2;
 }
 
@@ -125,9 +125,11 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    if (!dialog.empty() && dialog != "date" && dialog != "meter" && dialog != "threshold") {
-        std::fprintf(
-            stderr, "tessilo-demo: no dialog %s (date, meter or threshold)\n", dialog.c_str());
+    if (!dialog.empty() && dialog != "date" && dialog != "meter" && dialog != "threshold"
+        && dialog != "ftp" && dialog != "ftplist") {
+        std::fprintf(stderr,
+            "tessilo-demo: no dialog %s (date, meter, threshold, ftp or ftplist)\n",
+            dialog.c_str());
         return 2;
     }
     if (!dialog.empty() && screenshot.empty()) {
