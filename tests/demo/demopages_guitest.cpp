@@ -113,7 +113,7 @@ TEST_F(DemoPages, ThePrintMenuPrintsAndSetsTheFontOfTheReport)
     ScopedTempDir dir;
     std::string pdf = dir.path() + "/report.pdf";
     winport::testing::ScriptPrintDialog("PDF", pdf);
-    EXPECT_TRUE(printing.demoPrintRun(demoPrintCommand));
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintPageCommand));
     std::vector<std::string> pages = pdftext::pages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(pdftext::contains(pages[0], "M-00050"));
@@ -123,7 +123,7 @@ TEST_F(DemoPages, ThePrintMenuPrintsAndSetsTheFontOfTheReport)
     LOGFONTA font {};
     std::strcpy(font.lfFaceName, "Courier New");
     winport::testing::ScriptFontDialog(font, 100);
-    EXPECT_TRUE(printing.demoPrintRun(demoPrintFontCommand));
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintPageFontCommand));
     EXPECT_EQ(printing.demoPrintReport().bookEditGetFontSize(), 10);
     EXPECT_FALSE(printing.demoPrintRun(demoDateCommand));
     ASSERT_EQ(bk().bookToPage(0), 0);

@@ -80,10 +80,10 @@ void demoPrintPage::demoPrintMenu(CWnd* frame)
 {
     CMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendMenu(MF_STRING, demoPrintCommand, "&Print...");
-    menu.AppendMenu(MF_STRING, demoPrintPreviewCommand, "Print Pre&view");
+    menu.AppendMenu(MF_STRING, demoPrintPageCommand, "&Print...");
+    menu.AppendMenu(MF_STRING, demoPrintPagePreviewCommand, "Print Pre&view");
     menu.AppendMenu(MF_SEPARATOR, 0, nullptr);
-    menu.AppendMenu(MF_STRING, demoPrintFontCommand, "&Font...");
+    menu.AppendMenu(MF_STRING, demoPrintPageFontCommand, "&Font...");
     HMENU bar = ::GetMenu(frame->m_hWnd);
     if (!bar)
         return;
@@ -93,19 +93,20 @@ void demoPrintPage::demoPrintMenu(CWnd* frame)
 
 BOOL demoPrintPage::demoPrintRun(UINT id)
 {
-    if (id != demoPrintCommand && id != demoPrintPreviewCommand && id != demoPrintFontCommand)
+    if (id != demoPrintPageCommand && id != demoPrintPagePreviewCommand
+        && id != demoPrintPageFontCommand)
         return FALSE;
     if (!m_report.GetSafeHwnd())
         return TRUE;
     bool text = ::GetFocus() == m_text.GetSafeHwnd();
     switch (id) {
-    case demoPrintCommand:
+    case demoPrintPageCommand:
         if (text)
             m_text.bookpagePrint();
         else
             m_report.OnFilePrint(); // without the pause that follows bookpagePrint
         break;
-    case demoPrintPreviewCommand:
+    case demoPrintPagePreviewCommand:
         if (text)
             m_text.bookpagePrintPreview();
         else

@@ -10,9 +10,9 @@
 enum demoPrintId : UINT {
     demoPrintReportId = 2040,
     demoPrintTextId,
-    demoPrintCommand = 3131,
-    demoPrintPreviewCommand,
-    demoPrintFontCommand,
+    demoPrintPageCommand = 3131,
+    demoPrintPagePreviewCommand,
+    demoPrintPageFontCommand,
 };
 
 class demoPrintPage : public demoPage {
