@@ -327,6 +327,14 @@ typedef struct tagNMITEMACTIVATE {
     UINT uKeyFlags;
 } NMITEMACTIVATE, *LPNMITEMACTIVATE;
 
+#pragma pack(push, 1)
+typedef struct tagLVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMLVKEYDOWN, *LPNMLVKEYDOWN;
+#pragma pack(pop)
+
 typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 
 // Image lists: icons of one size, added in order and drawn by index (tree items' images).
@@ -494,6 +502,14 @@ typedef struct tagNMTREEVIEWA {
     TVITEMA itemNew;
     POINT ptDrag;
 } NMTREEVIEWA, NMTREEVIEW, NM_TREEVIEW, *LPNMTREEVIEWA, *LPNMTREEVIEW;
+
+#pragma pack(push, 1)
+typedef struct tagTVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMTVKEYDOWN, *LPNMTVKEYDOWN;
+#pragma pack(pop)
 
 typedef struct tagTVHITTESTINFO {
     POINT pt;

@@ -1,7 +1,8 @@
 // The list view control ("SysListView32") in report style over QTreeWidget: columns with
 // alignment and width, items with sub-item texts and item data, selection and focus states,
 // sorting by item data, string widths in the control's font. A user's clicks notify the parent
-// (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED).
+// (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED); keys send LVN_KEYDOWN, and
+// Return NM_RETURN, before the list acts on them.
 #include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "commctrl.h"
@@ -54,6 +55,8 @@ namespace {
             m_tree->header()->setMinimumSectionSize(0);
             m_tree->header()->setStretchLastSection(false);
             m_tree->header()->setSectionsMovable(false);
+            // Header buttons answer clicks (LVN_COLUMNCLICK) unless the style says they do not.
+            m_tree->header()->setSectionsClickable((cs.style & LVS_NOSORTHEADER) == 0);
             m_tree->setColumnCount(0);
             m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
             QObject::connect(m_tree, &QTreeWidget::itemClicked, &m_context,
@@ -204,6 +207,16 @@ namespace {
             case LVM_GETEXTENDEDLISTVIEWSTYLE:
                 result = m_exStyle;
                 return true;
+            case WM_KEYDOWN: {
+                NMLVKEYDOWN key {};
+                key.wVKey = static_cast<WORD>(wParam);
+                notify(LVN_KEYDOWN, &key.hdr);
+                if (wParam == VK_RETURN) {
+                    NMHDR header {};
+                    notify(NM_RETURN, &header);
+                }
+                return false;
+            }
             default:
                 return false;
             }
