@@ -28,3 +28,6 @@
 #define IDI_FTP_DRIVE 3067
 #define IDI_FTP_CDDRIVE 3068
 #define IDI_FTP_NETDRIVE 3069
+
+// The control frame that hosts one SQL-bound view ("OK" is IDOK, "Done" IDCANCEL).
+#define IDD_MFCCONTROLSQL 1005
