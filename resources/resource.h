@@ -139,3 +139,6 @@
 #define IDC_SQLSET_SNAPMONTH 1036
 #define IDC_SQLSET_SNAPYEAR 1037
 #define IDC_SQLSET_FONTREQUESTUSE 1038
+
+// The control frame that hosts one SQL-bound view ("OK" is IDOK, "Done" IDCANCEL).
+#define IDD_MFCCONTROLSQL 1005

@@ -63,8 +63,10 @@ public:
     long bookEditOutputTitleString(CString titles);
     CString bookEditGetTitleString() const { return m_title; }
 
-    // Inserts text at the end of the control and puts the selection back as it was.
-    void bookEditAppend(const CString& text);
+    // Inserts text at the end of the control and puts the selection back as it was. Every text
+    // a statement writes comes through here, so a view that only collects the text (for a
+    // command's standard output) takes it without laying anything out.
+    virtual void bookEditAppend(const CString& text);
 
     void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
