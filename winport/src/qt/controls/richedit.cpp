@@ -323,7 +323,8 @@ namespace {
             m_batch = QTextCursor(m_edit->document());
             m_batch.beginEditBlock();
             m_batching = true;
-            QMetaObject::invokeMethod(&m_context, [this] { endBatch(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &m_context, [this] { endBatch(); }, Qt::QueuedConnection);
         }
 
         // Lays out what changed in the batch and gives the widget the selection.
