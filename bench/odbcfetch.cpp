@@ -261,9 +261,11 @@ int main(int argc, char** argv)
     printf("Access driver forwarding cost: %.2fx the SQLite3 driver's own fetch time\n",
         cpuRatio(bareAccess, bareSqlite));
     if (results.size() > static_cast<size_t>(pgBare)) {
-        printf("PostgreSQL: MfcSQL as shipped takes %.2fx isql's time (target: at most 1.00x), "
-               "%.2fx the bare fetch\n",
-            cpuRatio(pgShipped, pgIsql), cpuRatio(pgShipped, pgBare));
+        // The server works for every client alike; its time shows in the wall times only.
+        auto wallRatio = [&](int a, int b) { return results[a].seconds / results[b].seconds; };
+        printf("PostgreSQL: MfcSQL as shipped takes %.2fx isql's processor time and %.2fx its "
+               "wall time (target: at most 1.00x), %.2fx the bare fetch\n",
+            cpuRatio(pgShipped, pgIsql), wallRatio(pgShipped, pgIsql), cpuRatio(pgShipped, pgBare));
         printf("PostgreSQL: the bare fetch takes %.2fx isql's time\n", cpuRatio(pgBare, pgIsql));
     }
 
