@@ -34,6 +34,7 @@
 #include "views/booklist.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
+#include "views/booktree.h"
 #include "inet/netvanefindfile.h"
 #include "inet/netvaneftp.h"
 #include "inet/netvaneftpsess.h"

@@ -20,3 +20,11 @@
 #define IDC_EDIT_THRESHOLD 1044
 // The command the date and meter dialogs post to their target window when the user is done.
 #define IDC_MFCDATESEL_DONE 1083
+
+// The icons of the FTP workbench's trees and lists (the platform's folder, file, drive, CD drive
+// and network drive icons).
+#define IDI_FTP_FOLDER 3065
+#define IDI_FTP_FILE 3066
+#define IDI_FTP_DRIVE 3067
+#define IDI_FTP_CDDRIVE 3068
+#define IDI_FTP_NETDRIVE 3069

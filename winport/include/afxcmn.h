@@ -8,3 +8,4 @@
 #include "cprogressctrl.h"
 #include "cricheditctrl.h"
 #include "clistctrl.h"
+#include "ctreectrl.h"

@@ -1,4 +1,4 @@
-// CListView: a view whose window is a list view control.
+// CListView and CTreeView: views whose window is a list view or a tree view control.
 #pragma once
 
 #include "afxcmn.h"
@@ -13,4 +13,15 @@ public:
 
 private:
     mutable CListCtrl m_control;
+};
+
+class WINPORT_API CTreeView : public CCtrlView {
+public:
+    CTreeView();
+
+    // The control behind this view (the same window).
+    CTreeCtrl& GetTreeCtrl() const;
+
+private:
+    mutable CTreeCtrl m_control;
 };

@@ -10,6 +10,7 @@
 #include "cdialog.h"
 #include "cmenu.h"
 #include "cfont.h"
+#include "cimagelist.h"
 #include "cdc.h"
 #include "cbutton.h"
 #include "cstatic.h"

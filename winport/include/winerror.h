@@ -50,6 +50,8 @@
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_CANCELLED 1223L
 #define ERROR_INVALID_PRINTER_NAME 1801L
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 #define ERROR_PRINT_CANCELLED 63L
 
 // File-system codes reported by the file, drive and profile functions (winbase.h).

@@ -705,6 +705,23 @@ WINPORT_API HCURSOR SetCursor(HCURSOR cursor);
 WINPORT_API HCURSOR GetCursor();
 WINPORT_API DWORD GetCurrentThreadId();
 
+// Icons: LoadImage finds an ICON resource of a module (its file names one of the platform's
+// standard icons: "folder.ico", "file.ico", "drive.ico", "cdrom.ico", "netdrive.ico") or, with
+// LR_LOADFROMFILE, reads an image file. Other image types are not supported.
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_MONOCHROME 0x00000001
+#define LR_LOADFROMFILE 0x00000010
+#define LR_LOADTRANSPARENT 0x00000020
+#define LR_DEFAULTSIZE 0x00000040
+#define LR_SHARED 0x00008000
+WINPORT_API HANDLE LoadImage(
+    HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
+WINPORT_API HICON LoadIcon(HINSTANCE instance, LPCSTR name);
+WINPORT_API BOOL DestroyIcon(HICON icon);
+
 // The "A" names of the functions that take or give text.
 inline ATOM RegisterClassA(const WNDCLASSA* wc) { return RegisterClass(wc); }
 inline HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
@@ -758,6 +775,11 @@ inline HHOOK SetWindowsHookExA(int idHook, HOOKPROC proc, HINSTANCE module, DWOR
     return SetWindowsHookEx(idHook, proc, module, threadId);
 }
 inline HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) { return LoadCursor(instance, name); }
+inline HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags)
+{
+    return LoadImage(instance, name, type, cx, cy, flags);
+}
+inline HICON LoadIconA(HINSTANCE instance, LPCSTR name) { return LoadIcon(instance, name); }
 inline LONG_PTR GetWindowLongPtrA(HWND h, int index) { return GetWindowLongPtr(h, index); }
 inline LONG_PTR SetWindowLongPtrA(HWND h, int index, LONG_PTR value)
 {

@@ -69,6 +69,8 @@ const SystemMessage systemMessages[] = {
     { 1223, "The operation was canceled by the user." },
     { 1400, "Invalid window handle." },
     { 1407, "Cannot find window class." },
+    { 1813, "The specified resource type cannot be found in the image file." },
+    { 1814, "The specified resource name cannot be found in the image file." },
     { 1921, "The name of the file cannot be resolved by the system." },
     { 0x80004001u, "Not implemented" },
     { 0x80004003u, "Invalid pointer" },

@@ -29,6 +29,17 @@ CListCtrl& CListView::GetListCtrl() const
     return m_control;
 }
 
+CTreeView::CTreeView()
+    : CCtrlView(WC_TREEVIEWA, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS)
+{
+}
+
+CTreeCtrl& CTreeView::GetTreeCtrl() const
+{
+    m_control.m_hWnd = m_hWnd;
+    return m_control;
+}
+
 CRichEditView::CRichEditView()
     : CCtrlView(RICHEDIT_CLASSA, ES_MULTILINE | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL)
     , m_sizePaper(12240, 15840)

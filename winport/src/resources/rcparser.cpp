@@ -284,6 +284,8 @@ namespace {
                     dialog(name);
                 else if (type == "MENU" || type == "MENUEX")
                     menu(name);
+                else if (type == "ICON")
+                    icon(name);
                 else
                     skipResource();
             }
@@ -716,6 +718,19 @@ namespace {
         }
 
         // A resource of another type: a file name on the line, or a BEGIN ... END block.
+        void icon(const Token& name)
+        {
+            IconResource icon;
+            nameOf(name, &icon.name, &icon.id);
+            while (m_tok.kind == Tok::Ident && !isBegin())
+                advance(); // load and memory options
+            if (m_tok.kind != Tok::String)
+                fail("icon file name expected");
+            icon.file = m_tok.text;
+            advance();
+            m_out.icons.push_back(icon);
+        }
+
         void skipResource()
         {
             int line = m_tok.line;

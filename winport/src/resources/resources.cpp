@@ -92,6 +92,19 @@ const MenuTemplate* findMenuTemplate(HINSTANCE module, LPCSTR name)
     return nullptr;
 }
 
+const IconResource* findIconResource(HINSTANCE module, LPCSTR name)
+{
+    if (!name)
+        return nullptr;
+    for (const ResourceScript* script : searchOrder(module)) {
+        for (const IconResource& icon : script->icons) {
+            if (matches(icon, name))
+                return &icon;
+        }
+    }
+    return nullptr;
+}
+
 const std::string* findString(HINSTANCE module, UINT id)
 {
     for (const ResourceScript* script : searchOrder(module)) {

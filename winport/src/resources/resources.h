@@ -1,5 +1,5 @@
 // Resource scripts (.rc) registered by modules, parsed on first use: dialog templates, menus and
-// string tables looked up by id or name.
+// icons and string tables looked up by id or name.
 #pragma once
 
 #include <windows.h>
@@ -47,10 +47,18 @@ struct MenuTemplate {
     std::vector<MenuItem> items;
 };
 
+// An ICON resource: the file named in the script.
+struct IconResource {
+    std::string name;
+    int id = -1;
+    std::string file;
+};
+
 struct ResourceScript {
     std::map<std::string, long> symbols; // #define NAME value
     std::vector<DialogTemplate> dialogs;
     std::vector<MenuTemplate> menus;
+    std::vector<IconResource> icons;
     std::map<int, std::string> strings;
 };
 
@@ -61,5 +69,6 @@ ResourceScript parseResourceScript(const std::string& script, const std::string&
 // Finds a dialog template of a module (NULL or an unknown module: every registered module).
 const DialogTemplate* findDialogTemplate(HINSTANCE module, LPCSTR name);
 const MenuTemplate* findMenuTemplate(HINSTANCE module, LPCSTR name);
+const IconResource* findIconResource(HINSTANCE module, LPCSTR name);
 const std::string* findString(HINSTANCE module, UINT id);
 }

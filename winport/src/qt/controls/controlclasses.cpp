@@ -18,6 +18,7 @@ std::vector<WindowClass> builtinClasses()
         { "ListBox", controlProc, makeListBoxControl },
         { "ComboBox", controlProc, makeComboBoxControl },
         { WC_LISTVIEWA, controlProc, makeListViewControl },
+        { WC_TREEVIEWA, controlProc, makeTreeViewControl },
         { "SysTabControl32", controlProc, makeTabControlControl },
         { "SysMonthCal32", controlProc, makeMonthCalendarControl },
         { "msctls_progress32", controlProc, makeProgressControl },

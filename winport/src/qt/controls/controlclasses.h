@@ -14,6 +14,7 @@ std::unique_ptr<Control> makeEditControl(Window& window, const CREATESTRUCTA& cs
 std::unique_ptr<Control> makeListBoxControl(Window& window, const CREATESTRUCTA& cs);
 std::unique_ptr<Control> makeComboBoxControl(Window& window, const CREATESTRUCTA& cs);
 std::unique_ptr<Control> makeListViewControl(Window& window, const CREATESTRUCTA& cs);
+std::unique_ptr<Control> makeTreeViewControl(Window& window, const CREATESTRUCTA& cs);
 std::unique_ptr<Control> makeTabControlControl(Window& window, const CREATESTRUCTA& cs);
 std::unique_ptr<Control> makeMonthCalendarControl(Window& window, const CREATESTRUCTA& cs);
 std::unique_ptr<Control> makeProgressControl(Window& window, const CREATESTRUCTA& cs);
