@@ -171,8 +171,9 @@ protected:
     // The fetch loop of a result set: every row's cells go to MfcSQLOutput in column order (a
     // column counts when its output returns 0); with keepBindingTypes each binding's type and
     // character switch are put back after its call. Ends on SQL_NO_DATA, or after handing on
-    // the row of a failed fetch. Returns the number of rows.
-    long fetchResultRows(void* hstmt, STR_BINDING* bindings, bool keepBindingTypes);
+    // the row of a failed fetch. Rows are numbered from firstRow; returns the next row number.
+    long fetchResultRows(
+        void* hstmt, STR_BINDING* bindings, bool keepBindingTypes, long firstRow = 0);
 
 private:
     // The owner of m_ODBCItem's environment and connection, shared by copies.

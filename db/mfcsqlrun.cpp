@@ -128,9 +128,10 @@ long MfcSQL::SQLDisplayResults(void* hstmt, short columns)
     return rows;
 }
 
-long MfcSQL::fetchResultRows(void* hstmt, STR_BINDING* bindings, bool keepBindingTypes)
+long MfcSQL::fetchResultRows(
+    void* hstmt, STR_BINDING* bindings, bool keepBindingTypes, long firstRow)
 {
-    long row = 0;
+    long row = firstRow;
     for (;;) {
         SQLRETURN rc = SQLFetch(hstmt);
         if (rc != SQL_SUCCESS)

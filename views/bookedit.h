@@ -31,6 +31,11 @@ public:
     virtual long bookEditSetPrinterFont(CFont* screenFont, CDC* dc);
     virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
     virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+    // The letterhead the report writer puts before a report, its font and its alignment (0 left,
+    // 1 centred, 2 right). Owners supply them; by default the arguments stay as they are.
+    virtual long bookEditSupplyLetterHead(CString* text, CPrintInfo* info);
+    virtual long bookEditSupplyLetterHeadFont(LOGFONTA* font, long* points);
+    virtual long bookEditSupplyAlignment(unsigned int* alignment);
 
     long bookEditSetPageNumbering(int on);
     long bookEditSetHeaders(int on);

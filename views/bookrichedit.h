@@ -33,6 +33,11 @@ public:
     virtual long MfcSQLExecStrPost(CEdit* edit, long* result, MfcSQL* statement, long code);
     virtual long bookEditCreateFont(int points, char* face, int, LOGFONTA* out);
     virtual long bookEditSetFont();
+    // The letterhead the report writer puts before a report, its font and its alignment (0 left,
+    // 1 centred, 2 right). Owners supply them; by default the arguments stay as they are.
+    virtual long bookEditSupplyLetterHead(CString* text, CPrintInfo* info);
+    virtual long bookEditSupplyLetterHeadFont(LOGFONTA* font, long* points);
+    virtual long bookEditSupplyAlignment(unsigned int* alignment);
 
     // Report markers: "[-[" number "]-]".
     CString ReportIDCreate(long id);

@@ -44,7 +44,7 @@ bool contains(const std::string& text, const std::string& part)
 
 TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
 {
-    for (const char* page : { "0", "1", "2" }) {
+    for (const char* page : { "0", "1", "2", "3" }) {
         std::string png = root.path() + "/page" + page + ".png";
         std::string output;
         EXPECT_EQ(demo(std::string("--page ") + page + " --screenshot '" + png + "'", &output), 0)
@@ -59,8 +59,9 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
     for (size_t at = log.find(" tessilo-demo - START LOGGING\r\n"); at != std::string::npos;
          at = log.find(" tessilo-demo - START LOGGING\r\n", at + 1))
         ++runs;
-    EXPECT_EQ(runs, 3u) << log;
-    EXPECT_TRUE(contains(log, " book created with the water week, readings and log pages\r\n"))
+    EXPECT_EQ(runs, 4u) << log;
+    EXPECT_TRUE(
+        contains(log, " book created with the water week, readings, log and report pages\r\n"))
         << log;
     EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
 }

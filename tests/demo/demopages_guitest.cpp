@@ -4,6 +4,8 @@
 #include "../book/bookhost.h"
 #include "../book/fixedclock.h"
 #include "demopages.h"
+#include "demoreportpage.h"
+#include "odbctest.h"
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
@@ -162,4 +164,29 @@ TEST_F(DemoPages, RightClickOnTheLogAsksAndYesClearsIt)
     pressButton(box, IDC_BOOK_MESSAGEBOX_NO);
     EXPECT_FALSE(::IsWindow(box));
     EXPECT_EQ(logContent(), "Initialize Log File Forced : 01/05/25 10:00:00\r\n\r\n");
+}
+
+// The report page runs its file on the profile's database when it is first shown: the date line
+// (of the real day: the fixed clock is the book's), the report marker and titles, a row per meter
+// and the totals, whose reading count is every reading of the sample.
+TEST_F(DemoPages, ReportPageRunsItsFileWithTotalsWhenFirstShown)
+{
+    testsupport::buildSampleDatabase(1000);
+    long status = -1;
+    demoReportPage report(&bk(), 3, &status,
+        std::string(TESSILO_SOURCE_DIR) + "/tools/sampledb/reports/meter-readings.sql");
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(text(child(demoReportViewId)), "");
+    ASSERT_EQ(bk().bookToPage(3), 0);
+    std::string shown = text(child(demoReportViewId));
+    size_t dateEnd = shown.find("\r\n\r\n");
+    ASSERT_NE(dateEnd, std::string::npos) << shown.substr(0, 200);
+    EXPECT_NE(shown.substr(0, dateEnd).find(",20"), std::string::npos) << shown.substr(0, 200);
+    const std::string titles = "\r\n\r\n[-[-1]-]\r\nSerialNumber ";
+    EXPECT_EQ(shown.compare(dateEnd, titles.size(), titles), 0) << shown.substr(0, 200);
+    size_t totals = shown.find(" Totals ");
+    ASSERT_NE(totals, std::string::npos) << shown;
+    EXPECT_NE(shown.find(" 1000 ", totals), std::string::npos) << shown.substr(totals);
+    EXPECT_TRUE(::IsWindowVisible(child(demoReportViewId)));
+    ASSERT_EQ(bk().bookToPage(0), 0);
 }

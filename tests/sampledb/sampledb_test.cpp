@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -95,6 +96,29 @@ TEST_F(SampleData, TablesHaveTheirRows)
     EXPECT_EQ(count(client, "SELECT COUNT(*) FROM Inventories"), 24);
     EXPECT_EQ(count(client, "SELECT COUNT(*) FROM InventoryLevels"), 24 * 104);
     EXPECT_EQ(count(client, "SELECT COUNT(*) FROM WaterYears"), 17);
+}
+
+// The report files run through tessilo report; the totals add up the readings per meter to all
+// readings and the inventory checks to every level recorded.
+TEST_F(SampleData, ReportFilesRunWithTheirTotals)
+{
+    const std::pair<const char*, std::string> files[] = {
+        { "meter-readings.sql", std::to_string(kReadings) },
+        { "inventory-levels.sql", std::to_string(24 * 104) },
+        { "owners-meters.sql", "Totals" },
+    };
+    for (const auto& file : files) {
+        std::string output;
+        EXPECT_EQ(testsupport::runCommand(std::string(TESSILO_BINARY_DIR)
+                          + "/bin/tessilo report --totals -f '" + TESSILO_SOURCE_DIR
+                          + "/tools/sampledb/reports/" + file.first + "' 2>&1",
+                      &output),
+            0)
+            << file.first << ": " << output;
+        size_t totals = output.find(" Totals ");
+        ASSERT_NE(totals, std::string::npos) << file.first;
+        EXPECT_NE(output.find(file.second, totals), std::string::npos) << file.first;
+    }
 }
 
 TEST_F(SampleData, EveryKindOfColumnIsPresentWithNulls)

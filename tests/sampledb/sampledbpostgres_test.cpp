@@ -294,6 +294,14 @@ TEST_F(SampleDbPostgres, TheLibraryAndItsToolsWorkThroughTheWrittenConnectString
         0)
         << output;
     EXPECT_NE(output.find(std::to_string(kReadings)), std::string::npos) << output;
+    // The report files are standard SQL: the readings per meter add up on the server too.
+    EXPECT_EQ(testsupport::runCommand(bin("tessilo") + " report --totals -f '" + TESSILO_SOURCE_DIR
+                      + "/tools/sampledb/reports/meter-readings.sql' 2>&1",
+                  &output),
+        0)
+        << output;
+    EXPECT_NE(output.find(std::to_string(kReadings), output.find(" Totals ")), std::string::npos)
+        << output;
 
     EXPECT_EQ(testsupport::runCommand(bin("tessilo") + " status 2>&1", &output), 0) << output;
     EXPECT_NE(output.find("reaches              PostgreSQL server " + odbcEntry(server_, "Server")

@@ -1,6 +1,7 @@
 // tessilo print and tessilo printers: printing a text or RTF file through the library's report
 // views without a display, and the printers the system knows.
 #include "command.h"
+#include "printjob.h"
 
 #include "app/richeditstream.h"
 #include "app/tessilo.h"
@@ -22,65 +23,6 @@
 
 namespace {
 
-struct Job {
-    std::string printer; // as the system spells it
-    std::string output; // the "PDF" printer's file
-    int pages = 0;
-};
-
-// The job's device context, made for the chosen printer instead of asking in a dialog.
-bool prepare(CPrintInfo* info, const Job& job)
-{
-    HDC dc = ::CreateDC(
-        nullptr, job.printer.c_str(), job.output.empty() ? nullptr : job.output.c_str(), nullptr);
-    if (!dc)
-        return false;
-    info->m_pPD->m_pd.hDC = dc;
-    return true;
-}
-
-class PlainReport : public bookEdit {
-public:
-    explicit PlainReport(Job& job)
-        : m_job(job)
-    {
-    }
-    BOOL OnPreparePrinting(CPrintInfo* info) override { return prepare(info, m_job); }
-    void OnBeginPrinting(CDC* dc, CPrintInfo* info) override
-    {
-        // Three quarters of an inch on every side.
-        unsigned x = static_cast<unsigned>(dc->GetDeviceCaps(LOGPIXELSX) * 3 / 4);
-        unsigned y = static_cast<unsigned>(dc->GetDeviceCaps(LOGPIXELSY) * 3 / 4);
-        bookEditSetMargins(y, y, x, x);
-        bookEdit::OnBeginPrinting(dc, info);
-    }
-    void OnEndPrinting(CDC* dc, CPrintInfo* info) override
-    {
-        m_job.pages = static_cast<int>(m_aPageStart.size());
-        bookEdit::OnEndPrinting(dc, info);
-    }
-
-private:
-    Job& m_job;
-};
-
-class RichReport : public bookRichEdit {
-public:
-    explicit RichReport(Job& job)
-        : m_job(job)
-    {
-    }
-    BOOL OnPreparePrinting(CPrintInfo* info) override { return prepare(info, m_job); }
-    void OnEndPrinting(CDC* dc, CPrintInfo* info) override
-    {
-        m_job.pages = static_cast<int>(m_aPageStart.size());
-        bookRichEdit::OnEndPrinting(dc, info);
-    }
-
-private:
-    Job& m_job;
-};
-
 bool readFile(const std::string& path, std::string* bytes)
 {
     CFile file;
@@ -89,50 +31,6 @@ bool readFile(const std::string& path, std::string* bytes)
     bytes->resize(static_cast<size_t>(file.GetLength()));
     UINT read = bytes->empty() ? 0 : file.Read(&(*bytes)[0], static_cast<UINT>(bytes->size()));
     bytes->resize(read);
-    return true;
-}
-
-// The printer to use: the named one, else the profile's default, else the system's.
-std::string choosePrinter(const std::string& named)
-{
-    std::vector<char> name(named.begin(), named.end());
-    name.push_back('\0');
-    if (!named.empty()) {
-        HANDLE printer = nullptr;
-        if (!OpenPrinterA(name.data(), &printer, nullptr))
-            return {};
-        ClosePrinter(printer);
-        DEVMODEA mode {};
-        DocumentPropertiesA(nullptr, nullptr, name.data(), &mode, nullptr, DM_OUT_BUFFER);
-        return reinterpret_cast<const char*>(mode.dmDeviceName);
-    }
-    char* profile = TessiloApp.GetDefaultPrinterName();
-    std::string chosen;
-    if (profile) {
-        HANDLE printer = nullptr;
-        if (OpenPrinterA(profile, &printer, nullptr)) {
-            ClosePrinter(printer);
-            chosen = choosePrinter(profile);
-        }
-        CoTaskMemFree(profile);
-    }
-    if (chosen.empty()) {
-        char system[256];
-        DWORD size = sizeof system;
-        if (GetDefaultPrinterA(system, &size))
-            chosen = system;
-    }
-    return chosen;
-}
-
-bool writable(const std::string& native)
-{
-    std::string probe = native + ".part";
-    FILE* f = std::fopen(probe.c_str(), "wb");
-    if (!f)
-        return false;
-    std::fclose(f);
-    std::remove(probe.c_str());
     return true;
 }
 
@@ -160,8 +58,8 @@ int runPrint(const std::vector<std::string>& args)
         return cliError(cliUsage, "print needs a file (see \"tessilo help print\")");
     if (!pdf.empty() && printerName.empty())
         printerName = "PDF";
-    Job job;
-    job.printer = choosePrinter(printerName);
+    PrintJob job;
+    job.printer = printJobChoosePrinter(printerName);
     if (job.printer.empty())
         return cliError(cliFailed,
             printerName.empty()
@@ -186,7 +84,7 @@ int runPrint(const std::vector<std::string>& args)
             job.output = winport::toNativePath(pdf.c_str());
         else
             job.output = winport::toNativePath(std::getenv("TESSILO_PRINT_TO"));
-        if (!writable(job.output))
+        if (!printJobWritable(job.output))
             return cliError(cliFailed, "cannot write " + job.output);
     }
 
@@ -196,7 +94,7 @@ int runPrint(const std::vector<std::string>& args)
         return cliError(cliFailed, "cannot create the print window");
     int result = -1;
     if (rich) {
-        RichReport view(job);
+        PrintJobRichEdit view(job);
         view.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 800, 600), &host, 1);
         view.bookEditSetFont();
         _richEditStreamIn in { &bytes[0], static_cast<long>(bytes.size()), 0 };
@@ -207,7 +105,7 @@ int runPrint(const std::vector<std::string>& args)
         result = view.GetLastPrintResult();
         view.DestroyWindow();
     } else {
-        PlainReport view(job);
+        PrintJobEdit view(job);
         view.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 800, 600), &host, 1);
         view.SetWindowText(bytes.c_str());
         view.bookEditSetPageNumbering(1);

@@ -1,8 +1,8 @@
 // tessilo sql: runs SQL text through the library's statement class and prints the plain output
 // (titles with their underline, one line per row) and the ODBC diagnostics.
+#include "cliconnect.h"
 #include "command.h"
 
-#include "app/tessilo.h"
 #include "db/mfcsql.h"
 
 #include <cstdio>
@@ -136,17 +136,10 @@ int runSql(const std::vector<std::string>& args)
     if (text[last] != ';')
         text.insert(last + 1, ";");
 
-    if (!haveConnect) {
-        connect = TessiloApp.ConnectGetConnectStr().GetString();
-        if (connect.empty())
-            return cliError(cliFailed,
-                "no usable database: \"ConnectStr\" and \"ConnectStrInstalled\" name no existing "
-                "file (use --connect)");
-    }
-    if (connect.size() >= MFCSQL_CONNECT_SIZE)
-        return cliError(cliFailed,
-            "cannot connect: the connect string has " + std::to_string(connect.size())
-                + " characters; the limit is " + std::to_string(MFCSQL_CONNECT_SIZE - 1));
+    std::string why;
+    connect = cliConnectString(haveConnect, connect, &why);
+    if (connect.empty())
+        return cliError(cliFailed, why);
     TerminalSQL sql;
     // The driver's diagnostics of a failed connect are printed as they are reported.
     long rc = sql.MfcSQLInit(const_cast<char*>(connect.c_str()));

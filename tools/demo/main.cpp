@@ -1,5 +1,6 @@
 // tessilo-demo: a host application in the style of the suite's own. A frame window holds a book
-// with a water-week page (two calendars), a readings page and a log page; the frame's size follows
+// with a water-week page (two calendars), a readings page, a log page and a report page (a report
+// file of the sample database through the report writer); the frame's size follows
 // into the book and its current page, and the run is recorded in the book's log. Its Tools menu
 // opens the date, meter reading and inventory threshold dialogs (demodialogs).
 //
@@ -10,6 +11,7 @@
 // until it is closed.
 #include "demodialogs.h"
 #include "demopages.h"
+#include "demoreportpage.h"
 
 #include <winport/testinput.h>
 #include <winport/testing.h>
@@ -123,13 +125,14 @@ int main(int argc, char** argv)
     createFolderOf(pages.bookLogGetFile());
     pages.bookLogInitFile(FALSE);
     pages.bookLogStart(CString("tessilo-demo"));
-    const char created[] = "book created with the water week, readings and log pages";
+    const char created[] = "book created with the water week, readings, log and report pages";
 
-    long weekStatus = 0, readingsStatus = 0, logStatus = 0;
+    long weekStatus = 0, readingsStatus = 0, logStatus = 0, reportStatus = 0;
     demoWaterWeekPage week(&pages, 0, &weekStatus);
     demoReadingsPage readings(&pages, 1, &readingsStatus);
     demoLogPage log(&pages, 2, &logStatus);
-    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0) {
+    demoReportPage report(&pages, 3, &reportStatus, demoReportPage::demoReportDefaultFile());
+    if (weekStatus != 0 || readingsStatus != 0 || logStatus != 0 || reportStatus != 0) {
         std::fprintf(stderr, "tessilo-demo: a page could not be created\n");
         return 1;
     }

@@ -1,0 +1,239 @@
+// The report writer's speed.
+// (1) A report of N rows x 5 columns of the readings (about 1 MB at 12,000 rows) written cell by
+//     cell by bookMfcSQL, with totals, into the rich-edit view and into the plain edit view, next
+//     to one bulk insert of the same final text into the same control; at N / 10 and N rows, so
+//     that the cost per row shows whether the output is linear. Goal: at most 2x the bulk insert.
+// (2) tessilo report of all readings (200,000 by default) to standard output next to
+//     sqlite3 -column and isql -b on the same query, with each program's peak memory. Goal: no
+//     slower than isql, at most 2x sqlite3.
+//   bench_report [--rows N] [--all N] [--repeat N]
+#include "odbcconfig.h"
+#include "report/bookmfcsql.h"
+#include "views/bookedit.h"
+#include "views/bookrichedit.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kQuery
+    = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
+
+double secondsOf(const std::function<void()>& run)
+{
+    auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string quoted(const std::string& s)
+{
+    std::string out = "'";
+    for (char c : s)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+[[noreturn]] void fail(const std::string& why)
+{
+    fprintf(stderr, "bench_report: %s\n", why.c_str());
+    exit(1);
+}
+
+void shell(const std::string& command)
+{
+    if (system(command.c_str()) != 0)
+        fail("failed: " + command);
+}
+
+// The path of a sample database with `rows` readings.
+std::string makeDatabase(const std::string& root, long rows)
+{
+    std::string path = root + "/" + std::to_string(rows) + ".mdb";
+    shell(std::string(TESSILO_BINARY_DIR) + "/bin/tessilo-sampledb --readings "
+        + std::to_string(rows) + " " + quoted(path) + " >/dev/null");
+    return path;
+}
+
+std::string connectString(const std::string& path)
+{
+    return "DBQ=" + path + ";Driver={Microsoft Access Driver (*.mdb)};";
+}
+
+struct Figures {
+    double output = 1e30; // the writer's cells, one by one
+    double bulk = 1e30; // the same text in one insert
+    long length = 0;
+};
+
+template <typename View> void runReport(const std::string& connect, View& view)
+{
+    long result = 0;
+    bookMfcSQL writer(const_cast<char*>(connect.c_str()), &result);
+    if (result != 0)
+        fail("the report writer cannot connect");
+    writer.MfcSQLWantDate(0);
+    writer.MfcSQLWantTotals(1);
+    writer.MfcSQLSetOutput(&view);
+    std::string text = std::string(kQuery) + ";";
+    _ODBCItemBuff* buff = writer.MfcSQLSetSQLBuff(static_cast<unsigned int>(text.size()));
+    long count = 0;
+    writer.MfcSQLExecStr(const_cast<char*>(text.c_str()), &count, buff);
+    writer.MfcSQLFreeSQLBuff(buff);
+}
+
+Figures edit(CWnd& host, const std::string& connect, int repeat)
+{
+    Figures f;
+    for (int i = 0; i < repeat; ++i) {
+        bookEdit view;
+        if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &host, 8))
+            fail("cannot create the edit view");
+        CEdit& control = view.GetEditCtrl();
+        control.SetLimitText(0);
+        f.output = std::min(f.output, secondsOf([&] { runReport(connect, view); }));
+        CString text;
+        view.GetWindowText(text);
+        f.length = text.GetLength();
+        view.SetWindowText("");
+        f.bulk = std::min(f.bulk, secondsOf([&] { control.SetWindowText(text); }));
+        view.DestroyWindow();
+    }
+    return f;
+}
+
+Figures richEdit(CWnd& host, const std::string& connect, int repeat)
+{
+    Figures f;
+    for (int i = 0; i < repeat; ++i) {
+        bookRichEdit view;
+        if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &host, 9))
+            fail("cannot create the rich-edit view");
+        CRichEditCtrl& control = view.GetRichEditCtrl();
+        control.LimitText(0x7FFFFFFE);
+        f.output = std::min(f.output, secondsOf([&] { runReport(connect, view); }));
+        CString text;
+        view.GetWindowText(text);
+        f.length = text.GetLength();
+        control.SetWindowText("");
+        f.bulk = std::min(f.bulk, secondsOf([&] {
+            control.SetSel(0, 0);
+            control.ReplaceSel(text);
+        }));
+        view.DestroyWindow();
+    }
+    return f;
+}
+
+struct Run {
+    double seconds = 1e30;
+    double cpu = 1e30;
+    long peakKb = 0;
+};
+
+// Runs a shell command with its standard output to /dev/null: wall and processor time, and the
+// peak resident memory of the program.
+Run measure(const std::string& command, int repeat)
+{
+    Run r;
+    for (int i = 0; i < repeat; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        pid_t pid = fork();
+        if (pid == 0) {
+            execl("/bin/sh", "sh", "-c", ("exec " + command + " >/dev/null").c_str(), nullptr);
+            _exit(127);
+        }
+        int status = 0;
+        rusage usage {};
+        if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status)
+            || WEXITSTATUS(status) != 0)
+            fail("failed: " + command);
+        std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
+        auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+        r.seconds = std::min(r.seconds, d.count());
+        r.cpu = std::min(r.cpu, seconds(usage.ru_utime) + seconds(usage.ru_stime));
+        r.peakKb = std::max(r.peakKb, usage.ru_maxrss);
+    }
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    long rows = 12000;
+    long all = 200000;
+    int repeat = 3;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (!strcmp(argv[i], "--rows"))
+            rows = std::max(10L, atol(argv[i + 1]));
+        else if (!strcmp(argv[i], "--all"))
+            all = std::max(10L, atol(argv[i + 1]));
+        else if (!strcmp(argv[i], "--repeat"))
+            repeat = std::max(1, atoi(argv[i + 1]));
+    }
+    tessiloUseProjectOdbcConfig();
+    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    char root[] = "/tmp/tessilo-bench-XXXXXX";
+    if (!mkdtemp(root))
+        return 1;
+    setenv("RIVANTA_ROOT", root, 1);
+
+    CWnd host;
+    if (!host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
+            nullptr, nullptr))
+        fail("cannot create the host window");
+    printf("(1) the report written cell by cell into the view next to one bulk insert of its "
+           "text, best of %d (wall seconds); goal: at most 2x\n",
+        repeat);
+    printf("%-26s %7s %9s %9s %9s %12s %9s\n", "", "rows", "bytes", "cells", "bulk", "ms/1000 rows",
+        "cells/bulk");
+    bool withinGoal = true;
+    for (long n : { rows / 10, rows }) {
+        const std::string connect = connectString(makeDatabase(root, n));
+        const std::pair<const char*, Figures> figures[]
+            = { { "rich edit (bookRichEdit)", richEdit(host, connect, repeat) },
+                  { "plain edit (bookEdit)", edit(host, connect, repeat) } };
+        for (const auto& [name, f] : figures) {
+            const double ratio = f.output / f.bulk;
+            withinGoal = withinGoal && (n < rows || ratio <= 2.0);
+            printf("%-26s %7ld %9ld %9.3f %9.3f %12.1f %8.2fx\n", name, n, f.length, f.output,
+                f.bulk, f.output * 1e6 / static_cast<double>(n), ratio);
+        }
+    }
+    host.DestroyWindow();
+    printf("goal (1) %s\n\n", withinGoal ? "met" : "missed");
+
+    const std::string path = makeDatabase(root, all);
+    const std::string tessilo = std::string(TESSILO_BINARY_DIR) + "/bin/tessilo report -c "
+        + quoted(connectString(path)) + " " + quoted(kQuery);
+    const Run report = measure(tessilo, repeat);
+    const Run sqlite = measure("sqlite3 -column " + quoted(path) + " " + quoted(kQuery), repeat);
+    const Run isql = measure("sh -c "
+            + quoted("echo " + quoted(kQuery) + " | isql -b -k " + quoted(connectString(path))),
+        repeat);
+    printf("(2) %ld readings to standard output, best of %d; goal: no slower than isql, at most "
+           "2x sqlite3\n",
+        all, repeat);
+    printf("%-22s %9s %9s %10s\n", "", "wall s", "cpu s", "peak MB");
+    for (const auto& [name, r] : { std::pair<const char*, Run> { "tessilo report", report },
+             { "sqlite3 -column", sqlite }, { "isql -b", isql } })
+        printf("%-22s %9.3f %9.3f %10.1f\n", name, r.seconds, r.cpu, r.peakKb / 1024.0);
+    printf("tessilo report / isql %.2fx (cpu %.2fx), / sqlite3 %.2fx (cpu %.2fx)\n",
+        report.seconds / isql.seconds, report.cpu / isql.cpu, report.seconds / sqlite.seconds,
+        report.cpu / sqlite.cpu);
+    printf("goal (2) %s\n",
+        report.seconds <= isql.seconds && report.seconds <= 2 * sqlite.seconds ? "met" : "missed");
+    shell("rm -rf " + quoted(root));
+    return 0;
+}
