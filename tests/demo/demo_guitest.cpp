@@ -115,8 +115,8 @@ TEST_F(DemoHost, RunsTypedSqlIntoAReportPrintedToPdf)
 TEST_F(DemoHost, RefusesWhatItCannotShow)
 {
     std::string output;
-    EXPECT_EQ(demo("--page 7 --screenshot '" + root.path() + "/none.png'", &output), 2);
-    EXPECT_TRUE(contains(output, "no page 7")) << output;
+    EXPECT_EQ(demo("--page 8 --screenshot '" + root.path() + "/none.png'", &output), 2);
+    EXPECT_TRUE(contains(output, "no page 8")) << output;
     EXPECT_EQ(demo("", &output), 2);
     EXPECT_TRUE(contains(output, "no display; use --screenshot FILE")) << output;
     EXPECT_EQ(demo("--colour blue", &output), 2);
