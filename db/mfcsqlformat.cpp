@@ -2,9 +2,11 @@
 // timestamp parsing.
 #include "db/mfcsql.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 long MfcSQL::MfcSQLTotalsClear()
 {
@@ -34,11 +36,20 @@ long MfcSQL::MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned in
         std::snprintf(text, sizeof text, format, *value);
         *value = std::atof(text);
         if (out) {
-            std::snprintf(format, sizeof format, "%s%s%%%us%s", parenthesise ? "(" : "",
-                currency ? "$" : "", outWidth, parenthesise ? ")" : "");
-            char formatted[100];
-            std::snprintf(formatted, sizeof formatted, format, text);
-            *out = formatted;
+            // Right-aligned in the output width between the marks, cut at 99 characters as the
+            // report's fixed buffer cuts it; written directly, this runs once per real cell.
+            std::string formatted = parenthesise ? "(" : "";
+            if (currency)
+                formatted += '$';
+            const size_t length = std::strlen(text);
+            if (outWidth > length)
+                formatted.append(std::min<size_t>(outWidth - length, sizeof text), ' ');
+            formatted += text;
+            if (parenthesise)
+                formatted += ')';
+            if (formatted.size() >= sizeof text)
+                formatted.resize(sizeof text - 1);
+            *out = formatted.c_str();
         }
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -25,6 +26,9 @@ struct DecimalCase {
 };
 
 class FormatDecimalPlace : public testing::TestWithParam<DecimalCase> { };
+
+// "($", 117 blanks, "1.5)" would be 123 characters: the first 99 are kept.
+const std::string kCutAt99 = "($" + std::string(97, ' ');
 
 TEST_P(FormatDecimalPlace, RoundsTheValueAndFormatsTheText)
 {
@@ -50,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDecimalPlace,
             "     2", 2.0 },
         DecimalCase { "ValueOnly", "x", false, true, 9.876, -1, 4, 1, 0, 0, "x", 9.9 },
         DecimalCase { "TextLongerThanTheWidthIsKept", "x", true, true, 12345.678, -1, 3, 2, 0, 0,
-            "12345.68", 12345.68 }),
+            "12345.68", 12345.68 },
+        DecimalCase { "WideTextIsCutAt99Characters", "x", true, true, 1.5, -1, 120, 1, 1, 1,
+            kCutAt99.c_str(), 1.5 }),
     [](const testing::TestParamInfo<DecimalCase>& info) { return std::string(info.param.name); });
 
 TEST(MfcSQLFormatNumber, PadsShortTextAndPrefixesLongTextWithWidthBlanks)

@@ -445,6 +445,13 @@ namespace {
             const int widgetTail = toWidget(m_text.size()) - toWidget(end);
             QTextDocument* document = m_plain->document();
             m_updating = true;
+            if (document->isEmpty()) {
+                // Nothing shown yet: the widget takes the whole text, as when the text is set.
+                m_plain->setPlainText(shown());
+                m_updating = false;
+                applySelection();
+                return;
+            }
             // Program changes are no steps the user can undo, as when the text is set.
             document->setUndoRedoEnabled(false);
             QTextCursor cursor(document);
