@@ -104,7 +104,8 @@ TEST_F(EditControl, ReplacementsThatJoinOrSplitLineBreaksKeepLinesInStep)
         { "\n", 0, 0, "\r", "\r\n", 2, 2 },
         { "1\r\n2\r\n3", 1, 6, "\r\n\r\n", "1\r\n\r\n3", 3, 3 },
         { "x", 1, 1, "\r\ny\r\nz", "x\r\ny\r\nz", 3, 3 },
-        { "", 0, 0, "a\r\nb\r", "a\r\nb\r", 2, 3 }, // a widget that shows nothing yet
+        // into a widget that shows nothing yet
+        { "", 0, 0, "a\r\nb\r", "a\r\nb\r", 2, 3 },
     };
     edit.SetFocus();
     for (const auto& c : cases) {
