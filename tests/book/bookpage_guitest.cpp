@@ -1,15 +1,12 @@
 // The page contract: which calls a page receives from its book, and in which order.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
 
 #include <memory>
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
-class PageContract : public BookHostTest {
+class PageContract : public PageHostTest {
 protected:
     bool highlighted(int tab)
     {
@@ -19,13 +16,20 @@ protected:
         EXPECT_TRUE(bk().GetItem(tab, &item));
         return (item.dwState & TCIS_HIGHLIGHTED) != 0;
     }
+
+    void expectCurrent(int tab)
+    {
+        EXPECT_EQ(bk().bookGetPageCurrentIdx(), tab);
+        EXPECT_EQ(bk().GetCurSel(), tab);
+        EXPECT_TRUE(highlighted(tab));
+        EXPECT_FALSE(highlighted(1 - tab));
+    }
 };
 
 } // namespace
 
 TEST_F(PageContract, ConstructionInitialisesCreatesAndRegisters)
 {
-    Calls calls;
     long status = -1;
     RecordingPage page(&bk(), "Query", 0, &status, &calls, "A");
     EXPECT_EQ(status, 0);
@@ -38,7 +42,6 @@ TEST_F(PageContract, ConstructionInitialisesCreatesAndRegisters)
 
 TEST_F(PageContract, PageWithoutBookReportsUnexpected)
 {
-    Calls calls;
     long status = -1;
     RecordingPage page(nullptr, "Lost", 0, &status, &calls, "A");
     EXPECT_EQ(status, E_UNEXPECTED);
@@ -49,7 +52,6 @@ TEST_F(PageContract, PageWithoutBookReportsUnexpected)
 
 TEST_F(PageContract, FailedCreateUndoesThePageButKeepsItsTab)
 {
-    Calls calls;
     long status = 0;
     RecordingPage page(&bk(), "Broken", 0, &status, &calls, "A", E_FAIL);
     EXPECT_EQ(status, E_FAIL);
@@ -61,7 +63,6 @@ TEST_F(PageContract, FailedCreateUndoesThePageButKeepsItsTab)
 
 TEST_F(PageContract, TakenSlotKeepsTheFirstPage)
 {
-    Calls calls;
     long first = -1, second = -1;
     RecordingPage a(&bk(), "A", 0, &first, &calls, "A");
     RecordingPage b(&bk(), "B", 0, &second, &calls, "B");
@@ -77,7 +78,6 @@ TEST_F(PageContract, TakenSlotKeepsTheFirstPage)
 
 TEST_F(PageContract, SlotTwentyFiveIsOutsideTheTable)
 {
-    Calls calls;
     long status = -1;
     RecordingPage page(&bk(), "Extra", 25, &status, &calls, "A");
     EXPECT_EQ(status, 0);
@@ -89,124 +89,82 @@ TEST_F(PageContract, SlotTwentyFiveIsOutsideTheTable)
     EXPECT_EQ(bk().bookUnRegisterPage(&page, 25), 0);
 }
 
-TEST_F(PageContract, ToAnotherPageLeavesTheOldOneFirst)
+// To another page, to the current one again (left and re-entered), and to an empty slot.
+TEST_F(PageContract, ToPageLeavesTheOldPageFirst)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
-    ASSERT_EQ(bk().bookToPage(0), 0);
+    currentPage("A", 0);
+    addPage("B", 1);
     calls.clear();
     EXPECT_EQ(bk().bookToPage(1), 0);
-    EXPECT_EQ(calls,
-        (Calls { "A:Changing", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
-            "B:ButtonProcess" }));
-    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
-    EXPECT_EQ(bk().GetCurSel(), 1);
-    EXPECT_TRUE(highlighted(1));
-    EXPECT_FALSE(highlighted(0));
-}
+    EXPECT_EQ(calls, join({ "A:Changing" }, entered("B")));
+    expectCurrent(1);
 
-TEST_F(PageContract, ToTheCurrentPageLeavesAndReentersIt)
-{
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
     calls.clear();
-    EXPECT_EQ(bk().bookToPage(0), 0);
-    EXPECT_EQ(calls,
-        (Calls { "A:Changing", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
-            "A:ButtonProcess" }));
-}
+    EXPECT_EQ(bk().bookToPage(1), 0);
+    EXPECT_EQ(calls, join({ "B:Changing" }, entered("B")));
 
-TEST_F(PageContract, ToAnEmptySlotFailsAndCallsNoPage)
-{
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
     calls.clear();
     EXPECT_EQ(bk().bookToPage(3), E_FAIL);
     EXPECT_EQ(bk().bookGetPageCurrentIdx(), 3);
-    EXPECT_TRUE(calls.empty());
     EXPECT_EQ(bk().bookToPage(40), E_FAIL);
     EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(PageContract, UserClickOnATabChangesPages)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "Alpha", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "Beta", 1, nullptr, &calls, "B");
-    bk().bookToPage(0);
+    currentPage("A", 0);
+    addPage("B", 1);
     calls.clear();
     clickTab(1);
-    EXPECT_EQ(calls,
-        (Calls { "A:Changing", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
-            "B:ButtonProcess" }));
-    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
-    EXPECT_TRUE(highlighted(1));
-    EXPECT_FALSE(highlighted(0));
+    EXPECT_EQ(calls, join({ "A:Changing" }, entered("B")));
+    expectCurrent(1);
     calls.clear();
     clickTab(0);
-    EXPECT_EQ(calls,
-        (Calls { "B:Changing", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
-            "A:ButtonProcess" }));
+    EXPECT_EQ(calls, join({ "B:Changing" }, entered("A")));
 }
 
 TEST_F(PageContract, ClickOnTheTabOfAFailedPageCallsNoPage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "Alpha", 0, nullptr, &calls, "A");
-    RecordingPage broken(&bk(), "Broken", 1, nullptr, &calls, "X", E_FAIL);
-    bk().bookToPage(0);
+    currentPage("A", 0);
+    addPage("X", 1, E_FAIL);
     calls.clear();
     clickTab(1);
     EXPECT_EQ(calls, (Calls { "A:Changing" }));
-    EXPECT_EQ(bk().bookGetPageCurrentIdx(), 1);
-    EXPECT_EQ(bk().GetCurSel(), 1);
-    EXPECT_TRUE(highlighted(1));
-    EXPECT_FALSE(highlighted(0));
+    expectCurrent(1);
 }
 
 TEST_F(PageContract, HidingAndShowingTheBook)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    currentPage("A", 0);
     bk().bookShow(FALSE);
     EXPECT_EQ(calls, (Calls { "A:Show(0)", "A:Changing" }));
     EXPECT_FALSE(::IsWindowVisible(bk().GetSafeHwnd()));
     calls.clear();
     bk().bookShow(TRUE);
-    EXPECT_EQ(calls,
-        (Calls { "A:Show(1)", "A:Change", "A:MouseTrack", "A:MouseTrackSet(window)",
-            "A:ButtonProcess" }));
+    EXPECT_EQ(calls, join({ "A:Show(1)" }, entered("A")));
     EXPECT_TRUE(::IsWindowVisible(bk().GetSafeHwnd()));
     bk().bookShow(FALSE);
 }
 
 TEST_F(PageContract, ReadOnlyPagesGetTheBooksFlagWhenRegistered)
 {
-    Calls calls;
-    RecordingPage before(&bk(), "Before", 0, nullptr, &calls, "A");
+    RecordingPage& before = addPage("A", 0);
     EXPECT_FALSE(bk().bookGetReadOnly());
     bk().bookSetReadOnly(TRUE);
     calls.clear();
-    RecordingPage after(&bk(), "After", 1, nullptr, &calls, "B");
+    RecordingPage& after = addPage("B", 1);
     EXPECT_EQ(calls, (Calls { "B:Init(1)", "B:Create", "B:SetReadOnly(1)" }));
     EXPECT_FALSE(before.bookpageGetReadOnly());
     EXPECT_TRUE(after.bookpageGetReadOnly());
     bk().bookToPage(1);
     calls.clear();
     bk().bookShow(TRUE);
-    EXPECT_EQ(calls,
-        (Calls { "B:Show(1)", "B:Change", "B:MouseTrack", "B:MouseTrackSet(window)",
-            "B:ButtonProcess", "B:ButtonProcessReadOnly" }));
+    EXPECT_EQ(calls, join(join({ "B:Show(1)" }, entered("B")), { "B:ButtonProcessReadOnly" }));
     bk().bookShow(FALSE);
 }
 
 TEST_F(PageContract, DestroyingAPageUnregistersIt)
 {
-    Calls calls;
     auto page = std::make_unique<RecordingPage>(&bk(), "A", 2, nullptr, &calls, "A");
     ASSERT_EQ(bk().bookGetPage(2), page.get());
     calls.clear();
@@ -218,9 +176,8 @@ TEST_F(PageContract, DestroyingAPageUnregistersIt)
 
 TEST_F(PageContract, BookDestroyRemovesTabsButLeavesPagesAlone)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    RecordingPage& a = addPage("A", 0);
+    addPage("B", 1);
     calls.clear();
     bk().Destroy();
     EXPECT_TRUE(calls.empty());
@@ -232,7 +189,6 @@ TEST_F(PageContract, BookDestroyRemovesTabsButLeavesPagesAlone)
 
 TEST_F(PageContract, PagesMayOutliveTheirBook)
 {
-    Calls calls;
     RecordingPage* survivor = nullptr;
     {
         auto own = std::make_unique<book>(&host(), 7u, nullptr);
