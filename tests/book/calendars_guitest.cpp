@@ -104,11 +104,6 @@ TEST_F(Calendars, SnapToMonthUsesTheNormalisedDayAndWritesTheSettingsBack)
     EXPECT_EQ(shown(end), "2025-02-27");
     EXPECT_STREQ(setting("WaterMonthDay"), "1");
     EXPECT_STREQ(setting("WaterWeekDay"), "1");
-
-    select(start, 2025, 1, 1);
-    bk().bookCalendarsSnapToYear(start, end, start);
-    EXPECT_EQ(shown(start), "2025-01-01");
-    EXPECT_EQ(shown(end), "2025-12-30");
 }
 
 TEST_F(Calendars, SyncPrefersWeekThenMonthThenYear)
