@@ -28,37 +28,49 @@ protected:
 
 } // namespace
 
+// A page initialises, creates and registers itself; without a book, with a failed create or
+// outside the table of 25 slots it stops where the contract says.
 TEST_F(PageContract, ConstructionInitialisesCreatesAndRegisters)
 {
-    long status = -1;
-    RecordingPage page(&bk(), "Query", 0, &status, &calls, "A");
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(calls, (Calls { "A:Init(0)", "A:Create", "A:SetReadOnly(0)" }));
-    EXPECT_EQ(page.index(), 0);
-    EXPECT_EQ(bk().bookGetPage(0), &page);
-    EXPECT_EQ(bk().GetItemCount(), 1);
-    EXPECT_EQ(page.bookpageGetOwner(), &bk());
-}
-
-TEST_F(PageContract, PageWithoutBookReportsUnexpected)
-{
-    long status = -1;
-    RecordingPage page(nullptr, "Lost", 0, &status, &calls, "A");
-    EXPECT_EQ(status, E_UNEXPECTED);
-    EXPECT_EQ(calls, (Calls { "A:Init(0)" }));
-    EXPECT_EQ(page.index(), -1);
-    EXPECT_EQ(page.bookpageDeInit(), E_UNEXPECTED);
-}
-
-TEST_F(PageContract, FailedCreateUndoesThePageButKeepsItsTab)
-{
-    long status = 0;
-    RecordingPage page(&bk(), "Broken", 0, &status, &calls, "A", E_FAIL);
-    EXPECT_EQ(status, E_FAIL);
-    EXPECT_EQ(calls, (Calls { "A:Init(0)", "A:Create", "A:DeInit", "A:Destroy" }));
-    EXPECT_EQ(page.index(), -1);
-    EXPECT_EQ(bk().bookGetPage(0), nullptr);
-    EXPECT_EQ(bk().GetItemCount(), 1);
+    struct {
+        const char* name;
+        bool withBook;
+        unsigned int slot;
+        long createResult;
+        long status;
+        Calls calls;
+        int index;
+    } cases[] = {
+        { "registered", true, 0, 0, 0, { "A:Init(0)", "A:Create", "A:SetReadOnly(0)" }, 0 },
+        { "no book", false, 0, 0, E_UNEXPECTED, { "A:Init(0)" }, -1 },
+        { "failed create", true, 0, E_FAIL, E_FAIL,
+            { "A:Init(0)", "A:Create", "A:DeInit", "A:Destroy" }, -1 },
+        { "slot 25", true, 25, 0, 0, { "A:Init(25)", "A:Create" }, 25 },
+    };
+    for (const auto& c : cases) {
+        calls.clear();
+        long status = -1;
+        book own(&host(), 50u, &status);
+        ASSERT_EQ(status, 0);
+        RecordingPage page(
+            c.withBook ? &own : nullptr, "Page", c.slot, &status, &calls, "A", c.createResult);
+        EXPECT_EQ(status, c.status) << c.name;
+        EXPECT_EQ(calls, c.calls) << c.name;
+        EXPECT_EQ(page.index(), c.index) << c.name;
+        EXPECT_EQ(own.bookGetPage(c.slot), c.index == 0 ? &page : nullptr) << c.name;
+        if (c.withBook) { // the tab stays, even for a failed page
+            EXPECT_EQ(page.bookpageGetOwner(), &own) << c.name;
+            EXPECT_EQ(own.GetItemCount(), 1) << c.name;
+        } else {
+            EXPECT_EQ(page.bookpageDeInit(), E_UNEXPECTED);
+        }
+        if (c.slot == 25) { // registering outside the table succeeds and keeps nothing
+            EXPECT_EQ(own.bookRegisterPage(&page, 25), 0);
+            EXPECT_EQ(own.bookGetPage(25), nullptr);
+            EXPECT_EQ(own.bookGetPage(-1), nullptr);
+            EXPECT_EQ(own.bookUnRegisterPage(&page, 25), 0);
+        }
+    }
 }
 
 TEST_F(PageContract, TakenSlotKeepsTheFirstPage)
@@ -74,19 +86,6 @@ TEST_F(PageContract, TakenSlotKeepsTheFirstPage)
     EXPECT_EQ(bk().bookRegisterPage(&b, 0), E_UNEXPECTED);
     EXPECT_EQ(bk().bookUnRegisterPage(&b, 0), E_UNEXPECTED);
     EXPECT_EQ(bk().bookGetPage(0), &a);
-}
-
-TEST_F(PageContract, SlotTwentyFiveIsOutsideTheTable)
-{
-    long status = -1;
-    RecordingPage page(&bk(), "Extra", 25, &status, &calls, "A");
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(calls, (Calls { "A:Init(25)", "A:Create" }));
-    EXPECT_EQ(bk().bookGetPage(25), nullptr);
-    EXPECT_EQ(bk().bookRegisterPage(&page, 25), 0);
-    EXPECT_EQ(bk().bookGetPage(25), nullptr);
-    EXPECT_EQ(bk().bookGetPage(-1), nullptr);
-    EXPECT_EQ(bk().bookUnRegisterPage(&page, 25), 0);
 }
 
 // To another page, to the current one again (left and re-entered), and to an empty slot.
