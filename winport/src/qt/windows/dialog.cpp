@@ -9,6 +9,7 @@
 #include "window.h"
 #include "base/syserror.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QFontMetrics>
@@ -93,6 +94,16 @@ namespace {
         while (focus && GetParent(focus) != dialog)
             focus = GetParent(focus);
         return focus;
+    }
+
+    // Dispatches what is waiting without blocking until the queue is empty or the dialog has
+    // ended. A queue that never empties (a busy timer) still lets the dialog show after a while.
+    void drainBeforeShowing(const DialogState& state)
+    {
+        QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+        for (int pass = 0; dispatcher && !state.ended && pass < 1000; ++pass)
+            if (!dispatcher->processEvents(QEventLoop::AllEvents))
+                break;
     }
 
     void pressButton(HWND dialog, int id)
@@ -202,7 +213,13 @@ INT_PTR runModalDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent,
     if (!state->ended) {
         if (QWidget* w = widgetOf(dialog); w && !(GetWindowLongPtr(dialog, GWL_STYLE) & WS_CHILD))
             w->setWindowModality(Qt::ApplicationModal);
-        ShowWindow(dialog, SW_SHOWNORMAL);
+        // As on Windows, the dialog appears when its loop first runs out of messages: one that
+        // does its work from posted messages and ends before that is never shown or painted.
+        // A scripted dialog stands for one a user sees, so it is shown at once.
+        if (!scripted)
+            drainBeforeShowing(*state);
+        if (!state->ended)
+            ShowWindow(dialog, SW_SHOWNORMAL);
         QEventLoop loop;
         state->loop = &loop;
         QObject guard;
