@@ -215,9 +215,8 @@ INT_PTR runModalDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent,
             w->setWindowModality(Qt::ApplicationModal);
         // As on Windows, the dialog appears when its loop first runs out of messages: one that
         // does its work from posted messages and ends before that is never shown or painted.
-        // A scripted dialog stands for one a user sees, so it is shown at once.
-        if (!scripted)
-            drainBeforeShowing(*state);
+        // A script acts for the user, who sees the dialog: it starts once the dialog is shown.
+        drainBeforeShowing(*state);
         if (!state->ended)
             ShowWindow(dialog, SW_SHOWNORMAL);
         QEventLoop loop;
