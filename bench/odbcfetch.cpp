@@ -2,6 +2,9 @@
 // isql -b, MfcSQL with a discarding output (SQLQuery) over the Access driver as shipped and with
 // the cursor library forced on, and the bare fetch sequence (ODBC 2, text bindings) over the Access
 // driver and straight through the SQLite3 driver. Prints rows per second and ratios.
+// With a PostgreSQL server (TESSILO_PG_CONNECT, as scripts/pg-test-server prints it) the same rows
+// are loaded there by tessilo-sampledb --postgres and fetched through psqlODBC by isql -b, MfcSQL
+// as shipped and the bare fetch sequence.
 //   bench_odbcfetch [--rows N] [--repeat N]
 #include "db/sqlquery.h"
 #include "odbcconfig.h"
@@ -149,6 +152,16 @@ long queryRows(const std::string& connect, bool forceCursorLibrary)
     return query.m_count;
 }
 
+// The value of an attribute of an ODBC connect string ("Port=5432;" gives "5432").
+std::string attributeOf(const std::string& connect, const std::string& key)
+{
+    size_t at = connect.find(key + "=");
+    if (at == std::string::npos)
+        return {};
+    at += key.size() + 1;
+    return connect.substr(at, connect.find(';', at) - at);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -196,7 +209,37 @@ int main(int argc, char** argv)
     measure("bare ODBC fetch, Access driver", [&] { return fetchAll(connect); });
     measure("bare ODBC fetch, SQLite3 driver",
         [&] { return fetchAll("Driver=SQLite3;Database=" + native + ";"); });
-    enum { sqlite3Csv, isql, shipped, withCursors, bareAccess, bareSqlite };
+    enum {
+        sqlite3Csv,
+        isql,
+        shipped,
+        withCursors,
+        bareAccess,
+        bareSqlite,
+        pgIsql,
+        pgShipped,
+        pgBare
+    };
+
+    // The same rows on PostgreSQL, through psqlODBC.
+    const char* server = getenv("TESSILO_PG_CONNECT");
+    if (server && *server) {
+        const std::string connectServer = server;
+        shell(std::string(TESSILO_BINARY_DIR) + "/bin/tessilo-sampledb --readings "
+            + std::to_string(rows) + " --postgres "
+            + quoted("host=" + attributeOf(connectServer, "Server")
+                + " port=" + attributeOf(connectServer, "Port")
+                + " dbname=" + attributeOf(connectServer, "Database")
+                + " user=" + attributeOf(connectServer, "UID"))
+            + " --replace >/dev/null");
+        const std::string pg = connectServer + "DBQ=C:\\orlamo40\\Rivanta40.mdb;";
+        measure("isql -b (psqlODBC)", [&] {
+            return shell("echo " + quoted(kQuery) + " | isql -b -d, -k " + quoted(connectServer)
+                + " >/dev/null");
+        });
+        measure("MfcSQL (SQLQuery) as shipped, psqlODBC", [&] { return queryRows(pg, false); });
+        measure("bare ODBC fetch, psqlODBC", [&] { return fetchAll(connectServer); });
+    }
 
     auto cpuRatio = [&](int a, int b) { return results[a].cpuSeconds / results[b].cpuSeconds; };
     printf("%ld rows x 5 columns, best of %d runs (wall and processor seconds; ratios of "
@@ -217,6 +260,14 @@ int main(int argc, char** argv)
         cpuRatio(shipped, bareAccess));
     printf("Access driver forwarding cost: %.2fx the SQLite3 driver's own fetch time\n",
         cpuRatio(bareAccess, bareSqlite));
+    if (results.size() > static_cast<size_t>(pgBare)) {
+        // The server works for every client alike; its time shows in the wall times only.
+        auto wallRatio = [&](int a, int b) { return results[a].seconds / results[b].seconds; };
+        printf("PostgreSQL: MfcSQL as shipped takes %.2fx isql's processor time and %.2fx its "
+               "wall time (target: at most 1.00x), %.2fx the bare fetch\n",
+            cpuRatio(pgShipped, pgIsql), wallRatio(pgShipped, pgIsql), cpuRatio(pgShipped, pgBare));
+        printf("PostgreSQL: the bare fetch takes %.2fx isql's time\n", cpuRatio(pgBare, pgIsql));
+    }
 
     std::string cleanup = "rm -rf " + quoted(root);
     return system(cleanup.c_str()) == 0 ? 0 : 1;

@@ -6,27 +6,25 @@
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+// As "%-*.*s" (left) or "%*.*s" (right) would print it: at most displayWidth characters of the
+// text, padded with blanks to displayWidth.
 BOOL MfcSQL::MfcSQLFormatCell(const STR_BINDING* binding, CString* cell)
 {
     if (!binding || !cell)
         return FALSE;
-    int width = binding->displayWidth;
-    auto* buffer = static_cast<char*>(std::calloc(1, static_cast<size_t>(width) + 5));
-    if (!buffer)
-        return FALSE;
-    if (binding->indicator == SQL_NULL_DATA)
-        std::snprintf(buffer, static_cast<size_t>(width) + 5, "%-*.*s", width, width, " ");
-    else if (binding->isCharacter)
-        std::snprintf(buffer, static_cast<size_t>(width) + 5, "%-*.*s", width, width,
-            binding->text ? binding->text : "");
-    else
-        std::snprintf(buffer, static_cast<size_t>(width) + 5, "%*.*s", width, width,
-            binding->text ? binding->text : "");
-    *cell = buffer;
-    std::free(buffer);
+    const int width = binding->displayWidth > 0 ? binding->displayWidth : 0;
+    const bool isNull = binding->indicator == SQL_NULL_DATA;
+    const char* text = isNull ? " " : (binding->text ? binding->text : "");
+    const int length = static_cast<int>(strnlen(text, static_cast<size_t>(width)));
+    char* out = cell->GetBufferSetLength(width);
+    const bool left = isNull || binding->isCharacter;
+    const int at = left ? 0 : width - length;
+    std::memset(out, ' ', static_cast<size_t>(width));
+    std::memcpy(out + at, text, static_cast<size_t>(length));
+    cell->ReleaseBuffer(width);
     return TRUE;
 }
 

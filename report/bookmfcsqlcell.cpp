@@ -7,7 +7,6 @@
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -50,10 +49,10 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     IntegerTotalSlot* integer = inRange ? &m_ODBCItem.integerTotals[column] : nullptr;
     DecimalTotalSlot* decimal = inRange ? &m_ODBCItem.decimalTotals[column] : nullptr;
     bookReportColumn* layoutColumn = layout ? layout->reportColumn(column) : nullptr;
-    auto* buffer = static_cast<char*>(std::calloc(1, static_cast<size_t>(w) + 5));
     // The row cursor is shared by the process: a writer without views leaves it alone.
     const bool writes = m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit;
-    if (!buffer) {
+    CString cell;
+    if (!MfcSQLFormatCell(binding, &cell)) {
         if (!binding->next && writes)
             s_lastOutputRow = -1;
         return 0;
@@ -61,13 +60,6 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     const SQLSMALLINT type = static_cast<SQLSMALLINT>(binding->sqlType);
     const bool isNull = binding->indicator == SQL_NULL_DATA;
     const char* value = binding->text ? binding->text : "";
-    if (isNull)
-        std::snprintf(buffer, static_cast<size_t>(w) + 5, "%-*.*s", w, w, " ");
-    else
-        std::snprintf(buffer, static_cast<size_t>(w) + 5, binding->isCharacter ? "%-*.*s" : "%*.*s",
-            w, w, value);
-    CString cell(buffer);
-    std::free(buffer);
 
     if (isNull) {
         // Blanks that keep the column's place in the totals line, and no total.

@@ -1,17 +1,207 @@
 // bookReport: the layout columns, the writer's hooks and the continuation lines.
 #include "report/bookreport.h"
+#include "app/tessilo.h"
 #include "db/mfcsql.h"
+#include "report/bookmfcsql.h"
+#include "report/dateformat.h"
+#include "sqlpages/booksql.h"
+#include "sqlpages/bookpagesql.h"
+#include "views/bookrichedit.h"
 
 #include <afxcmn.h>
 
 #include <cstdlib>
+#include <new>
 #include <cstring>
 
 bookReport::bookReport() { std::memset(m_columns, 0, sizeof m_columns); }
 
-bookReport::~bookReport() { reportLineDestroy(); }
+bookReport::bookReport(BookSQL* owner, bookMfcSQL* writer, long* result)
+    : m_book(owner)
+    , m_writer(writer)
+{
+    std::memset(m_columns, 0, sizeof m_columns);
+    if (m_writer)
+        m_writer->MfcSQLWantFieldWrapping(0);
+    if (result)
+        *result = m_book && m_writer && m_richEdit ? 0 : E_UNEXPECTED;
+}
 
-long bookReport::reportSupplyTitle(STR_BINDING*, void*) { return 0; }
+bookReport::~bookReport() { bookReport::Destroy(); }
+
+void bookReport::Destroy()
+{
+    reportLineDestroy();
+    delete[] m_sql;
+    m_sql = nullptr;
+    m_sqlLength = 0;
+    if (m_writer && m_writer->MfcSQLGetBookReport() == this)
+        m_writer->MfcSQLSetBookReport(nullptr);
+    delete m_font;
+    m_font = nullptr;
+}
+
+long bookReport::reportSupplyTitle(STR_BINDING* bindings, void* hstmt)
+{
+    if (!m_writer)
+        return 0;
+    unsigned long sum = 0;
+    long index = 0;
+    for (STR_BINDING* binding = bindings; binding; binding = binding->next, ++index) {
+        char name[100] = {};
+        SQLRETURN rc
+            = SQLColAttribute(static_cast<SQLHSTMT>(hstmt), static_cast<SQLUSMALLINT>(index + 1),
+                SQL_DESC_NAME, name, sizeof name, nullptr, nullptr);
+        if (rc != SQL_SUCCESS)
+            m_writer->SQLHandleError(hstmt, SQL_HANDLE_STMT, rc);
+        if (bookReportColumn* layout = reportColumn(index)) {
+            layout->active = 0;
+            layout->width = layout->boundWidth = static_cast<unsigned>(binding->displayWidth);
+            layout->decimals = m_writer->m_ODBCItem.decimalPlaces;
+            layout->currency = 0;
+            sum += layout->width;
+        }
+        if (m_writer->m_titleText)
+            m_writer->MfcSQLOutputTitle(name, binding, index);
+    }
+    for (long c = 0; c < index && c < BOOKREPORT_COLUMNS; ++c)
+        m_columns[c].share = sum ? static_cast<double>(m_columns[c].width) / sum : 0.0;
+    return index;
+}
+
+long bookReport::reportSupplyTitle(CDC*, CPrintInfo*, long) { return 0; }
+long bookReport::MfcSQLExecStrPre(CEdit*, long*) { return 0; }
+long bookReport::MfcSQLExecStrPost(CEdit*, long*, long) { return 0; }
+
+long bookReport::reportReset()
+{
+    std::memset(m_columns, 0, sizeof m_columns);
+    m_file[0] = '\0';
+    delete[] m_sql;
+    m_sql = nullptr;
+    m_sqlLength = 0;
+    return 0;
+}
+
+long bookReport::reportSetFieldWrapping(int on)
+{
+    m_fieldWrapping = on;
+    if (m_writer)
+        m_writer->MfcSQLWantFieldWrapping(on);
+    return 0;
+}
+
+long bookReport::reportSetFile(char* name)
+{
+    std::strncpy(m_file, name ? name : "", sizeof m_file - 1);
+    m_file[sizeof m_file - 1] = '\0';
+    return 0;
+}
+
+long bookReport::reportSetExecStr(char* sql, long length)
+{
+    delete[] m_sql;
+    m_sql = nullptr;
+    m_sqlLength = 0;
+    if (!sql || length < 0)
+        return E_UNEXPECTED;
+    m_sql = new (std::nothrow) char[static_cast<size_t>(length) + 10]();
+    if (!m_sql)
+        return E_FAIL;
+    std::memcpy(m_sql, sql, static_cast<size_t>(length));
+    m_sqlLength = length;
+    return 0;
+}
+
+long bookReport::reportExec(long* result)
+{
+    BookPageSQL* query = m_book ? m_book->bookSQLGetQueryPage() : nullptr;
+    if (!m_writer || !query)
+        return 0;
+    return query->PageQueryOk(0, result);
+}
+
+long bookReport::reportExecFromSQL(CString sql, long* result)
+{
+    long rc = reportSetExecStr(const_cast<char*>(sql.GetString()), sql.GetLength());
+    if (rc != 0)
+        return rc == E_UNEXPECTED ? rc : E_FAIL;
+    BookPageSQL* query = m_book ? m_book->bookSQLGetQueryPage() : nullptr;
+    if (query && query->PageQueryGetEdit().GetSafeHwnd()) {
+        query->PageQueryGetEdit().SetWindowText(m_sql);
+        rc = reportExec(result);
+        if (rc == 0)
+            query->PageQueryGetEdit().SetWindowText("");
+    }
+    delete[] m_sql;
+    m_sql = nullptr;
+    m_sqlLength = 0;
+    return rc;
+}
+
+CString bookReport::reportFilePath()
+{
+    CString drive = TessiloApp.getProfileString("InstallDrive", "C:").Left(2);
+    CString name = m_file;
+    int colon = name.Find(':');
+    if (colon >= 0)
+        name = name.Mid(colon + 1);
+    CString path = drive;
+    if (drive.Find('\\') < 0 && (name.IsEmpty() || name[0] != '\\'))
+        path += "\\";
+    return path + name;
+}
+
+long bookReport::reportExecFromFile(long* result)
+{
+    if (!m_file[0])
+        return E_UNEXPECTED;
+    CFile file;
+    if (!file.Open(reportFilePath(), CFile::modeRead | CFile::shareDenyNone))
+        return 0;
+    size_t length = static_cast<size_t>(file.GetLength());
+    char* text = new (std::nothrow) char[length + 10]();
+    if (!text)
+        return E_FAIL;
+    UINT read = file.Read(text, static_cast<UINT>(length));
+    file.Close();
+    text[read] = '\0';
+    long rc = reportExecFromSQL(CString(text), result);
+    delete[] text;
+    return rc;
+}
+
+long bookReport::reportCreateFont(int points, char* face)
+{
+    delete m_font;
+    m_font = nullptr;
+    if (!face)
+        return 0;
+    m_font = new CFont;
+    if (!m_font->CreatePointFont(points * 10, face)) {
+        delete m_font;
+        m_font = nullptr;
+        return E_FAIL;
+    }
+    if (m_richEdit && m_richEdit->GetSafeHwnd())
+        m_richEdit->SetFont(m_font);
+    return 0;
+}
+
+long bookReport::reportAdjustBindingSize(STR_BINDING* binding, long width, long unused)
+{
+    return m_writer ? m_writer->reportAdjustBindingSize(binding, width, unused) : E_UNEXPECTED;
+}
+
+long bookReport::reportFormatDate(char* text, CString* out)
+{
+    return dateFormat::dateFormatLayoutLong(text, out);
+}
+
+long bookReport::reportFormatDateShort(char* text, CString* out)
+{
+    return dateFormat::dateFormatLayoutShort(text, out);
+}
 
 long bookReport::reportOutput(char*, STR_BINDING* binding, long*, long column, void*)
 {

@@ -8,8 +8,17 @@
 
 #include "tessilo40_api.h"
 
+#include <afxstr.h>
+
 struct STR_BINDING;
 class CRichEditCtrl;
+class CFont;
+class CDC;
+class CEdit;
+struct CPrintInfo;
+class BookSQL;
+class bookMfcSQL;
+class bookRichEdit;
 
 #define BOOKREPORT_COLUMNS 50
 
@@ -41,7 +50,12 @@ struct _bookReportLine {
 
 class TESSILO40_API bookReport {
 public:
+    // A layout without a book or writer: the writer keeps writing its own titles.
     bookReport();
+    // A layout for the writer of an SQL book; the owner attaches it (MfcSQLSetBookReport). The
+    // result is 0x8000FFFF while the book, the writer or the rich-edit view is missing: the view
+    // is given later with reportSetRichEdit.
+    bookReport(BookSQL* owner, bookMfcSQL* writer, long* result);
     virtual ~bookReport();
     bookReport(const bookReport&) = delete;
     bookReport& operator=(const bookReport&) = delete;
@@ -51,9 +65,17 @@ public:
     long reportGetID() const { return m_reportID; }
     void reportSetID(long id) { m_reportID = id; }
 
-    // Called instead of the writer's own titles; non-zero when the layout wrote them. The plain
-    // layout leaves the titles to the writer.
+    // The virtual operations, in slot order.
+    // Frees the lines and the SQL text, detaches from the writer, deletes the report font.
+    virtual void Destroy();
+    // Called instead of the writer's own titles; the number of columns when the layout wrote
+    // them (every column reset to its display width), 0 to leave them to the writer (a layout
+    // without a writer).
     virtual long reportSupplyTitle(STR_BINDING* bindings, void* hstmt);
+    // Titles of printed pages, and the hooks around a run: nothing here, for owners.
+    virtual long reportSupplyTitle(CDC* dc, CPrintInfo* info, long page);
+    virtual long MfcSQLExecStrPre(CEdit* edit, long* count);
+    virtual long MfcSQLExecStrPost(CEdit* edit, long* count, long result);
     // Offered every cell before the writer writes it; non-zero when the layout took it. The plain
     // layout marks non-character columns for totalling and leaves the cell to the writer.
     virtual long reportOutput(
@@ -61,6 +83,31 @@ public:
     // Offered every column once after the last row.
     virtual long reportOutputLast(
         char* text, STR_BINDING* binding, long* row, long column, void* hstmt);
+    // Clears the columns and the file name and frees the SQL text.
+    virtual long reportReset();
+
+    long reportSetFieldWrapping(int on);
+    long reportSetFile(char* name);
+    // Copies `length` bytes of SQL to run; 0x8000FFFF for no text.
+    long reportSetExecStr(char* sql, long length);
+    // Runs the query page's text through the book; 0 without a writer or query page.
+    long reportExec(long* result);
+    // Runs the SQL through the query page's edit control, emptied again after a good run.
+    long reportExecFromSQL(CString sql, long* result);
+    // Runs the SQL of the report file, read from the "InstallDrive" drive; 0 and nothing run
+    // when it cannot be opened, 0x8000FFFF without a file name.
+    long reportExecFromFile(long* result);
+    // The path reportExecFromFile reads: the drive of "InstallDrive" and the file name without
+    // its own drive.
+    CString reportFilePath();
+    long reportCreateFont(int points, char* face);
+    void reportSetRichEdit(bookRichEdit* view) { m_richEdit = view; }
+    void reportSetParm(void* parm) { m_parm = parm; }
+    void* reportGetParm() const { return m_parm; }
+    long reportAdjustBindingSize(STR_BINDING* binding, long width, long unused);
+    long reportFormatDate(char* text, CString* out);
+    long reportFormatDateShort(char* text, CString* out);
+    const char* reportGetExecStr() const { return m_sql; }
 
     bookReportColumn* reportColumn(long column);
 
@@ -75,6 +122,15 @@ public:
     static int reportLineIsClear(const _bookReportLine* line);
 
 private:
+    BookSQL* m_book = nullptr;
+    bookRichEdit* m_richEdit = nullptr;
+    bookMfcSQL* m_writer = nullptr;
+    CFont* m_font = nullptr;
+    char* m_sql = nullptr;
+    long m_sqlLength = 0;
+    char m_file[260] = {};
+    int m_fieldWrapping = 0;
+    void* m_parm = nullptr;
     long m_reportID = -1;
     bookReportColumn m_columns[BOOKREPORT_COLUMNS];
     _bookReportLine* m_lines = nullptr;

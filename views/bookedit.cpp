@@ -2,6 +2,7 @@
 #include "views/viewfont.h"
 #include "views/printlines.h"
 
+#include <afxdlgs.h>
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(bookEdit, CEditView)
@@ -32,6 +33,10 @@ void bookEdit::init()
     m_headers = 0;
     m_footers = 0;
     m_titles = 0;
+    m_letterHead = 0;
+    m_letterHeadAlign = -1;
+    m_decimalPlaces = 2;
+    m_separator = '-';
     m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
     m_font = nullptr;
     m_fontPoints = 0;
@@ -69,6 +74,17 @@ long bookEdit::bookEditSetFont()
     if (m_hWnd)
         SetFont(m_font);
     return 0;
+}
+
+long bookEdit::bookEditSetFont(CFontDialog* dialog)
+{
+    if (!dialog)
+        return E_UNEXPECTED;
+    long rc = viewFontFromDialog(&m_font, dialog);
+    if (rc != 0)
+        return rc;
+    m_fontPoints = dialog->GetSize() / 10;
+    return bookEditSetFont();
 }
 
 long bookEdit::bookEditOutputTitleString(CString titles)
@@ -154,6 +170,24 @@ long bookEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
     return 0;
 }
 
+long bookEdit::bookEditSetLetterHead(int on)
+{
+    m_letterHead = on;
+    return 0;
+}
+
+long bookEdit::bookEditSetLetterHeadAlign(unsigned alignment)
+{
+    m_letterHeadAlign = static_cast<long>(alignment);
+    return 0;
+}
+
+long bookEdit::bookEditSetDecimalPlaces(unsigned places)
+{
+    m_decimalPlaces = places;
+    return 0;
+}
+
 long bookEdit::bookEditSetPrinterFont(CFont* screenFont, CDC* dc)
 {
     CFont* made = printerFontFrom(screenFont, dc, FW_DONTCARE, FALSE);
@@ -233,27 +267,24 @@ long bookEdit::bookpagePrintHeader(CDC* dc, CPrintInfo* info)
 {
     CString line;
     bookEditSupplyHeaderLine(&line, info);
-    if (!line.IsEmpty())
-        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
+    long top = info->m_rectDraw.top;
+    drawTextLines(dc, info->m_rectDraw.left, &top, m_printerLineHeight, line);
+    // The header's line is kept also when it is empty.
     info->m_rectDraw.top += m_printerLineHeight;
     return 0;
 }
 
 long bookEdit::bookpagePrintTitle(CDC* dc, CPrintInfo* info)
 {
-    for (const CString& line : titleLines(m_title)) {
-        dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.top, line);
-        info->m_rectDraw.top += m_printerLineHeight;
-    }
-    info->m_rectDraw.top += m_printerLineHeight;
+    long top = info->m_rectDraw.top;
+    drawTextLines(dc, info->m_rectDraw.left, &top, m_printerLineHeight, m_title);
+    info->m_rectDraw.top = static_cast<int>(top + m_printerLineHeight);
     return 0;
 }
 
 long bookEdit::bookpagePrintPageNumber(CDC* dc, CPrintInfo* info)
 {
-    CString line;
-    line.Format("Page %u", info->m_nCurPage);
-    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom, line);
+    dc->TextOut(info->m_rectDraw.left, info->m_rectDraw.bottom, pageNumberText(info->m_nCurPage));
     return 0;
 }
 

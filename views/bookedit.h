@@ -6,6 +6,7 @@
 #include <afxext.h>
 
 class BookPageSQLRslt;
+class CFontDialog;
 
 class TESSILO40_API bookEdit : public CEditView {
 public:
@@ -25,6 +26,9 @@ public:
     virtual long bookEditCreateFont(int points, char* face);
     // Applies the screen font to the control; 0x8000FFFF when there is none.
     virtual long bookEditSetFont();
+    // Replaces the screen font by the font chosen in the dialog and applies it; 0x8000FFFF
+    // without a dialog.
+    virtual long bookEditSetFont(CFontDialog* dialog);
     int bookEditGetFontSize() const { return m_fontPoints; }
     // The screen font scaled to the printer's resolution, used for the running job; 0x80004005
     // without a screen font or for the system font.
@@ -41,6 +45,14 @@ public:
     long bookEditSetHeaders(int on);
     long bookEditSetFooters(int on);
     long bookEditSetTitles(int on);
+    // Kept for owners; printing here does not read them.
+    long bookEditSetLetterHead(int on);
+    long bookEditSetLetterHeadAlign(unsigned alignment);
+    long bookEditSetDecimalPlaces(unsigned places);
+    int bookEditGetLetterHead() const { return m_letterHead; }
+    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
+    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
+    char bookEditGetSeparator() const { return m_separator; }
     long bookEditSetHeaderLines(long lines);
     long bookEditSetFooterLines(long lines);
     // Margins in the printer's device units.
@@ -51,8 +63,10 @@ public:
     long bookEditOutputTitleString(CString titles);
     CString bookEditGetTitleString() const { return m_title; }
 
-    // Inserts text at the end of the control and puts the selection back as it was.
-    void bookEditAppend(const CString& text);
+    // Inserts text at the end of the control and puts the selection back as it was. Every text
+    // a statement writes comes through here, so a view that only collects the text (for a
+    // command's standard output) takes it without laying anything out.
+    virtual void bookEditAppend(const CString& text);
 
     void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
     void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr) override;
@@ -72,6 +86,10 @@ protected:
     int m_headers;
     int m_footers;
     int m_titles;
+    int m_letterHead;
+    long m_letterHeadAlign;
+    unsigned m_decimalPlaces;
+    char m_separator;
     unsigned m_marginTop;
     unsigned m_marginBottom;
     unsigned m_marginLeft;

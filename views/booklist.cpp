@@ -4,6 +4,17 @@
 #include <string>
 #include <vector>
 
+BEGIN_MESSAGE_MAP(bookList, CListView)
+ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnclick)
+ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+ON_NOTIFY_REFLECT(NM_RCLICK, OnRclick)
+ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
+ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeydown)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemchanging)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemchanged)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDblclk)
+END_MESSAGE_MAP()
+
 bookList::bookList()
     : m_font(nullptr)
     , m_reserved(0)
@@ -51,6 +62,36 @@ long bookList::bookListSetFont()
         SetFont(m_font);
     return 0;
 }
+
+namespace {
+int CALLBACK rankAllEqual(LPARAM, LPARAM, LPARAM) { return 0; }
+}
+
+long bookList::Columnclick(NMHDR*)
+{
+    GetListCtrl().SortItems(rankAllEqual, 0);
+    return 0;
+}
+
+void bookList::OnColumnclick(NMHDR* header, LRESULT* result)
+{
+    Columnclick(header);
+    *result = 0;
+}
+
+void bookList::OnClick(NMHDR*, LRESULT* result)
+{
+    m_clickedItem = GetListCtrl().GetNextItem(-1, LVNI_SELECTED);
+    m_clickedSubItem = -1;
+    *result = 0;
+}
+
+void bookList::OnRclick(NMHDR* header, LRESULT* result) { OnClick(header, result); }
+void bookList::OnDblclk(NMHDR* header, LRESULT* result) { OnClick(header, result); }
+void bookList::OnReturn(NMHDR*, LRESULT* result) { *result = 0; }
+void bookList::OnKeydown(NMHDR*, LRESULT* result) { *result = 0; }
+void bookList::OnItemchanging(NMHDR*, LRESULT* result) { *result = 0; }
+void bookList::OnItemchanged(NMHDR*, LRESULT* result) { *result = 0; }
 
 long bookList::listColAutoWidth()
 {

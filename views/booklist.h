@@ -14,6 +14,9 @@ public:
     virtual long bookListDeleteColumn(long column);
     virtual long bookListCreateFont(int points, char* face);
     virtual long bookListSetFont();
+    // A column header click: sorts with a comparison that ranks all items equal, so the order
+    // stays; derived lists sort for real.
+    virtual long Columnclick(NMHDR* header);
     // A list does not print: both answer with a message box ("Print failure.") and return 0.
     virtual long bookpagePrint();
     virtual long bookpagePrintPreview();
@@ -23,9 +26,23 @@ public:
     long listColAutoWidth();
     int bookListGetColumnCount() const { return m_columnCount; }
     char bookListGetSeparator() const { return m_separator; }
+    // The first selected item at the last click, double click or right click (-1 before any),
+    // and its sub-item (always -1).
+    long bookListGetClickedItem() const { return m_clickedItem; }
+    long bookListGetClickedSubItem() const { return m_clickedSubItem; }
     void bookListSetSeparator(char separator) { m_separator = separator; }
 
 protected:
+    afx_msg void OnColumnclick(NMHDR* header, LRESULT* result);
+    afx_msg void OnClick(NMHDR* header, LRESULT* result);
+    afx_msg void OnRclick(NMHDR* header, LRESULT* result);
+    afx_msg void OnReturn(NMHDR* header, LRESULT* result);
+    afx_msg void OnKeydown(NMHDR* header, LRESULT* result);
+    afx_msg void OnItemchanging(NMHDR* header, LRESULT* result);
+    afx_msg void OnItemchanged(NMHDR* header, LRESULT* result);
+    afx_msg void OnDblclk(NMHDR* header, LRESULT* result);
+    DECLARE_MESSAGE_MAP()
+
     CFont* m_font;
     long m_reserved;
     char m_separator;

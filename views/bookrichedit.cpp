@@ -43,6 +43,15 @@ void bookRichEdit::init()
     m_footerLines = 0;
     m_pageNumbering = 0;
     m_titles = 1;
+    m_headers = 0;
+    m_footers = 0;
+    m_letterHead = 0;
+    m_letterHeadAlign = -1;
+    m_decimalPlaces = 2;
+    m_separator = '-';
+    m_screenLineHeight = 0;
+    m_columns = nullptr;
+    m_columnCount = 0;
     m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
     m_physicalX = m_physicalY = 0;
     m_directPrint = 0;
@@ -51,12 +60,14 @@ void bookRichEdit::init()
     m_pageBreaks = nullptr;
     m_pageBreakCount = 0;
     m_savedReportId = -1;
+    m_savedSelection[0] = m_savedSelection[1] = 0;
     char face[] = "Courier New";
     bookEditCreateFont(8, face, 1, nullptr);
 }
 
 bookRichEdit::~bookRichEdit()
 {
+    ColsFree();
     std::free(m_pageBreaks);
     delete m_printerFont;
     delete m_printerFontBold;
@@ -71,6 +82,9 @@ int bookRichEdit::OnCreate(LPCREATESTRUCT cs)
     // Reports are long and carry protected markers the view guards itself.
     SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     SendMessage(EM_SETEVENTMASK, 0, SendMessage(EM_GETEVENTMASK) | ENM_PROTECTED);
+    // Report columns line up only in the view's fixed-pitch screen font.
+    if (rc != -1)
+        bookEditSetFont();
     return rc;
 }
 
@@ -163,7 +177,8 @@ long bookRichEdit::ReportIDInsert(long id, CString titles)
     long end = edit.GetTextLengthEx(GTL_DEFAULT);
     if (m_reports && m_reportCount > 0) {
         m_reports[m_reportCount - 1].positions[0] = titlesStart;
-        m_reports[m_reportCount - 1].positions[1] = end;
+        // The title range ends before the line end that follows the titles.
+        m_reports[m_reportCount - 1].positions[1] = end - 1;
     }
     setFormat(markerStart, end, CFM_PROTECTED, CFE_PROTECTED);
     setFormat(end, end, kPlainMask, 0);
@@ -306,4 +321,29 @@ long bookRichEdit::getStreamOut(_richEditStreamOut* out)
     stream.pfnCallback = EditStreamOutCallback;
     long written = GetRichEditCtrl().StreamOut(SF_RTF, stream);
     return written > 0 && stream.dwError == 0 && out->size > 0 ? 1 : 0;
+}
+
+long bookRichEdit::ReportIDApplyFormatTitles(long id, int rewrite)
+{
+    _ReportID* record = m_reportCount > 0 ? ReportIDSupplyTitlesStruct(id) : nullptr;
+    if (!record || !m_hWnd || record->positions[0] < 0 || record->positions[1] < 0)
+        return 0;
+    CRichEditCtrl& edit = GetRichEditCtrl();
+    long savedStart = 0;
+    long savedEnd = 0;
+    edit.GetSel(savedStart, savedEnd);
+    long start = record->positions[0];
+    long end = record->positions[1];
+    m_guard = 1;
+    if (rewrite) {
+        edit.SetSel(start, end);
+        edit.ReplaceSel(record->titles, FALSE);
+        long caret = 0;
+        edit.GetSel(caret, end);
+    }
+    setFormat(start, end, CFM_BOLD | CFM_UNDERLINE, CFE_BOLD | CFE_UNDERLINE);
+    setFormat(end + 1, textLength(), CFM_BOLD | CFM_UNDERLINE, 0);
+    m_guard = 0;
+    edit.SetSel(savedStart, savedEnd);
+    return 0;
 }

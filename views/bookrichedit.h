@@ -7,6 +7,7 @@
 #include <afxrich.h>
 #include <afxext.h>
 
+#include <cstdint>
 #include <vector>
 
 struct _richEditStreamIn;
@@ -21,6 +22,15 @@ struct _ReportID {
     char titles[512];
     long positions[4]; // [0, 1): the title block in the text; -1 when unset
 };
+
+// One named column of the view's column table.
+struct _bookRichEditColumn {
+    int32_t id; // -1: record free
+    int32_t values[2]; // -1 when unset
+    char name[256];
+};
+
+class CFontDialog;
 
 class TESSILO40_API bookRichEdit : public CRichEditView {
 public:
@@ -52,6 +62,9 @@ public:
     // TRUE when the text at the caret is a report marker (not a page-break marker).
     BOOL IsReportID(long* id);
     long ReportIDDelete();
+    // Selects the report's title range (rewritten from its record when `rewrite` is not 0),
+    // makes it bold and underlined and the text behind it plain; the selection is kept.
+    long ReportIDApplyFormatTitles(long id, int rewrite);
 
     // Loads the control from the record (rich text when "rtf" occurs at one of the first seven
     // bytes, else plain text) and saves it as rich text into the record; 1 on success, else 0.
@@ -75,6 +88,39 @@ public:
     long ReportIDFindLast(long start, long end, long* position);
     long ReportIDFind(long start, long end, long* position);
     long PageBreakRecordCount() const { return m_pageBreakCount; }
+
+    // Applies the dialog's font: to the selection, or, with nothing selected, to the whole text
+    // and as the view's screen font. 0x8000FFFF without a dialog.
+    virtual long bookEditSetFont(CFontDialog* dialog);
+    int bookEditGetFontSize() const { return m_fontPoints; }
+    long bookEditGetScreenLineHeight() const { return m_screenLineHeight; }
+
+    // Lines around the printed text and the letterhead, as owners supply them.
+    virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
+    virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
+
+    // Settings kept for owners (printing here does not read them).
+    long bookEditSetHeaders(int on);
+    long bookEditSetFooters(int on);
+    long bookEditSetLetterHead(int on);
+    long bookEditSetLetterHeadAlign(unsigned alignment);
+    long bookEditSetDecimalPlaces(unsigned places);
+    int bookEditGetHeaders() const { return m_headers; }
+    int bookEditGetFooters() const { return m_footers; }
+    int bookEditGetLetterHead() const { return m_letterHead; }
+    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
+    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
+    char bookEditGetSeparator() const { return m_separator; }
+
+    // The column table: named columns by identifier.
+    long ColsInsert(long id, const char* name);
+    long ColsAlloc(long id, const char* name);
+    long ColsAllocInit(_bookRichEditColumn* records, long count);
+    _bookRichEditColumn* ColsSupplyStruct(long id);
+    // Not supported: -1.
+    long ColsDelete(long id);
+    long ColsFree();
+    long ColsCount() const { return m_columnCount; }
 
     // Printing.
     virtual long bookpagePrint();
@@ -143,6 +189,15 @@ protected:
     long m_footerLines;
     int m_pageNumbering;
     int m_titles;
+    int m_headers;
+    int m_footers;
+    int m_letterHead;
+    long m_letterHeadAlign;
+    unsigned m_decimalPlaces;
+    char m_separator;
+    long m_screenLineHeight;
+    _bookRichEditColumn* m_columns;
+    long m_columnCount;
     double m_marginTop, m_marginBottom, m_marginLeft, m_marginRight; // twips
     CRect m_marginRect; // twips
     int m_physicalX, m_physicalY;
@@ -152,6 +207,7 @@ protected:
     PageBreakRecord* m_pageBreaks;
     long m_pageBreakCount;
     CString m_savedTitle;
+    long m_savedSelection[2]; // the user's selection, given back when the job ends
     long m_savedReportId;
     std::vector<long> m_removedBreaks; // where the running job took markers out, in order
 

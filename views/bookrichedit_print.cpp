@@ -345,6 +345,7 @@ BOOL bookRichEdit::OnPreparePrinting(CPrintInfo* info)
 
 void bookRichEdit::OnBeginPrinting(CDC* dc, CPrintInfo* info)
 {
+    GetRichEditCtrl().GetSel(m_savedSelection[0], m_savedSelection[1]);
     CRichEditView::OnBeginPrinting(dc, info);
     DEVMODEA* mode = info->m_pPD ? info->m_pPD->GetDevMode() : nullptr;
     m_landscape
@@ -429,6 +430,8 @@ void bookRichEdit::OnEndPrinting(CDC* dc, CPrintInfo* info)
         WrapChanged();
         m_landscape = 0;
     }
+    // The markers are back, so the positions are those of the user's selection again.
+    GetRichEditCtrl().SetSel(m_savedSelection[0], m_savedSelection[1]);
 }
 
 long bookRichEdit::PrintPage(CDC* dc, CPrintInfo*, long start, long end)
@@ -440,29 +443,27 @@ long bookRichEdit::PrintPage(CDC* dc, CPrintInfo*, long start, long end)
 // the left margin, so that title columns stand over the report's columns.
 long bookRichEdit::PrintLine(CDC* dc, CPrintInfo* info, CString text, int where)
 {
-    long drawn = 0;
     int dpi = std::max(1, dc->GetDeviceCaps(LOGPIXELSY));
     int dpiX = std::max(1, dc->GetDeviceCaps(LOGPIXELSX));
     long step = m_deviceLineHeight;
-    long stepTwips = step * 1440 / dpi;
-    for (const CString& line : titleLines(text)) {
-        CRect margins = GetMargins();
-        int x = static_cast<int>(static_cast<long>(margins.left) * dpiX / 1440);
-        int y = where == 1
-            ? static_cast<int>(static_cast<long>(margins.top) * dpi / 1440 + step / 2)
-            : static_cast<int>(
-                static_cast<long>(GetPageRect().Height() - margins.bottom) * dpi / 1440 - step);
-        dc->TextOut(x, y, line);
-        if (where == 1) {
-            info->m_rectDraw.top += step;
-            margins.top += stepTwips;
-        } else {
-            info->m_rectDraw.bottom -= step;
-            margins.bottom += stepTwips;
-        }
-        SetMargins(margins);
-        drawn += line.GetLength();
+    CRect margins = GetMargins();
+    int x = static_cast<int>(static_cast<long>(margins.left) * dpiX / 1440);
+    bool top = where == 1;
+    long y = top ? static_cast<long>(margins.top) * dpi / 1440 + step / 2
+                 : static_cast<long>(GetPageRect().Height() - margins.bottom) * dpi / 1440 - step;
+    long start = y;
+    long drawn = drawTextLines(dc, x, &y, top ? step : -step, text);
+    // Every line drawn takes its height off the formatting area, on the paper and in the view.
+    long taken = top ? y - start : start - y;
+    long takenTwips = (taken / std::max(1L, step)) * (step * 1440 / dpi);
+    if (top) {
+        info->m_rectDraw.top += static_cast<int>(taken);
+        margins.top += static_cast<int>(takenTwips);
+    } else {
+        info->m_rectDraw.bottom -= static_cast<int>(taken);
+        margins.bottom += static_cast<int>(takenTwips);
     }
+    SetMargins(margins);
     return drawn;
 }
 
@@ -490,10 +491,8 @@ long bookRichEdit::bookpagePrintTitle(CDC* dc, CPrintInfo* info)
 
 long bookRichEdit::bookpagePrintPageNumber(CDC* dc, CPrintInfo* info)
 {
-    CString line;
-    line.Format("Page %u", info->m_nCurPage);
     CFont* previous = m_printerFontBold ? dc->SelectObject(m_printerFontBold) : nullptr;
-    PrintLine(dc, info, line, 2);
+    PrintLine(dc, info, pageNumberText(info->m_nCurPage), 2);
     if (previous)
         dc->SelectObject(previous);
     return 0;

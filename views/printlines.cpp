@@ -63,3 +63,21 @@ std::vector<CString> titleLines(const CString& titles)
         lines.push_back(line);
     return lines;
 }
+
+long drawTextLines(CDC* dc, int x, long* y, long step, const CString& text)
+{
+    long drawn = 0;
+    for (const CString& line : titleLines(text)) {
+        dc->TextOut(x, static_cast<int>(*y), line);
+        *y += step;
+        drawn += line.GetLength();
+    }
+    return drawn;
+}
+
+CString pageNumberText(UINT page)
+{
+    CString line;
+    line.Format("Page %u", page);
+    return line;
+}

@@ -127,4 +127,29 @@ TEST_F(AppFiles, LoadAndSaveThroughTheDialogs)
     ScriptFileDialog(file("in.txt"));
     EXPECT_EQ(TessiloApp.FileGet(path, static_cast<CEdit*>(nullptr)), E_UNEXPECTED);
 }
+
+// A file that cannot be read: E_UNEXPECTED, and the control keeps its text.
+TEST_F(AppFiles, AnUnreadableFileLeavesTheControlsAlone)
+{
+    std::filesystem::create_directory(file("folder.txt"));
+    std::ofstream(file("locked.txt"), std::ios::binary) << "secret";
+    std::filesystem::permissions(file("locked.txt"), std::filesystem::perms::none);
+    bool lockedIsReadable = static_cast<bool>(std::ifstream(file("locked.txt")));
+    edit.SetWindowText("kept");
+    rich.SetWindowText("kept too");
+    std::vector<std::string> unreadable { file("folder.txt") };
+    if (!lockedIsReadable) // root reads any file
+        unreadable.push_back(file("locked.txt"));
+    for (const std::string& name : unreadable) {
+        ScriptFileDialog(name);
+        EXPECT_EQ(TessiloApp.FileGet(path, &edit), E_UNEXPECTED) << name;
+        ScriptFileDialog(name);
+        EXPECT_EQ(TessiloApp.FileGet(path, &rich), E_UNEXPECTED) << name;
+    }
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_STREQ(text, "kept");
+    rich.GetWindowText(text);
+    EXPECT_STREQ(text, "kept too");
+}
 }

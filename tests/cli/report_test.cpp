@@ -97,6 +97,28 @@ TEST_F(ReportCommand, FailingStatementKeepsTheTextAndExitsOne)
     EXPECT_EQ(r.err[0], '[') << r.err;
 }
 
+TEST_F(ReportCommand, ReportLongerThanOneBlockComesOutWhole)
+{
+    std::string why;
+    ASSERT_TRUE(m_db->exec("CREATE TABLE big (n INTEGER)", &why)) << why;
+    ASSERT_TRUE(
+        m_db->exec("INSERT INTO big WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                   "FROM c WHERE i < 100000) SELECT i FROM c",
+            &why))
+        << why;
+    Result r = run("'SELECT n FROM big ORDER BY n'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // The title padded to 10 and a blank; the underline is 11 - 2 long. 12 bytes a row: about
+    // 1.2 MB, more than one block of text.
+    std::string expected = "n          \n---------\n";
+    for (int i = 1; i <= 100000; ++i) {
+        std::string number = std::to_string(i);
+        expected += std::string(10 - number.size(), ' ') + number + " \n";
+    }
+    EXPECT_EQ(r.out.size(), expected.size());
+    EXPECT_TRUE(r.out == expected);
+}
+
 TEST_F(ReportCommand, DateLineBeforeTheReport)
 {
     static const char* const months[] = { "January", "February", "March", "April", "May", "June",

@@ -5,6 +5,7 @@
 #include "scopedcwd.h"
 
 #include "odbctest.h"
+#include "pdftext.h"
 
 #include <fstream>
 #include <sstream>
@@ -42,9 +43,10 @@ bool contains(const std::string& text, const std::string& part)
 
 } // namespace
 
-TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
+TEST_F(DemoHost, SavesAScreenshotOfPagesAndLogsItsRuns)
 {
-    for (const char* page : { "0", "1", "2", "3" }) {
+    // The SQL book's query and settings pages, the first and the last of the demo's own.
+    for (const char* page : { "0", "2", "3", "7" }) {
         std::string png = root.path() + "/page" + page + ".png";
         std::string output;
         EXPECT_EQ(demo(std::string("--page ") + page + " --screenshot '" + png + "'", &output), 0)
@@ -60,8 +62,9 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryPageAndLogsItsRuns)
          at = log.find(" tessilo-demo - START LOGGING\r\n", at + 1))
         ++runs;
     EXPECT_EQ(runs, 4u) << log;
-    EXPECT_TRUE(
-        contains(log, " book created with the water week, readings, log and report pages\r\n"))
+    EXPECT_TRUE(contains(log,
+        " book created with the query, result and settings pages and the water week, "
+        "readings, log, report and printing pages\r\n"))
         << log;
     EXPECT_TRUE(contains(log, " tessilo-demo - END LOGGING\r\n\r\n")) << log;
 }
@@ -81,11 +84,39 @@ TEST_F(DemoHost, SavesAScreenshotOfEveryDialog)
     }
 }
 
+// The main road unattended: SQL typed on the query page, Execute, the report with totals on the
+// result page, printed to PDF.
+TEST_F(DemoHost, RunsTypedSqlIntoAReportPrintedToPdf)
+{
+    std::string output;
+    ASSERT_EQ(testsupport::runCommand("cd '" + root.path() + "' && RIVANTA_ROOT='" + root.path()
+                  + "' '" + TESSILO_BINARY_DIR
+                  + "/bin/tessilo-sampledb' --force --profile --readings 200 >/dev/null"),
+        0);
+    std::ofstream(root.path() + "/meters.sql")
+        << "SELECT SerialNumber, CAST(COUNT(*) AS INTEGER) AS Readings\n"
+           "FROM Meters m JOIN MeterReadings r ON r.MeterID = m.MeterID\n"
+           "GROUP BY SerialNumber ORDER BY SerialNumber;\n";
+    std::string pdf = root.path() + "/report.pdf";
+    std::string png = root.path() + "/result.png";
+    ASSERT_EQ(
+        demo("--run-sql meters.sql --print-to '" + pdf + "' --screenshot '" + png + "'", &output),
+        0)
+        << output;
+    EXPECT_TRUE(contains(output, "printed to " + pdf)) << output;
+    std::vector<std::string> pages = pdftext::pages(pdf);
+    ASSERT_FALSE(pages.empty()) << output;
+    EXPECT_TRUE(pdftext::contains(pages[0], "SerialNumber")) << pages[0];
+    EXPECT_TRUE(pdftext::contains(pages.back(), "Totals")) << pages.back();
+    EXPECT_TRUE(pdftext::contains(pages.back(), " 200")) << "every reading counted";
+    EXPECT_GT(read("result.png").size(), 1000u);
+}
+
 TEST_F(DemoHost, RefusesWhatItCannotShow)
 {
     std::string output;
-    EXPECT_EQ(demo("--page 7 --screenshot '" + root.path() + "/none.png'", &output), 2);
-    EXPECT_TRUE(contains(output, "no page 7")) << output;
+    EXPECT_EQ(demo("--page 8 --screenshot '" + root.path() + "/none.png'", &output), 2);
+    EXPECT_TRUE(contains(output, "no page 8")) << output;
     EXPECT_EQ(demo("", &output), 2);
     EXPECT_TRUE(contains(output, "no display; use --screenshot FILE")) << output;
     EXPECT_EQ(demo("--colour blue", &output), 2);
@@ -94,4 +125,11 @@ TEST_F(DemoHost, RefusesWhatItCannotShow)
     EXPECT_TRUE(contains(output, "no dialog calendar")) << output;
     EXPECT_EQ(demo("--dialog date", &output), 2);
     EXPECT_TRUE(contains(output, "--dialog needs --screenshot FILE")) << output;
+    std::ofstream(root.path() + "/empty.sql") << "";
+    EXPECT_EQ(demo("--run-sql empty.sql --print-to x.pdf", &output), 2);
+    EXPECT_TRUE(contains(output, "cannot read SQL from empty.sql (missing or empty)")) << output;
+    EXPECT_EQ(demo("--type-sql missing.sql --screenshot x.png", &output), 2);
+    EXPECT_TRUE(contains(output, "cannot read SQL from missing.sql")) << output;
+    EXPECT_EQ(demo("--print-to x.pdf", &output), 2);
+    EXPECT_TRUE(contains(output, "--print-to needs --run-sql FILE")) << output;
 }

@@ -158,3 +158,17 @@ TEST_F(DemoDialogs, TheThresholdIsShownAfterTheModalDialog)
     }
     EXPECT_EQ(winport::testing::UnusedScripts(), 0);
 }
+
+TEST_F(DemoDialogs, TheFtpBrowserRunsFromTheToolsMenu)
+{
+    std::string caption;
+    winport::testing::ScriptModalDialog([&](HWND browser) {
+        char text[128] = {};
+        ::GetWindowTextA(browser, text, sizeof text);
+        caption = text;
+        ::SendMessage(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    choose(demoFtpCommand);
+    EXPECT_EQ(caption, "Rivanta Ftp - Double-click each desired selection ( on both sides )");
+    EXPECT_EQ(status(), "FTP browser closed");
+}

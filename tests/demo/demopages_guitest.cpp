@@ -4,13 +4,18 @@
 #include "../book/bookhost.h"
 #include "../book/fixedclock.h"
 #include "demopages.h"
+#include "demodialogs.h"
+#include "demoprintpage.h"
 #include "demoreportpage.h"
 #include "odbctest.h"
+#include "pdftext.h"
+#include "scopedcwd.h"
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -94,6 +99,34 @@ protected:
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// The Print menu's commands reach the printing page's report view: print to the "PDF" printer (the
+// page break ends the first page) and the font dialog.
+TEST_F(DemoPages, ThePrintMenuPrintsAndSetsTheFontOfTheReport)
+{
+    long status = -1;
+    demoPrintPage printing(&bk(), 3, &status);
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(bk().bookToPage(3), 0);
+    winport::testing::PumpEvents(10);
+    ScopedTempDir dir;
+    std::string pdf = dir.path() + "/report.pdf";
+    winport::testing::ScriptPrintDialog("PDF", pdf);
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintPageCommand));
+    std::vector<std::string> pages = pdftext::pages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pdftext::contains(pages[0], "M-00050"));
+    EXPECT_TRUE(pdftext::contains(pages[1], "M-00051"));
+    EXPECT_TRUE(pdftext::contains(pages[1], "Page 2"));
+
+    LOGFONTA font {};
+    std::strcpy(font.lfFaceName, "Courier New");
+    winport::testing::ScriptFontDialog(font, 100);
+    EXPECT_TRUE(printing.demoPrintRun(demoPrintPageFontCommand));
+    EXPECT_EQ(printing.demoPrintReport().bookEditGetFontSize(), 10);
+    EXPECT_FALSE(printing.demoPrintRun(demoDateCommand));
+    ASSERT_EQ(bk().bookToPage(0), 0);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The PostgreSQL servers of the tests: the shared one of the test run and a private one that a
-// test may stop.
+// The shared PostgreSQL server of the test run. (The private one that a test may stop is proved by
+// the server-loss test, which needs it to start and to stop.)
 #include "odbcclient.h"
 #include "odbctest.h"
 
@@ -39,23 +39,6 @@ TEST(PostgresServer, SharedServerAnswersThroughPsqlodbcWithoutCommunicationLogs)
     EXPECT_EQ(r.rows[0][1], "2024-05-06");
     EXPECT_EQ(r.types[1], 9); // DATE in ODBC 2 form
     EXPECT_EQ(communicationLogsOfThisProcess(), 0);
-}
-
-TEST(PostgresServer, PrivateServerStopsOnRequest)
-{
-    testsupport::PostgresServer server;
-    ASSERT_TRUE(server.start());
-    {
-        OdbcClient client;
-        ASSERT_TRUE(SQL_SUCCEEDED(client.connect(server.connectString())));
-        EXPECT_EQ(client.query("SELECT 1").rows.size(), 1u);
-    }
-    const std::string connect = server.connectString();
-    server.stop();
-    OdbcClient client;
-    EXPECT_EQ(client.connect(connect), SQL_ERROR);
-    ASSERT_FALSE(client.diagnostics().empty());
-    EXPECT_EQ(client.diagnostics()[0].state, "08001");
 }
 
 } // namespace

@@ -232,13 +232,11 @@ TEST_F(StatementViews, EditOutputHasUnderlinedTitlesAndOneLinePerRow)
         sql->MfcSQLGetTitleString().GetString(), view.bookEditGetTitleString().GetString());
     EXPECT_TRUE(MfcSQL::s_titleText.IsEmpty());
 
-    // The separator character draws the underline; titles can be written again at the end.
-    sql->MfcSQLSetTitleSeperatorLineChar('=');
+    // The titles can be written again at the end.
     run("SELECT name FROM t WHERE id = 1;");
-    EXPECT_STREQ(textOf(view).GetString(), "name     \r\n=======\r\nnorth    ");
-    EXPECT_STREQ(sql->MfcSQLOutputTitle(0L).GetString(), "name     \r\n=======\r\n");
+    EXPECT_STREQ(sql->MfcSQLOutputTitle(0L).GetString(), "name     \r\n-------\r\n");
     EXPECT_STREQ(
-        textOf(view).GetString(), "name     \r\n=======\r\nnorth    name     \r\n=======\r\n");
+        textOf(view).GetString(), "name     \r\n-------\r\nnorth    name     \r\n-------\r\n");
     sql->MfcSQLSetOutput(static_cast<bookEdit*>(nullptr));
 }
 

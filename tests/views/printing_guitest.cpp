@@ -65,6 +65,7 @@ TEST_F(ViewPrinting, RichEditPagesEndAtPageBreaksAndRepeatTitles)
     view.bookEditSetPageNumbering(1);
     view.bookEditSetMargins(0.5, 0.5, 0.75, 0.5);
     std::string before = text(view);
+    view.GetRichEditCtrl().SetSel(40, 1500); // across the first page break
 
     winport::testing::ScriptPrintDialog("PDF", pdf("report.pdf"));
     view.OnFilePrint();
@@ -89,6 +90,11 @@ TEST_F(ViewPrinting, RichEditPagesEndAtPageBreaksAndRepeatTitles)
     EXPECT_TRUE(pdftext::contains(pages[3], "M-00100"));
     EXPECT_EQ(text(view), before);
     EXPECT_EQ(view.PageBreakRecordCount(), 3);
+    long start = 0;
+    long end = 0;
+    view.GetRichEditCtrl().GetSel(start, end);
+    EXPECT_EQ(start, 40);
+    EXPECT_EQ(end, 1500);
 }
 
 TEST_F(ViewPrinting, TotalsEndTheReportsTitles)

@@ -161,4 +161,19 @@ TEST_F(ListView, ClicksNotifyTheParent)
     EXPECT_EQ(hit.iSubItem, 0);
 }
 
+TEST_F(ListView, KeysNotifyBeforeTheListMoves)
+{
+    list.InsertColumn(0, "a", LVCFMT_LEFT, 100);
+    list.InsertItem(0, "row 0");
+    PumpEvents(10);
+    host.notes.clear();
+    winport::testing::PressKey(list.m_hWnd, VK_RETURN);
+    PumpEvents(10);
+    std::vector<UINT> codes;
+    for (const auto& note : host.notes)
+        if (note.first != static_cast<UINT>(NM_SETFOCUS))
+            codes.push_back(note.first);
+    EXPECT_EQ(codes, (std::vector<UINT> { LVN_KEYDOWN, NM_RETURN }));
+}
+
 } // namespace

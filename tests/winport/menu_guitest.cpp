@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <winport/resources.h>
 
 using winport::testing::ChooseMenuItem;
 using winport::testing::PumpEvents;
@@ -124,4 +125,78 @@ TEST_F(MenuBar, DestroyingTheMenuTakesItOffTheWindow)
     CMenu other;
     ASSERT_TRUE(other.CreateMenu());
     EXPECT_FALSE(SetMenu(child, other)); // child windows have no menu bar
+}
+
+namespace {
+
+// A module of the test's own with one MENU resource.
+const char* const kScript = R"(
+7001 MENU
+BEGIN
+    POPUP "Shortcut"
+    BEGIN
+        MENUITEM "Add", 7002
+        MENUITEM SEPARATOR
+        MENUITEM "Gone", 7003, GRAYED
+        POPUP "More"
+        BEGIN
+            MENUITEM "Deep", 7004
+        END
+    END
+END
+)";
+
+int g_moduleAnchor;
+
+} // namespace
+
+TEST(ShortcutMenu, LoadsFromResourcesAndTracksTheScriptedChoice)
+{
+    ASSERT_TRUE(WinportRegisterResources(&g_moduleAnchor, kScript, ""));
+    HWND owner = wintest::makeTopLevel(200, 100);
+    CMenu menu;
+    EXPECT_FALSE(menu.LoadMenu(7999)) << "no such menu";
+    ASSERT_TRUE(menu.LoadMenu(7001));
+    CMenu* popup = menu.GetSubMenu(0);
+    ASSERT_NE(popup, nullptr);
+    ASSERT_EQ(popup->GetMenuItemCount(), 4);
+    EXPECT_EQ(popup->GetMenuItemID(0), 7002u);
+    EXPECT_EQ(popup->GetMenuItemID(1), 0u) << "separator";
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(*popup, 3), 0), 7004u);
+
+    wintest::recorded().clear();
+    winport::testing::ScriptPopupMenu(7002);
+    EXPECT_TRUE(
+        popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 10, 10, CWnd::FromHandle(owner)));
+    winport::testing::ScriptPopupMenu(7004);
+    EXPECT_EQ(::TrackPopupMenu(*popup, TPM_RETURNCMD, 0, 0, 0, owner, nullptr), 7004)
+        << "returned, not posted";
+    winport::testing::ScriptPopupMenu(0);
+    EXPECT_FALSE(::TrackPopupMenu(*popup, 0, 0, 0, 0, owner, nullptr)) << "dismissed";
+    PumpEvents(10);
+    EXPECT_EQ(commandIds(owner), std::vector<UINT>({ 7002 }));
+
+    // A disabled item cannot be chosen, not even by script.
+    std::vector<std::string> failures = wintest::captureScriptFailures([&] {
+        winport::testing::ScriptPopupMenu(7003);
+        EXPECT_FALSE(::TrackPopupMenu(*popup, 0, 0, 0, 0, owner, nullptr));
+    });
+    EXPECT_EQ(failures.size(), 1u);
+    DestroyWindow(owner);
+}
+
+TEST(ShortcutMenu, RightButtonReleaseAsksTheParentForItsMenu)
+{
+    HWND frame = wintest::makeTopLevel(300, 200);
+    HWND child = wintest::makeChild(frame, "Static", "child", 0, 30, 40, 100, 50, 5);
+    wintest::recorded().clear();
+    ::SendMessage(child, WM_RBUTTONUP, 0, MAKELPARAM(5, 6));
+    std::vector<wintest::Message> asked = wintest::recordedFor(frame, WM_CONTEXTMENU);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(reinterpret_cast<HWND>(asked[0].wParam), child);
+    POINT expected { 5, 6 };
+    ::ClientToScreen(child, &expected);
+    EXPECT_EQ(GET_X_LPARAM(asked[0].lParam), expected.x);
+    EXPECT_EQ(GET_Y_LPARAM(asked[0].lParam), expected.y);
+    DestroyWindow(frame);
 }

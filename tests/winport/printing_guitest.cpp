@@ -223,6 +223,51 @@ TEST_F(Printing, EditViewPagesFollowTheText)
     DestroyWindow(host);
 }
 
+// A view of three pages that presses Cancel in the job's "Printing" window while page 2 prints.
+class CancellingView : public CView {
+public:
+    std::vector<UINT> printed;
+    bool ended = false;
+    bool ownerDisabled = false;
+
+    void OnBeginPrinting(CDC*, CPrintInfo* info) override { info->SetMaxPage(3); }
+    void OnPrint(CDC* dc, CPrintInfo* info) override
+    {
+        printed.push_back(info->m_nCurPage);
+        dc->TextOut(100, 100, "page");
+        ownerDisabled = ownerDisabled || !::IsWindowEnabled(GetTopLevelParent()->GetSafeHwnd());
+        if (info->m_nCurPage != 2)
+            return;
+        for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            char caption[32] = "";
+            GetWindowTextA(w, caption, sizeof caption);
+            if (std::string(caption) == "Printing")
+                ::PostMessage(w, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { ended = true; }
+    void OnDraw(CDC*) override { }
+};
+
+TEST_F(Printing, CancelInThePrintingWindowAbortsTheJobBetweenPages)
+{
+    HWND host = makeTopLevel(400, 300);
+    CancellingView view;
+    ASSERT_TRUE(view.Create(
+        nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), CWnd::FromHandle(host), 1));
+    winport::testing::ScriptPrintDialog("PDF", pdf("cancelled.pdf"));
+    view.OnFilePrint();
+    EXPECT_EQ(view.printed, (std::vector<UINT> { 1, 2 }));
+    EXPECT_TRUE(view.ended);
+    EXPECT_TRUE(view.ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    EXPECT_EQ(view.GetLastPrintResult(), 1);
+    EXPECT_FALSE(std::filesystem::exists(pdf("cancelled.pdf")));
+    EXPECT_TRUE(winport::testing::MessageBoxCalls().empty());
+    view.DestroyWindow();
+    DestroyWindow(host);
+}
+
 TEST_F(Printing, PreviewShowsThePagesThatPrint)
 {
     HWND host = makeTopLevel(400, 300);

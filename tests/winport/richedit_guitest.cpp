@@ -98,6 +98,30 @@ TEST_F(RichEdit, ReplaceSelectionAppendsAndMovesTheCaret)
     EXPECT_EQ(end, 10);
 }
 
+// The program writes without returning to the event loop; the user acts next.
+TEST_F(RichEdit, TheUserContinuesWhereTheProgramLeftTheTextAndSelection)
+{
+    edit.SetFocus();
+    PumpEvents(10);
+    edit.EmptyUndoBuffer();
+    for (int i = 0; i < 3; ++i)
+        append("row\r\n");
+    EXPECT_TRUE(edit.GetModify());
+    EXPECT_TRUE(edit.CanUndo());
+    append("last");
+    edit.SetSel(4, 4);
+    ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "x"));
+    EXPECT_STREQ(windowText().GetString(), "row\r\nxrow\r\nrow\r\nlast");
+    long start = -1;
+    long end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 5);
+    EXPECT_EQ(end, 5);
+    edit.SetModify(FALSE);
+    append("!");
+    EXPECT_TRUE(edit.GetModify());
+}
+
 TEST_F(RichEdit, CharacterFormatsOfARangeAndOfTheNextInsertion)
 {
     append("plain ");

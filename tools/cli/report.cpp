@@ -16,25 +16,78 @@
 #include <iterator>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-// Report text with Unix line ends; returns its last character (0 when empty).
-char writeText(const CString& text)
-{
-    const std::string& in = text.str();
-    std::string out;
-    out.reserve(in.size());
-    size_t from = 0;
-    for (size_t at = in.find("\r\n"); at != std::string::npos; at = in.find("\r\n", from)) {
-        out.append(in, from, at - from);
-        out += '\n';
-        from = at + 2;
+// Report text on standard output with Unix line ends. A "\r" that ends a piece is held back
+// until the next piece shows whether it begins a line end.
+class TextOut {
+public:
+    void write(const std::string& text)
+    {
+        std::string in = m_held + text;
+        m_held.clear();
+        if (!in.empty() && in.back() == '\r') {
+            m_held = "\r";
+            in.pop_back();
+        }
+        std::string out;
+        out.reserve(in.size());
+        size_t from = 0;
+        for (size_t at = in.find("\r\n"); at != std::string::npos; at = in.find("\r\n", from)) {
+            out.append(in, from, at - from);
+            out += '\n';
+            from = at + 2;
+        }
+        out.append(in, from, std::string::npos);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        if (!out.empty())
+            m_last = out.back();
     }
-    out.append(in, from, std::string::npos);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return out.empty() ? '\0' : out.back();
-}
+    // The text held back, and a line end when the output does not end with one.
+    void finish()
+    {
+        if (!m_held.empty())
+            std::fwrite(m_held.data(), 1, m_held.size(), stdout);
+        if (!m_held.empty() || (m_last && m_last != '\n'))
+            std::fputc('\n', stdout);
+        m_held.clear();
+    }
+
+private:
+    std::string m_held;
+    char m_last = '\0';
+};
+
+// Report text that only goes to standard output leaves in blocks of 1 MB as the report grows.
+const size_t kStreamBlock = 1 << 20;
+
+// The edit view of a report that is only printed on standard output: every text the writer
+// appends is collected here and never laid out in the control.
+class StreamedEdit : public PrintJobEdit {
+public:
+    StreamedEdit(PrintJob& job, TextOut& out)
+        : PrintJobEdit(job)
+        , m_out(out)
+    {
+    }
+    void bookEditAppend(const CString& text) override
+    {
+        m_pending.append(text.GetString(), static_cast<size_t>(text.GetLength()));
+        if (m_pending.size() >= kStreamBlock)
+            flush();
+    }
+    void flush()
+    {
+        m_out.write(m_pending);
+        m_pending.clear();
+    }
+
+private:
+    TextOut& m_out;
+    std::string m_pending;
+};
 
 // The report writer with its diagnostics on standard error and a row counter on a terminal.
 class CommandReport : public bookMfcSQL {
@@ -81,29 +134,29 @@ public:
         return result;
     }
 
-    // Text that is only printed leaves the view as the report grows, so the view stays small:
-    // the writer only ever appends at the end.
-    void streamFrom(CView* view) { m_streamed = view; }
+    // The rich-edit view's text that is only printed leaves the view as the report grows, so
+    // the view stays small: the writer only ever appends at the end.
+    void streamFrom(CView* view, TextOut* out)
+    {
+        m_streamed = view;
+        m_out = out;
+    }
     void flush(bool last)
     {
         CString text;
         m_streamed->GetWindowText(text);
-        if (!last && text.GetLength() < kStreamBlock)
+        if (!last && static_cast<size_t>(text.GetLength()) < kStreamBlock)
             return;
-        if (char end = writeText(text))
-            m_lastWritten = end;
+        m_out->write(text.str());
         if (!last)
             m_streamed->SetWindowText("");
-        else if (m_lastWritten && m_lastWritten != '\n')
-            std::fputc('\n', stdout);
     }
 
     bool failed() const { return m_failed; }
 
 private:
-    static const int kStreamBlock = 1 << 20;
     CView* m_streamed = nullptr;
-    char m_lastWritten = '\0';
+    TextOut* m_out = nullptr;
     bool m_progress;
     bool m_shown = false;
     bool m_failed = false;
@@ -113,8 +166,9 @@ private:
 // The report views with the command's letterhead, centred in the rich-edit view.
 template <typename View> class LetterheadView : public View {
 public:
-    LetterheadView(PrintJob& job, const std::string& letterhead)
-        : View(job)
+    template <typename... Args>
+    explicit LetterheadView(const std::string& letterhead, Args&&... args)
+        : View(std::forward<Args>(args)...)
         , m_letterhead(letterhead)
     {
     }
@@ -278,12 +332,19 @@ int runReport(const std::vector<std::string>& args)
             0, nullptr, "tessilo report", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr))
         return cliError(cliFailed, "cannot create the report window");
     const CRect area(0, 0, 800, 600);
+    TextOut out;
     std::unique_ptr<LetterheadView<PrintJobEdit>> edit;
+    std::unique_ptr<LetterheadView<StreamedEdit>> streamed;
     std::unique_ptr<LetterheadView<PrintJobRichEdit>> rich;
     std::unique_ptr<bookListSQL> list;
     CView* view = nullptr;
-    if (o.view == "edit") {
-        edit = std::make_unique<LetterheadView<PrintJobEdit>>(job, o.letterhead);
+    if (o.view == "edit" && !printing) {
+        streamed = std::make_unique<LetterheadView<StreamedEdit>>(o.letterhead, job, out);
+        streamed->Create(nullptr, nullptr, WS_CHILD, area, &host, 1);
+        writer.MfcSQLSetOutput(streamed.get());
+        view = streamed.get();
+    } else if (o.view == "edit") {
+        edit = std::make_unique<LetterheadView<PrintJobEdit>>(o.letterhead, job);
         edit->Create(nullptr, nullptr, WS_CHILD, area, &host, 1);
         edit->GetEditCtrl().SetLimitText(0x7FFFFFFE);
         edit->bookEditSetPageNumbering(1);
@@ -291,7 +352,7 @@ int runReport(const std::vector<std::string>& args)
         writer.MfcSQLSetOutput(edit.get());
         view = edit.get();
     } else if (o.view == "rich") {
-        rich = std::make_unique<LetterheadView<PrintJobRichEdit>>(job, o.letterhead);
+        rich = std::make_unique<LetterheadView<PrintJobRichEdit>>(o.letterhead, job);
         // The report gets number 1 from a layout that changes nothing else (short dates, the
         // default decimals, no narrow columns): the rich-edit view's printing repeats the titles
         // of a numbered report on every page, and reads the number -1 of a report without a
@@ -317,8 +378,8 @@ int runReport(const std::vector<std::string>& args)
         view = list.get();
     }
 
-    if (!printing && !list)
-        writer.streamFrom(view);
+    if (rich && !printing)
+        writer.streamFrom(view, &out);
     _ODBCItemBuff* buff = writer.MfcSQLSetSQLBuff(static_cast<unsigned int>(text.size()));
     if (!buff)
         return cliError(cliFailed, "out of memory");
@@ -346,7 +407,11 @@ int runReport(const std::vector<std::string>& args)
     } else if (list) {
         writeList(*list);
     } else {
-        writer.flush(true);
+        if (streamed)
+            streamed->flush();
+        else
+            writer.flush(true);
+        out.finish();
     }
     view->DestroyWindow();
     host.DestroyWindow();

@@ -1,11 +1,14 @@
 #include "demodialogs.h"
 
+#include "app/tessilo.h"
+#include "ftp/dlgftplist.h"
 #include "resources/resource.h"
 
 #include <winport/testinput.h>
 #include <winport/testing.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -30,6 +33,8 @@ demoDialogs::demoDialogs(CWnd* frame)
     tools.AppendMenu(MF_STRING, demoDateCommand, "Select a &Date...");
     tools.AppendMenu(MF_STRING, demoMeterCommand, "Set &Meter Vitals...");
     tools.AppendMenu(MF_STRING, demoThresholdCommand, "Inventory &Threshold...");
+    tools.AppendMenu(MF_SEPARATOR);
+    tools.AppendMenu(MF_STRING, demoFtpCommand, "&FTP Browser...");
     HMENU bar = ::GetMenu(frame->m_hWnd);
     if (!bar) {
         m_bar.CreateMenu();
@@ -123,6 +128,15 @@ void demoDialogs::demoDialogsAskThreshold()
     report(text);
 }
 
+void demoDialogs::demoDialogsRunFtp()
+{
+    CDlgFtp browser(&TessiloApp, m_frame);
+    if (browser.DoModal() < 0)
+        report("The FTP browser cannot be opened");
+    else
+        report("FTP browser closed");
+}
+
 BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
@@ -134,6 +148,9 @@ BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case demoThresholdCommand:
         demoDialogsAskThreshold();
+        return TRUE;
+    case demoFtpCommand:
+        demoDialogsRunFtp();
         return TRUE;
     case IDC_MFCDATESEL_DONE:
         break;
@@ -160,9 +177,97 @@ BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
+namespace {
+
+HTREEITEM treeNext(HWND tree, HTREEITEM item, UINT code)
+{
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessage(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+// Expands the item and returns its first child.
+HTREEITEM expandItem(HWND tree, HTREEITEM item)
+{
+    if (!item)
+        return nullptr;
+    ::SendMessage(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    return treeNext(tree, item, TVGN_CHILD);
+}
+
+// Adds every file among the item's children to the transfer list, as the shortcut menu's Add does.
+void addFiles(HWND browser, HWND tree, HTREEITEM first)
+{
+    ::SetFocus(tree);
+    for (HTREEITEM item = first; item; item = treeNext(tree, item, TVGN_NEXT)) {
+        TVITEMA info {};
+        info.mask = TVIF_PARAM;
+        info.hItem = item;
+        ::SendMessage(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+        const auto* node = reinterpret_cast<const _DlgFtpItem*>(info.lParam);
+        if (!node || node->type != DLGFTPITEM_FILE)
+            continue;
+        ::SendMessage(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        ::SendMessage(browser, WM_COMMAND, MAKEWPARAM(ID_FTP_ADD, 0), 0);
+    }
+}
+
+// The browser as the screenshots show it: connected when a host is remembered, both trees open.
+bool ftpScreenshot(demoDialogs& dialogs, bool list, const char* path)
+{
+    using namespace winport::testing;
+    bool saved = false;
+    ScriptModalDialog(
+        [&](HWND browser) {
+            HWND local = ::GetDlgItem(browser, IDC_TREE_LOCAL);
+            HWND host = ::GetDlgItem(browser, IDC_TREE_HOST);
+            char url[260] = {};
+            ::GetDlgItemTextA(browser, IDC_EDIT_URL, url, sizeof url);
+            if (url[0])
+                ::SendMessage(browser, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_CONNECT, BN_CLICKED), 0);
+            HTREEITEM drive = treeNext(local, nullptr, TVGN_ROOT);
+            for (; drive; drive = treeNext(local, drive, TVGN_NEXT)) {
+                char text[8] = {};
+                TVITEMA info {};
+                info.mask = TVIF_TEXT;
+                info.hItem = drive;
+                info.pszText = text;
+                info.cchTextMax = sizeof text;
+                ::SendMessage(local, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+                if (std::string(text) == "C:\\")
+                    break;
+            }
+            HTREEITEM localFirst = expandItem(local, drive);
+            HTREEITEM hostFirst = expandItem(host, treeNext(host, nullptr, TVGN_ROOT));
+            HWND shot = browser;
+            if (list) {
+                addFiles(browser, host, hostFirst);
+                addFiles(browser, local, localFirst);
+                ::SendMessage(
+                    browser, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_TRANSFERLIST, BN_CLICKED), 0);
+                auto* owner = dynamic_cast<CDlgFtp*>(CWnd::FromHandlePermanent(browser));
+                if (owner && owner->GetListDialog())
+                    shot = owner->GetListDialog()->GetSafeHwnd();
+            }
+            PumpEvents(200);
+            saved = SaveWindowPng(shot, path);
+            ::PostMessage(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        },
+        30000);
+    dialogs.demoDialogsRunFtp();
+    return saved;
+}
+
+} // namespace
+
 bool demoDialogsScreenshot(demoDialogs& dialogs, const std::string& which, const char* path)
 {
     using namespace winport::testing;
+    if (which == "ftp" || which == "ftplist") {
+        EnableScriptedUi([](const std::string& message) {
+            std::fprintf(stderr, "tessilo-demo: %s\n", message.c_str());
+        });
+        return ftpScreenshot(dialogs, which == "ftplist", path);
+    }
     if (which == "threshold") {
         // Modal: the picture is taken once the dialog is up, then it is cancelled.
         bool saved = false;

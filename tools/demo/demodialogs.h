@@ -8,6 +8,7 @@
 #include "dialogs/mfcdatesel.h"
 #include "dialogs/mfcdateselmeterreading.h"
 #include "dialogs/mfcinvthreshold.h"
+#include "ftp/dlgftp.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@ enum demoDialogsId : UINT {
     demoDateCommand = 3001,
     demoMeterCommand,
     demoThresholdCommand,
+    demoFtpCommand,
     demoStatusLineId = 3010,
 };
 
@@ -40,11 +42,15 @@ public:
     void demoDialogsOpenMeter();
     // Runs the modal threshold dialog and reports the percentage.
     void demoDialogsAskThreshold();
+    // Runs the FTP browser modally (the library's application object keeps its settings).
+    void demoDialogsRunFtp();
 
     // The open modeless dialogs (NULL when none) and the status line's text.
     mfcDateSel* demoDialogsDate() const { return m_date.get(); }
     mfcDateSelMeterReading* demoDialogsMeter() const { return m_meter.get(); }
     CString demoDialogsStatus() const;
+    // Shows a line in the status line and the book's log.
+    void demoDialogsReport(const CString& text) { report(text); }
 
 private:
     void report(const CString& text);
@@ -59,6 +65,8 @@ private:
     std::unique_ptr<mfcDateSelMeterReading> m_meter;
 };
 
-// Opens the dialog named "date", "meter" or "threshold" over the frame, saves a PNG of it and
-// closes it again; false when it cannot be opened or saved.
+// Opens the dialog named "date", "meter", "threshold", "ftp" or "ftplist" over the frame, saves a
+// PNG of it and closes it again; false when it cannot be opened or saved. "ftp" connects to the
+// remembered host when there is one and expands both trees' first level; "ftplist" then adds the
+// files of the host's top folder and of C:\ to the transfer lists and pictures the list dialog.
 bool demoDialogsScreenshot(demoDialogs& dialogs, const std::string& which, const char* path);

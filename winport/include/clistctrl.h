@@ -2,11 +2,13 @@
 #pragma once
 
 #include "cwnd.h"
+#include "cimagelist.h"
 #include "commctrl.h"
 
 class WINPORT_API CListCtrl : public CWnd {
 public:
     CListCtrl() = default;
+    ~CListCtrl() override;
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
@@ -22,6 +24,7 @@ public:
     int GetItemCount() const;
     int InsertItem(const LVITEM* item);
     int InsertItem(int item, LPCSTR text);
+    int InsertItem(int item, LPCSTR text, int image);
     BOOL SetItem(const LVITEM* item);
     BOOL GetItem(LVITEM* item) const;
     BOOL SetItemText(int item, int subItem, LPCSTR text);
@@ -45,4 +48,11 @@ public:
     int GetStringWidth(LPCSTR text) const;
     DWORD SetExtendedStyle(DWORD style);
     DWORD GetExtendedStyle() const;
+    // kind LVSIL_SMALL (the report view's images); the previous list as a temporary object, or
+    // NULL. The control does not own the list.
+    CImageList* SetImageList(CImageList* list, int kind);
+    HIMAGELIST GetImageList(int kind) const;
+
+private:
+    CImageList m_previous; // not owned: detached before it ends
 };

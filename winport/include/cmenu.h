@@ -5,6 +5,8 @@
 #include "wintypes.h"
 #include "winuser.h"
 
+class CWnd;
+
 class WINPORT_API CMenu {
 public:
     CMenu() = default;
@@ -15,6 +17,9 @@ public:
     BOOL CreateMenu();
     BOOL CreatePopupMenu();
     BOOL DestroyMenu();
+    // The module's MENU resource (NULL module: any registered one).
+    BOOL LoadMenu(UINT id, HINSTANCE module = nullptr);
+    BOOL LoadMenu(LPCSTR name, HINSTANCE module = nullptr);
     BOOL Attach(HMENU menu);
     HMENU Detach();
     HMENU GetSafeHmenu() const { return m_hMenu; }
@@ -24,6 +29,12 @@ public:
     UINT EnableMenuItem(UINT item, UINT flags);
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int position) const;
+    // The popup at the position, as a temporary object (owned by this menu), or NULL.
+    CMenu* GetSubMenu(int position);
+    BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect = nullptr);
+
+private:
+    CMenu* m_pSubMenu = nullptr;
 
     HMENU m_hMenu = nullptr;
 };

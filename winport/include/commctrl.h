@@ -178,6 +178,9 @@ WINPORT_API DWORD WinportInitializedCommonControls();
 #define WC_LISTVIEWA "SysListView32"
 #define WC_LISTVIEW WC_LISTVIEWA
 
+// Image lists of a list view: the report view shows the small images beside column 0.
+#define LVSIL_NORMAL 0
+#define LVSIL_SMALL 1
 #define LVS_ICON 0x0000
 #define LVS_REPORT 0x0001
 #define LVS_SMALLICON 0x0002
@@ -199,6 +202,8 @@ WINPORT_API DWORD WinportInitializedCommonControls();
 #define LVS_EX_FULLROWSELECT 0x00000020
 
 #define LVM_FIRST 0x1000
+#define LVM_GETIMAGELIST (LVM_FIRST + 2)
+#define LVM_SETIMAGELIST (LVM_FIRST + 3)
 #define LVM_GETITEMCOUNT (LVM_FIRST + 4)
 #define LVM_GETITEMA (LVM_FIRST + 5)
 #define LVM_SETITEMA (LVM_FIRST + 6)
@@ -326,6 +331,14 @@ typedef struct tagNMITEMACTIVATE {
     LPARAM lParam;
     UINT uKeyFlags;
 } NMITEMACTIVATE, *LPNMITEMACTIVATE;
+
+#pragma pack(push, 1)
+typedef struct tagLVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMLVKEYDOWN, *LPNMLVKEYDOWN;
+#pragma pack(pop)
 
 typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 
@@ -494,6 +507,14 @@ typedef struct tagNMTREEVIEWA {
     TVITEMA itemNew;
     POINT ptDrag;
 } NMTREEVIEWA, NMTREEVIEW, NM_TREEVIEW, *LPNMTREEVIEWA, *LPNMTREEVIEW;
+
+#pragma pack(push, 1)
+typedef struct tagTVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMTVKEYDOWN, *LPNMTVKEYDOWN;
+#pragma pack(pop)
 
 typedef struct tagTVHITTESTINFO {
     POINT pt;

@@ -6,6 +6,7 @@
 #include "cwnd.h"
 
 struct CPrintInfo;
+struct CPrintProgress;
 
 // Printing follows the framework's order: OnPreparePrinting (which calls DoPreparePrinting for the
 // print dialog or the default printer), OnBeginPrinting, then per page OnPrepareDC and OnPrint,
@@ -37,8 +38,9 @@ public:
     int GetLastPrintResult() const { return m_lastPrintResult; }
 
 private:
-    // Prints the pages of a prepared job; FALSE when the device failed.
-    BOOL printPages(CDC& dc, CPrintInfo& info);
+    // Prints the pages of a prepared job, offering the user to cancel between pages when a
+    // progress window is given: 0 printed, 1 cancelled, -1 the device failed.
+    int printPages(CDC& dc, CPrintInfo& info, CPrintProgress* progress);
     void printJob(BOOL direct);
     int m_lastPrintResult = 0;
 };

@@ -685,6 +685,23 @@ WINPORT_API HMENU GetSubMenu(HMENU menu, int position);
 WINPORT_API BOOL SetMenu(HWND hwnd, HMENU menu);
 WINPORT_API HMENU GetMenu(HWND hwnd);
 WINPORT_API BOOL DrawMenuBar(HWND hwnd);
+// A MENU resource of a module's resource script (NULL module: any registered one), as a new menu
+// the caller destroys.
+WINPORT_API HMENU LoadMenu(HINSTANCE instance, LPCSTR name);
+
+// Shortcut menus: TrackPopupMenu shows the popup at the screen point and waits for the choice.
+// The chosen item's WM_COMMAND is posted to the owner and TRUE returned, or with TPM_RETURNCMD
+// the id is returned and nothing posted; 0 when the menu is dismissed.
+#define TPM_LEFTBUTTON 0x0000
+#define TPM_RIGHTBUTTON 0x0002
+#define TPM_LEFTALIGN 0x0000
+#define TPM_CENTERALIGN 0x0004
+#define TPM_RIGHTALIGN 0x0008
+#define TPM_TOPALIGN 0x0000
+#define TPM_NONOTIFY 0x0080
+#define TPM_RETURNCMD 0x0100
+WINPORT_API BOOL TrackPopupMenu(
+    HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);
 
 // String resources of a module's resource script (NULL module: any registered one).
 WINPORT_API int LoadString(HINSTANCE instance, UINT id, LPSTR buffer, int size);
@@ -786,6 +803,7 @@ inline LONG_PTR SetWindowLongPtrA(HWND h, int index, LONG_PTR value)
     return SetWindowLongPtr(h, index, value);
 }
 inline BOOL IsDialogMessageA(HWND dialog, LPMSG msg) { return IsDialogMessage(dialog, msg); }
+inline HMENU LoadMenuA(HINSTANCE instance, LPCSTR name) { return LoadMenu(instance, name); }
 inline BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 {
     return AppendMenu(menu, flags, idOrPopup, text);

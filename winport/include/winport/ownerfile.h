@@ -9,4 +9,7 @@ namespace winport {
 // Creates the file (a Windows or native path) empty with owner-only access when it does not
 // exist yet; an existing file is left as it is. TRUE when the file exists afterwards.
 WINPORT_API BOOL createOwnerOnlyFile(LPCSTR path);
+// Takes every access of others and of the group away from an existing file (a Windows or native
+// path). TRUE when the file has owner-only access afterwards.
+WINPORT_API BOOL restrictToOwner(LPCSTR path);
 }

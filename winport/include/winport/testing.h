@@ -41,6 +41,9 @@ WINPORT_API void ScriptModalDialog(std::function<void(HWND dialog)> callback, in
 // File dialogs: the chosen path (Windows or native form), or cancel.
 WINPORT_API void ScriptFileDialog(const std::string& path);
 WINPORT_API void ScriptFileDialogCancel();
+// Shortcut menus (TrackPopupMenu): the id of the item chosen, 0 to dismiss the menu. An id
+// the menu does not offer enabled is a failure.
+WINPORT_API void ScriptPopupMenu(UINT id);
 // Font dialogs: the chosen font and its size in tenths of a point, or cancel.
 WINPORT_API void ScriptFontDialog(const LOGFONTA& font, int pointSizeTenths);
 WINPORT_API void ScriptFontDialogCancel();

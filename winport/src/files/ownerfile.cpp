@@ -24,4 +24,19 @@ BOOL createOwnerOnlyFile(LPCSTR path)
         return TRUE;
     return fail(errorFromErrno(errno, native), FALSE);
 }
+
+BOOL restrictToOwner(LPCSTR path)
+{
+    std::string native = toNativePath(path);
+    if (native.empty())
+        return fail(ERROR_INVALID_NAME, FALSE);
+    struct stat st;
+    if (::stat(native.c_str(), &st) != 0)
+        return fail(errorFromErrno(errno, native), FALSE);
+    if ((st.st_mode & 077) == 0)
+        return TRUE;
+    if (::chmod(native.c_str(), st.st_mode & 07700) != 0)
+        return fail(errorFromErrno(errno, native), FALSE);
+    return TRUE;
+}
 }

@@ -64,6 +64,16 @@ int CListCtrl::InsertItem(const LVITEM* item)
     return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(item)));
 }
 
+int CListCtrl::InsertItem(int item, LPCSTR text, int image)
+{
+    LVITEM description {};
+    description.mask = LVIF_TEXT | LVIF_IMAGE;
+    description.iItem = item;
+    description.pszText = const_cast<LPSTR>(text);
+    description.iImage = image;
+    return InsertItem(&description);
+}
+
 int CListCtrl::InsertItem(int item, LPCSTR text)
 {
     LVITEM description {};
@@ -210,4 +220,22 @@ DWORD CListCtrl::SetExtendedStyle(DWORD style)
 DWORD CListCtrl::GetExtendedStyle() const
 {
     return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
+
+CListCtrl::~CListCtrl() { m_previous.Detach(); }
+
+CImageList* CListCtrl::SetImageList(CImageList* list, int kind)
+{
+    auto previous = reinterpret_cast<HIMAGELIST>(SendMessage(
+        LVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(list ? list->GetSafeHandle() : nullptr)));
+    m_previous.Detach();
+    if (!previous)
+        return nullptr;
+    m_previous.Attach(previous);
+    return &m_previous;
+}
+
+HIMAGELIST CListCtrl::GetImageList(int kind) const
+{
+    return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, kind, 0));
 }

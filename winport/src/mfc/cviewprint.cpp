@@ -1,6 +1,7 @@
 // The framework's printing loop for views: the print and print-preview commands, the print
 // dialog, and the page loop that calls the view's printing operations.
 #include "qt/print/printpreview.h"
+#include "printingwindow.h"
 #include "afxview.h"
 #include "cdc.h"
 
@@ -55,27 +56,29 @@ BOOL CView::DoPreparePrinting(CPrintInfo* info)
     return dialog.m_pd.hDC != nullptr;
 }
 
-BOOL CView::printPages(CDC& dc, CPrintInfo& info)
+int CView::printPages(CDC& dc, CPrintInfo& info, CPrintProgress* progress)
 {
     UINT last = info.GetToPage();
     for (info.m_nCurPage = info.GetFromPage(); info.m_nCurPage <= last; ++info.m_nCurPage) {
         OnPrepareDC(&dc, &info);
         if (!info.m_bContinuePrinting)
             break;
+        if (progress && !progress->carryOn(info.m_nCurPage))
+            return 1;
         info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         if (dc.StartPage() < 0)
-            return FALSE;
+            return -1;
         // A new page starts with fresh device attributes: the view prepares it again.
         OnPrepareDC(&dc, &info);
         OnPrint(&dc, &info);
         if (dc.EndPage() < 0)
-            return FALSE;
+            return -1;
         if (info.m_nCurPage == 0xFFFF)
             break;
         // A view may learn its page count while printing.
         last = info.GetToPage();
     }
-    return TRUE;
+    return 0;
 }
 
 void CView::printJob(BOOL direct)
@@ -90,18 +93,19 @@ void CView::printJob(BOOL direct)
     dc.m_bPrinting = TRUE;
     OnBeginPrinting(&dc, &info);
     CString name = jobName(this);
-    BOOL ok = dc.StartDoc(name.GetString()) > 0;
-    if (ok) {
-        ok = printPages(dc, info);
-        if (ok)
-            ok = dc.EndDoc() > 0;
+    int result = -1;
+    if (dc.StartDoc(name.GetString()) > 0) {
+        CPrintProgress progress(GetSafeHwnd(), name);
+        result = printPages(dc, info, &progress);
+        if (result == 0)
+            result = dc.EndDoc() > 0 ? 0 : -1;
         else
-            dc.AbortDoc();
+            dc.AbortDoc(); // nothing of a cancelled or failed job is left behind
     }
     OnEndPrinting(&dc, &info);
     dc.Detach();
-    m_lastPrintResult = ok ? 0 : -1;
-    if (!ok)
+    m_lastPrintResult = result;
+    if (result < 0)
         ::MessageBoxA(
             GetSafeHwnd(), "Failed to start print job.", "Print", MB_OK | MB_ICONEXCLAMATION);
 }
@@ -123,7 +127,7 @@ void CView::OnFilePrintPreview()
         info.m_bContinuePrinting = TRUE;
         OnBeginPrinting(&dc, &info);
         if (dc.StartDoc("Print Preview") > 0) {
-            printPages(dc, info);
+            printPages(dc, info, nullptr);
             dc.EndDoc();
         }
         OnEndPrinting(&dc, &info);

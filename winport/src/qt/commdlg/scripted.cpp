@@ -17,6 +17,7 @@ namespace {
         std::string path;
     };
     std::deque<FileAnswer> g_files;
+    std::deque<UINT> g_popups;
     struct FontAnswer {
         bool ok;
         LOGFONTA font;
@@ -65,6 +66,20 @@ bool takeModalScript(const char* what, ModalScript* script)
         *script = std::move(g_modals.front());
         g_modals.pop_front();
     }
+    return true;
+}
+
+bool takePopupMenuAnswer(UINT* chosen)
+{
+    if (!g_enabled)
+        return false;
+    *chosen = 0;
+    if (g_popups.empty()) {
+        reportScriptFailure("unscripted shortcut menu");
+        return true;
+    }
+    *chosen = g_popups.front();
+    g_popups.pop_front();
     return true;
 }
 
@@ -147,6 +162,8 @@ void ScriptModalDialog(std::function<void(HWND)> callback, int timeoutMs)
 void ScriptFileDialog(const std::string& path) { g_files.push_back(FileAnswer { true, path }); }
 void ScriptFileDialogCancel() { g_files.push_back(FileAnswer { false, {} }); }
 
+void ScriptPopupMenu(UINT id) { g_popups.push_back(id); }
+
 void ScriptFontDialog(const LOGFONTA& font, int pointSizeTenths)
 {
     g_fonts.push_back(FontAnswer { true, font, pointSizeTenths });
@@ -167,7 +184,7 @@ void ScriptPrintPreview(std::function<void(PrintPreviewDriver&)> callback)
 int UnusedScripts()
 {
     return static_cast<int>(g_messageBoxes.size() + g_modals.size() + g_files.size()
-        + g_fonts.size() + g_prints.size() + g_previews.size());
+        + g_popups.size() + g_fonts.size() + g_prints.size() + g_previews.size());
 }
 
 std::vector<std::string> ScriptFailures() { return g_failures; }
@@ -181,6 +198,7 @@ void ClearScripts()
     g_messageBoxCalls.clear();
     g_modals.clear();
     g_files.clear();
+    g_popups.clear();
     g_fonts.clear();
     g_prints.clear();
     g_previews.clear();

@@ -24,6 +24,8 @@ struct ModalScript {
 };
 bool takeModalScript(const char* what, ModalScript* script);
 bool takeFileAnswer(bool* ok, std::string* path);
+// The id chosen in a shortcut menu (0: dismissed).
+bool takePopupMenuAnswer(UINT* chosen);
 bool takeFontAnswer(bool* ok, LOGFONTA* font, int* pointSizeTenths);
 struct PrintAnswer {
     bool ok = false;

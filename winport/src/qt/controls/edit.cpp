@@ -9,6 +9,7 @@
 // arrive as changed ranges of the widget and are applied to the kept text; past the text limit
 // they are undone and EN_MAXTEXT is sent.
 #include "controlclasses.h"
+#include "qt/controls/beforeevents.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -22,7 +23,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <functional>
 #include <cstring>
 
 namespace winport {
@@ -32,24 +32,6 @@ namespace {
 
     // Characters typed outside Latin-1 cannot be kept in the ANSI text.
     char latin1Char(QChar c) { return c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?'; }
-
-    // Runs an action before every event of the objects it watches.
-    class BeforeEvents : public QObject {
-    public:
-        explicit BeforeEvents(std::function<void()> action, QObject* parent)
-            : QObject(parent)
-            , m_action(std::move(action))
-        {
-        }
-        bool eventFilter(QObject*, QEvent*) override
-        {
-            m_action();
-            return false;
-        }
-
-    private:
-        std::function<void()> m_action;
-    };
 
     class Edit : public Control {
     public:

@@ -1,12 +1,14 @@
 // The list view control ("SysListView32") in report style over QTreeWidget: columns with
 // alignment and width, items with sub-item texts and item data, selection and focus states,
 // sorting by item data, string widths in the control's font. A user's clicks notify the parent
-// (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED).
+// (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED); keys send LVN_KEYDOWN, and
+// Return NM_RETURN, before the list acts on them.
 #include "controlclasses.h"
 #include "qt/windows/latin1.h"
 #include "commctrl.h"
 #include "qt/windows/window.h"
 #include "base/textbuffer.h"
+#include "qt/gdi/icons.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -19,6 +21,7 @@
 namespace winport {
 namespace {
     const int kDataRole = Qt::UserRole + 1;
+    const int kImageRole = Qt::UserRole + 2;
 
     Qt::Alignment alignmentOf(int fmt)
     {
@@ -54,6 +57,8 @@ namespace {
             m_tree->header()->setMinimumSectionSize(0);
             m_tree->header()->setStretchLastSection(false);
             m_tree->header()->setSectionsMovable(false);
+            // Header buttons answer clicks (LVN_COLUMNCLICK) unless the style says they do not.
+            m_tree->header()->setSectionsClickable((cs.style & LVS_NOSORTHEADER) == 0);
             m_tree->setColumnCount(0);
             m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
             QObject::connect(m_tree, &QTreeWidget::itemClicked, &m_context,
@@ -85,6 +90,14 @@ namespace {
         bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
         {
             switch (message) {
+            case LVM_SETIMAGELIST:
+                result = wParam == LVSIL_SMALL
+                    ? reinterpret_cast<LRESULT>(setImageList(reinterpret_cast<HIMAGELIST>(lParam)))
+                    : 0;
+                return true;
+            case LVM_GETIMAGELIST:
+                result = wParam == LVSIL_SMALL ? reinterpret_cast<LRESULT>(m_images) : 0;
+                return true;
             case LVM_GETITEMCOUNT:
                 result = m_tree->topLevelItemCount();
                 return true;
@@ -204,6 +217,16 @@ namespace {
             case LVM_GETEXTENDEDLISTVIEWSTYLE:
                 result = m_exStyle;
                 return true;
+            case WM_KEYDOWN: {
+                NMLVKEYDOWN key {};
+                key.wVKey = static_cast<WORD>(wParam);
+                notify(LVN_KEYDOWN, &key.hdr);
+                if (wParam == VK_RETURN) {
+                    NMHDR header {};
+                    notify(NM_RETURN, &header);
+                }
+                return false;
+            }
             default:
                 return false;
             }
@@ -344,6 +367,7 @@ namespace {
                 row->setText(0, toQt(item->pszText));
             row->setData(0, kDataRole,
                 QVariant::fromValue<qlonglong>((item->mask & LVIF_PARAM) ? item->lParam : 0));
+            setImage(row, (item->mask & LVIF_IMAGE) ? item->iImage : -1);
             m_quiet = true;
             m_tree->insertTopLevelItem(index, row);
             m_quiet = false;
@@ -364,9 +388,33 @@ namespace {
                 row->setText(item->iSubItem, toQt(item->pszText));
             if (item->mask & LVIF_PARAM)
                 row->setData(0, kDataRole, QVariant::fromValue<qlonglong>(item->lParam));
+            if ((item->mask & LVIF_IMAGE) && item->iSubItem == 0)
+                setImage(row, item->iImage);
             if (item->mask & LVIF_STATE)
                 applyState(row, item->state, item->stateMask);
             return TRUE;
+        }
+
+        // The row's image index and its icon from the small image list.
+        void setImage(QTreeWidgetItem* row, int index)
+        {
+            row->setData(0, kImageRole, index);
+            QPixmap pixmap = imageListPixmap(m_images, index);
+            row->setIcon(0, pixmap.isNull() ? QIcon() : QIcon(pixmap));
+        }
+
+        HIMAGELIST setImageList(HIMAGELIST images)
+        {
+            HIMAGELIST previous = m_images;
+            m_images = images;
+            QSize size = imageListSize(images);
+            if (!size.isEmpty())
+                m_tree->setIconSize(size);
+            for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* row = m_tree->topLevelItem(i);
+                setImage(row, row->data(0, kImageRole).toInt());
+            }
+            return previous;
         }
 
         LRESULT getItem(LVITEMA* item) const
@@ -380,6 +428,8 @@ namespace {
                 copyText(item->iItem, item->iSubItem, item->pszText, item->cchTextMax);
             if (item->mask & LVIF_PARAM)
                 item->lParam = static_cast<LPARAM>(row->data(0, kDataRole).toLongLong());
+            if (item->mask & LVIF_IMAGE)
+                item->iImage = row->data(0, kImageRole).toInt();
             if (item->mask & LVIF_STATE)
                 item->state = itemState(item->iItem) & item->stateMask;
             return TRUE;
@@ -524,6 +574,7 @@ namespace {
 
         QTreeWidget* m_tree;
         std::vector<Column> m_columns;
+        HIMAGELIST m_images = nullptr; // the small images (not owned)
         DWORD m_exStyle = 0;
         bool m_quiet = false;
     };

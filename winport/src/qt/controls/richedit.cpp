@@ -3,7 +3,13 @@
 // Text carries character formats, some of it protected: a change that touches protected text asks
 // the parent first (EN_PROTECTED, when the event mask has ENM_PROTECTED) and is refused on a
 // non-zero answer. The text limit (32,767 characters by default) cuts typed and inserted text.
+// The program's changes and selections reach the widget later, in one step: from the first change
+// on, the document stays inside one edit block, so Qt lays out the changed text once, when the
+// event loop runs or before the widget handles any event, instead of after every insertion.
+// Messages that only append, select and read work inside the block; any other message closes it
+// first. So writing a report costs in proportion to the text written.
 #include "controlclasses.h"
+#include "qt/controls/beforeevents.h"
 #include "qt/windows/latin1.h"
 #include "qt/controls/richformat.h"
 #include "qt/controls/rtf.h"
@@ -71,14 +77,29 @@ namespace {
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             if ((cs.style & WS_VSCROLL) == 0)
                 m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            auto* sync = new BeforeEvents([this] { endBatch(); }, &m_context);
+            m_edit->installEventFilter(sync);
+            m_edit->viewport()->installEventFilter(sync);
         }
-        ~RichEdit() override { delete m_edit; }
+        ~RichEdit() override
+        {
+            // The document goes with the widget: nothing left to lay out.
+            m_batch = QTextCursor();
+            m_selection = QTextCursor();
+            delete m_edit;
+        }
 
         QWidget* widget() const override { return m_edit; }
-        void showText() override { setText(m_window.text.c_str()); }
+        void showText() override
+        {
+            endBatch();
+            setText(m_window.text.c_str());
+        }
 
         bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
         {
+            if (!worksInBatch(message, wParam))
+                endBatch();
             switch (message) {
             case WM_SETTEXT:
                 setText(reinterpret_cast<const char*>(lParam));
@@ -222,6 +243,20 @@ namespace {
                 m_edit->ensureCursorVisible();
                 result = 0;
                 return true;
+            case WM_COPY:
+                m_edit->copy();
+                result = 0;
+                return true;
+            case WM_CUT:
+                if (!m_edit->isReadOnly())
+                    m_edit->cut();
+                result = 0;
+                return true;
+            case WM_PASTE:
+                if (!m_edit->isReadOnly())
+                    m_edit->paste();
+                result = 0;
+                return true;
             case EM_FORMATRANGE:
                 result = lParam ? formatRange(*m_edit->document(),
                              *reinterpret_cast<const FORMATRANGE*>(lParam), wParam != 0)
@@ -252,11 +287,80 @@ namespace {
         int room(int replaced) const { return std::max(0, m_limit - (length() - replaced)); }
         CHARRANGE selection() const
         {
-            QTextCursor cursor = m_edit->textCursor();
+            QTextCursor cursor = textCursor();
             return { cursor.selectionStart(), cursor.selectionEnd() };
         }
 
     private:
+        // Messages that append, select or only read: they leave an open batch open.
+        static bool worksInBatch(UINT message, WPARAM wParam)
+        {
+            switch (message) {
+            case WM_GETTEXT:
+            case WM_GETTEXTLENGTH:
+            case EM_GETTEXTLENGTHEX:
+            case EM_GETSEL:
+            case EM_EXGETSEL:
+            case EM_SETSEL:
+            case EM_EXSETSEL:
+            case EM_REPLACESEL:
+            case EM_GETSELTEXT:
+            case EM_GETTEXTRANGE:
+            case EM_GETCHARFORMAT:
+            case EM_GETEVENTMASK:
+            case EM_SETEVENTMASK:
+            case EM_LIMITTEXT:
+            case EM_EXLIMITTEXT:
+            case EM_GETLIMITTEXT:
+            case EM_GETLINECOUNT:
+            case EM_LINEINDEX:
+            case EM_LINEFROMCHAR:
+            case EM_EXLINEFROMCHAR:
+            case EM_HIDESELECTION:
+            case EM_FORMATRANGE:
+            case EM_STREAMOUT:
+                return true;
+            case EM_SETCHARFORMAT:
+                return (wParam & (SCF_SELECTION | SCF_WORD)) != 0 && (wParam & SCF_ALL) == 0;
+            default:
+                return false;
+            }
+        }
+
+        // Opens the batch on the program's first change or selection since the widget was last
+        // brought up to date; the event loop closes it if no event or message does first.
+        void beginBatch()
+        {
+            if (m_batching)
+                return;
+            m_selection = m_edit->textCursor();
+            m_batch = QTextCursor(m_edit->document());
+            m_batch.beginEditBlock();
+            m_batching = true;
+            QMetaObject::invokeMethod(
+                &m_context, [this] { endBatch(); }, Qt::QueuedConnection);
+        }
+
+        // Lays out what changed in the batch and gives the widget the selection.
+        void endBatch()
+        {
+            if (!m_batching)
+                return;
+            m_batching = false;
+            m_batch.endEditBlock();
+            m_batch = QTextCursor();
+            m_edit->setTextCursor(m_selection);
+            m_selection = QTextCursor();
+        }
+
+        // The selection: the widget's own, or the program's while a batch is open.
+        QTextCursor textCursor() const { return m_batching ? m_selection : m_edit->textCursor(); }
+        void setTextCursor(const QTextCursor& cursor)
+        {
+            beginBatch();
+            m_selection = cursor;
+        }
+
         LONG length() const { return m_edit->document()->characterCount() - 1; }
         int clamp(LONG position) const
         {
@@ -277,7 +381,13 @@ namespace {
         QTextCharFormat formatOfChar(int position) const
         {
             QTextCursor cursor = cursorAt(position);
-            cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            // Stepping over a character asks the block's layout where characters may combine
+            // with the next; below U+0300 and at a paragraph break one step is one position.
+            QChar next = m_edit->document()->characterAt(position + 1);
+            if (position < length() && (next.unicode() < 0x300 || next == kParagraph))
+                cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+            else
+                cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
             return cursor.charFormat();
         }
         bool touchesProtected(int from, int to) const
@@ -316,21 +426,22 @@ namespace {
         {
             QTextCursor cursor(m_edit->document());
             if (from < 0) { // no selection: the caret stays where the selection ended
-                int end = m_edit->textCursor().selectionEnd();
+                int end = textCursor().selectionEnd();
                 cursor.setPosition(end);
             } else {
                 LONG end = to < 0 ? length() : to;
                 cursor.setPosition(clamp(from));
                 cursor.setPosition(clamp(end), QTextCursor::KeepAnchor);
             }
-            m_edit->setTextCursor(cursor);
+            setTextCursor(cursor);
             if (!m_pendingFormat || m_pendingAt != cursor.position() || cursor.hasSelection())
                 m_pendingFormat.reset();
         }
 
         void replaceSelection(const char* text, UINT message, WPARAM wParam, LPARAM lParam)
         {
-            QTextCursor cursor = m_edit->textCursor();
+            beginBatch();
+            QTextCursor cursor = textCursor();
             int from = cursor.selectionStart();
             int to = cursor.selectionEnd();
             if (!editAllowed(from, to, message, wParam, lParam))
@@ -347,7 +458,7 @@ namespace {
             cursor.removeSelectedText();
             cursor.insertText(s, format);
             cursor.endEditBlock();
-            m_edit->setTextCursor(cursor);
+            setTextCursor(cursor);
             m_pendingFormat.reset();
         }
 
@@ -407,6 +518,7 @@ namespace {
                 return TRUE;
             }
             if (target & (SCF_SELECTION | SCF_WORD)) {
+                beginBatch();
                 CHARRANGE range = selection();
                 if (range.cpMin == range.cpMax) { // the format of the next insertion here
                     QTextCharFormat pending = m_pendingFormat && m_pendingAt == range.cpMin
@@ -419,7 +531,7 @@ namespace {
                 }
                 if (!editAllowed(range.cpMin, range.cpMax, message, target, lParam))
                     return FALSE;
-                QTextCursor cursor = m_edit->textCursor();
+                QTextCursor cursor = textCursor();
                 QTextCharFormat merged;
                 applyCharFormat(*format, merged);
                 cursor.mergeCharFormat(merged);
@@ -624,6 +736,10 @@ namespace {
         }
 
         RichTextEdit* m_edit;
+        // The open batch: m_batch holds the edit block, m_selection the program's selection.
+        bool m_batching = false;
+        QTextCursor m_batch;
+        QTextCursor m_selection;
         DWORD m_eventMask = 0;
         LONG m_limit = kDefaultLimit;
         std::optional<QTextCharFormat> m_pendingFormat;

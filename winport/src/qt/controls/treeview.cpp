@@ -270,6 +270,16 @@ namespace {
             case TVM_ENSUREVISIBLE:
                 result = ensureVisible(itemOf(reinterpret_cast<HTREEITEM>(lParam)));
                 return true;
+            case WM_KEYDOWN: {
+                NMTVKEYDOWN key {};
+                key.wVKey = static_cast<WORD>(wParam);
+                notify(TVN_KEYDOWN, &key.hdr);
+                if (wParam == VK_RETURN) {
+                    NMHDR header {};
+                    notify(NM_RETURN, &header);
+                }
+                return false;
+            }
             default:
                 return false;
             }

@@ -3,6 +3,9 @@
 // item posts WM_COMMAND with its id to the window, as the menu loop does when it ends.
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
+#include "qt/commdlg/scripted.h"
+#include "resources/resources.h"
+#include "base/syserror.h"
 
 #include <winport/testing.h>
 
@@ -261,6 +264,103 @@ BOOL DrawMenuBar(HWND hwnd)
     if (!w || !w->menu)
         return FALSE;
     rebuild(hwnd);
+    return TRUE;
+}
+
+namespace {
+// The menu items of a template, appended to a new menu (popups made on the way).
+void appendTemplateItems(HMENU menu, const std::vector<winport::MenuItem>& items)
+{
+    for (const winport::MenuItem& item : items) {
+        if (item.isPopup) {
+            HMENU popup = CreatePopupMenu();
+            appendTemplateItems(popup, item.popup);
+            AppendMenu(
+                menu, MF_POPUP | item.flags, reinterpret_cast<UINT_PTR>(popup), item.text.c_str());
+        } else if (item.text.empty()) {
+            AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenu(menu, item.flags, static_cast<UINT_PTR>(item.id), item.text.c_str());
+        }
+    }
+}
+
+// Whether the menu or one of its popups has the item, enabled.
+bool offersEnabled(HMENU menu, UINT id)
+{
+    Menu* m = findMenu(menu);
+    if (!m)
+        return false;
+    for (const MenuEntry& e : m->items) {
+        if (e.popup ? offersEnabled(e.popup, id)
+                    : !(e.flags & MF_SEPARATOR) && e.id == id && enabledFlags(e.flags))
+            return true;
+    }
+    return false;
+}
+
+// The id of the item the user chooses in the popup at the screen point, 0 when dismissed.
+UINT runPopup(HMENU menu, int x, int y)
+{
+    Menu* m = findMenu(menu);
+    if (!m)
+        return 0;
+    QMenu popup;
+    UINT chosen = 0;
+    for (const MenuEntry& e : m->items) {
+        if (e.flags & MF_SEPARATOR) {
+            popup.addSeparator();
+        } else if (!e.popup) {
+            QAction* action = popup.addAction(toQt(e.text));
+            action->setEnabled(enabledFlags(e.flags));
+            UINT id = e.id;
+            QObject::connect(action, &QAction::triggered, &popup, [&chosen, id] { chosen = id; });
+        } else if (Menu* sub = findMenu(e.popup)) {
+            QMenu* inner = popup.addMenu(toQt(e.text));
+            for (const MenuEntry& i : sub->items) {
+                if (i.flags & MF_SEPARATOR || i.popup) {
+                    inner->addSeparator();
+                    continue;
+                }
+                QAction* action = inner->addAction(toQt(i.text));
+                action->setEnabled(enabledFlags(i.flags));
+                UINT id = i.id;
+                QObject::connect(
+                    action, &QAction::triggered, &popup, [&chosen, id] { chosen = id; });
+            }
+        }
+    }
+    popup.exec(QPoint(x, y));
+    return chosen;
+}
+}
+
+HMENU LoadMenu(HINSTANCE instance, LPCSTR name)
+{
+    const winport::MenuTemplate* t = winport::findMenuTemplate(instance, name);
+    if (!t)
+        return fail(ERROR_RESOURCE_NAME_NOT_FOUND, HMENU(nullptr));
+    HMENU menu = CreateMenu();
+    appendTemplateItems(menu, t->items);
+    return menu;
+}
+
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*)
+{
+    if (!findMenu(menu) || (!owner && !(flags & TPM_RETURNCMD)))
+        return fail(ERROR_INVALID_PARAMETER, FALSE);
+    UINT chosen = 0;
+    if (!takePopupMenuAnswer(&chosen)) {
+        chosen = runPopup(menu, x, y);
+    } else if (chosen && !offersEnabled(menu, chosen)) {
+        reportScriptFailure("shortcut menu has no enabled item " + std::to_string(chosen));
+        chosen = 0;
+    }
+    if (flags & TPM_RETURNCMD)
+        return static_cast<BOOL>(chosen);
+    if (!chosen)
+        return FALSE;
+    PostMessage(owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
     return TRUE;
 }
 

@@ -968,6 +968,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return HTCLIENT;
     case WM_MOUSEACTIVATE:
         return 1; // MA_ACTIVATE
+    case WM_RBUTTONUP: {
+        // The end of a right click asks for the shortcut menu, at the pointer's screen point.
+        POINT point { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+        ClientToScreen(hwnd, &point);
+        SendMessage(
+            hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(point.x, point.y));
+        return 0;
+    }
     case WM_CONTEXTMENU:
         if (w->isChild() && w->parent)
             return SendMessage(w->parent, message, wParam, lParam);
