@@ -102,6 +102,18 @@ TEST_F(FtpLogDialog, RowsColumnsAndTheDirectionFilter)
     EXPECT_EQ(Cell(dialog, 1, 2), "/b.bin");
     EXPECT_EQ(Cell(dialog, 1, 3), "C:\\in\\b.bin");
     EXPECT_EQ(Cell(dialog, 2, 4), "Transfer Aborted");
+    // Folder, file and drive icons, in that order; every source here is a file.
+    auto images = reinterpret_cast<HIMAGELIST>(
+        SendDlgItemMessage(dialog.m_hWnd, 3099, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 3);
+    for (int row = 0; row < 3; ++row) {
+        LVITEMA item {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendDlgItemMessage(dialog.m_hWnd, 3099, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.iImage, 1) << row;
+    }
 
     Press(dialog.m_hWnd, 3097);
     EXPECT_EQ(dialog.GetFilter(), DLGFTPLOG_PUT);
