@@ -16,7 +16,9 @@
 #include <QTimer>
 #include <cstring>
 #include <strings.h>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <unordered_map>
 
 namespace winport {
@@ -68,6 +70,22 @@ namespace {
                  + 1)
             / 2;
         *y = m.height();
+    }
+
+    // Measuring the font shapes text; a template's font is measured once.
+    void templateBaseUnits(const DialogTemplate& t, HFONT font, int* x, int* y)
+    {
+        using Key = std::tuple<std::string, int, int, int>;
+        static std::map<Key, std::pair<int, int>> measured;
+        Key key { t.fontFace, t.fontSize, t.fontWeight, t.fontItalic };
+        auto it = measured.find(key);
+        if (it == measured.end()) {
+            int ux, uy;
+            baseUnits(font, &ux, &uy);
+            it = measured.emplace(key, std::make_pair(ux, uy)).first;
+        }
+        *x = it->second.first;
+        *y = it->second.second;
     }
 
     bool isPushButton(HWND h)
@@ -128,7 +146,7 @@ HWND createDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent, DLGP
     std::strncpy(lf.lfFaceName, t.fontFace.c_str(), LF_FACESIZE - 1);
     HFONT font = CreateFontIndirect(&lf);
     int ux, uy;
-    baseUnits(font, &ux, &uy);
+    templateBaseUnits(t, font, &ux, &uy);
     auto px = [ux](int v) { return MulDiv(v, ux, 4); };
     auto py = [uy](int v) { return MulDiv(v, uy, 8); };
 
