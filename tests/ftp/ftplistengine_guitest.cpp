@@ -9,7 +9,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <atomic>
+#include <functional>
 #include <chrono>
 #include <filesystem>
 #include <sys/resource.h>
@@ -67,6 +67,21 @@ protected:
     {
         for (int i = 0; i < count; ++i)
             winport::testing::ScriptModalDialog([](HWND) {});
+    }
+
+    // Acts on another thread once the server holds the first bytes of the file (4 s at most).
+    std::thread OnArrival(const std::string& name, std::function<void()> action)
+    {
+        return std::thread([arriving = server.Root() + "/" + name, action] {
+            for (int i = 0; i < 20000; ++i) {
+                std::error_code ec;
+                if (fs::exists(arriving, ec) && fs::file_size(arriving, ec) > 0) {
+                    action();
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+        });
     }
 
     std::string Local(const std::string& relative, const std::string& content)
@@ -201,17 +216,8 @@ TEST_F(ListEngine, CancelStopsAfterTheCurrentBlockAndKeepsThePartialFile)
     ASSERT_EQ(engine->PutTransfer(&first), 1);
     HWND cancel = GetDlgItem(engine->GetPutProgressWindow(), 3052);
     // Once the file is on its way, the pointer moves over Cancel Transfer with no button held.
-    std::thread user([&] {
-        const std::string arriving = server.Root() + "/big";
-        for (int i = 0; i < 20000; ++i) {
-            std::error_code ec;
-            if (fs::exists(arriving, ec) && fs::file_size(arriving, ec) > 0) {
-                PostMessage(cancel, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-    });
+    std::thread user
+        = OnArrival("big", [cancel] { PostMessage(cancel, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); });
     int result = engine->PutTransfer(&big);
     user.join();
     EXPECT_EQ(result, 0);
@@ -254,21 +260,9 @@ TEST_F(ListEngine, ServerKilledInMidTransfer)
             "/big.bin"),
         Item(h, DLGFTPITEM_FILE, Local("next.txt", "next"), DLGFTPITEM_FILE, "/next.txt"),
     };
-    std::atomic<bool> stop { false };
-    std::thread killer([&] {
-        const std::string arriving = server.Root() + "/big.bin";
-        while (!stop) {
-            std::error_code ec;
-            if (fs::exists(arriving, ec) && fs::file_size(arriving, ec) > 0) {
-                server.Kill();
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-    });
+    std::thread killer = OnArrival("big.bin", [this] { server.Kill(); });
     ExpectHiddenDialogs(2);
     engine->ListRunPut(items.data(), items.size());
-    stop = true;
     killer.join();
     std::vector<_DlgFtpLogItem> records = Records(log);
     ASSERT_EQ(records.size(), 2u);
