@@ -200,8 +200,8 @@ TEST_F(DemoDialogs, TheControlFrameListsTheMetersAndReportsThePickedOne)
     EXPECT_EQ(::GetParent(control->m_hWnd), frame.m_hWnd);
     EXPECT_EQ(status(), "Control frame: " + std::to_string(expected.size()) + " meters");
     for (size_t row = 0; row < expected.size(); ++row)
-        EXPECT_EQ(std::string(control->demoControlFrameSerial(static_cast<long>(row))),
-            expected[row])
+        EXPECT_EQ(
+            std::string(control->demoControlFrameSerial(static_cast<long>(row))), expected[row])
             << row;
 
     CListCtrl& list = control->GetList()->GetListCtrl();

@@ -248,7 +248,8 @@ TEST_F(RichEdit, OptionsCombineByOperationAndReadOnlyRefusesTyping)
     EXPECT_STREQ(windowText().GetString(), "text");
 
     edit.SetOptions(ECOOP_XOR, ECO_READONLY | ECO_WANTRETURN);
-    EXPECT_EQ(edit.GetOptions() & (ECO_READONLY | ECO_WANTRETURN), static_cast<UINT>(ECO_WANTRETURN));
+    EXPECT_EQ(
+        edit.GetOptions() & (ECO_READONLY | ECO_WANTRETURN), static_cast<UINT>(ECO_WANTRETURN));
     ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "x"));
     EXPECT_STREQ(windowText().GetString(), "textx");
 

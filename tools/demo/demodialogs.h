@@ -1,7 +1,7 @@
 // The demo host's Tools menu: it opens the date, meter reading and inventory threshold dialogs
-// and the control frame (a list of the sample database's meters) over the main window, reacts to their command 1083 by reading the exported readers, shows what
-// it read in a status line at the foot of the window and in the book's log, and destroys the
-// modeless dialog it has read.
+// and the control frame (a list of the sample database's meters) over the main window, reacts to
+// their command 1083 by reading the exported readers, shows what it read in a status line at the
+// foot of the window and in the book's log, and destroys the modeless dialog it has read.
 #pragma once
 
 #include "book/book.h"
