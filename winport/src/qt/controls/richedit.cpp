@@ -78,8 +78,10 @@ namespace {
             applyOptions(cs.style & kStyleOptions);
             if ((cs.style & WS_HSCROLL) == 0)
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            if ((cs.style & WS_VSCROLL) == 0)
-                m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // A vertical bar is always shown, as with ES_DISABLENOSCROLL: a bar that appears once
+            // the text grows narrows the window, and Qt then lays the whole text out again.
+            m_edit->setVerticalScrollBarPolicy(
+                (cs.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             auto* sync = new BeforeEvents([this] { endBatch(); }, &m_context);
             m_edit->installEventFilter(sync);
             m_edit->viewport()->installEventFilter(sync);
