@@ -82,6 +82,9 @@ int bookRichEdit::OnCreate(LPCREATESTRUCT cs)
     // Reports are long and carry protected markers the view guards itself.
     SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     SendMessage(EM_SETEVENTMASK, 0, SendMessage(EM_GETEVENTMASK) | ENM_PROTECTED);
+    // Report columns line up only in the view's fixed-pitch screen font.
+    if (rc != -1)
+        bookEditSetFont();
     return rc;
 }
 

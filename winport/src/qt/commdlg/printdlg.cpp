@@ -45,7 +45,10 @@ bool askUser(const PRINTDLGA& request, bool landscape, PrintAnswer* answer)
     auto* browse = new QPushButton(QStringLiteral("&Browse..."), &dialog);
     fileRow->addWidget(file);
     fileRow->addWidget(browse);
-    form->addRow(QStringLiteral("PDF &file:"), fileRow);
+    // A row of a layout gets a plain label; the mnemonic needs the line edit as its buddy.
+    auto* fileLabel = new QLabel(QStringLiteral("PDF &file:"), &dialog);
+    fileLabel->setBuddy(file);
+    form->addRow(fileLabel, fileRow);
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
         QString chosen = QFileDialog::getSaveFileName(&dialog, QStringLiteral("Print to File"),
             file->text(), QStringLiteral("PDF Files (*.pdf)"));
