@@ -59,13 +59,33 @@ namespace {
             : m_control(control)
         {
             setAcceptRichText(false);
+            preferNoShaping();
         }
 
     protected:
+        void changeEvent(QEvent* event) override
+        {
+            QTextEdit::changeEvent(event);
+            if (event->type() == QEvent::FontChange)
+                preferNoShaping();
+        }
         void keyPressEvent(QKeyEvent* event) override;
         void insertFromMimeData(const QMimeData* source) override;
 
     private:
+        // The text's fonts skip glyph shaping where the font needs none (plain Latin text in the
+        // usual report fonts): shaping is most of the cost of laying out a long report. The
+        // document's default font carries the choice; the formats of runs inherit it.
+        void preferNoShaping()
+        {
+            QFont font = document()->defaultFont();
+            if (font.styleStrategy() & QFont::PreferNoShaping)
+                return;
+            font.setStyleStrategy(
+                static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::PreferNoShaping));
+            document()->setDefaultFont(font);
+        }
+
         RichEdit& m_control;
     };
 
