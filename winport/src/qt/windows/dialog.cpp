@@ -101,7 +101,9 @@ namespace {
     {
         char name[16];
         LONG_PTR style = GetWindowLongPtr(h, GWL_STYLE);
-        return GetClassName(h, name, sizeof name) && strcasecmp(name, "Edit") == 0
+        // A rich edit keeps its want-return option in the same style bit.
+        return GetClassName(h, name, sizeof name)
+            && (strcasecmp(name, "Edit") == 0 || strcasecmp(name, "RichEdit20A") == 0)
             && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
     }
 
