@@ -5,6 +5,7 @@
 #include "ftp/dlgftplog.h"
 #include "ftp/dlgidpw.h"
 #include "ftp/ftpfields.h"
+#include "ftp/ftpicons.h"
 #include "ftp/ftpprofile.h"
 #include "ftp/ftpsingletransfer.h"
 #include "resources/resource.h"
@@ -138,14 +139,9 @@ void CDlgFtp::PutVitals()
 
 CImageList* CDlgFtp::createImageList(Side& s)
 {
-    if (!s.images.GetSafeHandle()
-        && !s.images.Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 1, 1))
+    if (!ftpIconsCreate(s.images, kIconSize))
         return nullptr;
-    HINSTANCE module = CTessiloApp::GetLibraryModule();
-    auto load = [&](int id) {
-        HANDLE icon = ::LoadImage(module, MAKEINTRESOURCE(id), IMAGE_ICON, kIconSize, kIconSize, 0);
-        return icon ? s.images.Add(static_cast<HICON>(icon)) : -1;
-    };
+    auto load = [&](int id) { return ftpIconsAdd(s.images, id, kIconSize); };
     s.iconFolder = load(IDI_FTP_FOLDER);
     if (s.iconFolder >= 0) {
         s.iconFile = load(IDI_FTP_FILE);

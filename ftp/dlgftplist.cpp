@@ -1,8 +1,8 @@
 #include "ftp/dlgftplist.h"
 
-#include "app/tessilo.h"
 #include "ftp/dlgftplistedit.h"
 #include "ftp/dlgftplog.h"
+#include "ftp/ftpicons.h"
 #include "ftp/ftpprofile.h"
 #include "resources/resource.h"
 #include <afxdlgs.h>
@@ -25,6 +25,7 @@ struct CDlgFtpList::Side {
 };
 
 namespace {
+const int kSmallIcon = 16;
 const int kStatusX = 200;
 const int kStatusGrowth = 150;
 const int kDialogGrowth = 180;
@@ -184,15 +185,10 @@ int CDlgFtpList::ListsInit()
 
 CImageList* CDlgFtpList::CreateImageList()
 {
-    if (!m_images.GetSafeHandle() && !m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1))
+    if (!ftpIconsCreate(m_images, kSmallIcon))
         return nullptr;
-    HINSTANCE module = CTessiloApp::GetLibraryModule();
-    auto load = [&](int id) {
-        HANDLE icon = ::LoadImage(module, MAKEINTRESOURCE(id), IMAGE_ICON, 16, 16, 0);
-        return icon ? m_images.Add(static_cast<HICON>(icon)) : -1;
-    };
-    m_nImageFolder = load(IDI_FTP_FOLDER);
-    m_nImageFile = load(IDI_FTP_FILE);
+    m_nImageFolder = ftpIconsAdd(m_images, IDI_FTP_FOLDER, kSmallIcon);
+    m_nImageFile = ftpIconsAdd(m_images, IDI_FTP_FILE, kSmallIcon);
     return &m_images;
 }
 

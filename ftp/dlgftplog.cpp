@@ -1,6 +1,7 @@
 #include "ftp/dlgftplog.h"
 
 #include "ftp/dlgftplogview.h"
+#include "ftp/ftpicons.h"
 #include "resources/resource.h"
 
 #include <afx.h>
@@ -18,12 +19,6 @@ const UINT kClearFlags = 0x9010;
 const UINT kSaveFlags = 0x9012;
 const char* const kFilter = "Ftp Log(s) (*.flg)|*.flg||";
 
-enum { iconFolder, iconFile, iconDrive };
-
-int iconOf(DWORD type)
-{
-    return type == DLGFTPITEM_FOLDER ? iconFolder : type == DLGFTPITEM_DRIVE ? iconDrive : iconFile;
-}
 }
 
 BEGIN_MESSAGE_MAP(CDlgFtpLog, CDialog)
@@ -83,6 +78,8 @@ int CDlgFtpLog::ListInit()
 {
     if (!m_list.m_hWnd)
         return 0;
+    if (CImageList* images = CreateImageList())
+        m_list.SetImageList(images, LVSIL_SMALL);
     ListCreateFont(m_nFontSize, const_cast<char*>("Arial"));
     int wide = m_list.GetStringWidth(std::string(192, 'i').c_str()) + 25;
     m_list.InsertColumn(0, "Action", LVCFMT_LEFT, m_list.GetStringWidth("Action") + 25);
@@ -162,9 +159,9 @@ long CDlgFtpLog::LoadLog(CString path)
             if (show) {
                 LVITEM row {};
                 row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+                row.iImage = ImageOf(record.item.source.type);
                 row.iItem = m_list.GetItemCount();
                 row.pszText = const_cast<char*>(action.GetString());
-                row.iImage = iconOf(record.item.source.type);
                 row.lParam = offset;
                 int index = m_list.InsertItem(&row);
                 m_list.SetItemText(index, 1, dlgftplogFormatTime(record.time));
@@ -309,6 +306,35 @@ void CDlgFtpLog::Close()
     delete m_pView;
     m_pView = nullptr;
     CloseLog();
+    DestroyImageList();
+}
+
+CImageList* CDlgFtpLog::CreateImageList()
+{
+    const int size = 16;
+    if (!ftpIconsCreate(m_images, size))
+        return nullptr;
+    if (m_nImageFolder < 0) {
+        m_nImageFolder = ftpIconsAdd(m_images, IDI_FTP_FOLDER, size);
+        m_nImageFile = ftpIconsAdd(m_images, IDI_FTP_FILE, size);
+        m_nImageDrive = ftpIconsAdd(m_images, IDI_FTP_DRIVE, size);
+    }
+    return &m_images;
+}
+
+void CDlgFtpLog::DestroyImageList()
+{
+    if (m_list.m_hWnd)
+        m_list.SetImageList(nullptr, LVSIL_SMALL);
+    m_images.DeleteImageList();
+    m_nImageFolder = m_nImageFile = m_nImageDrive = -1;
+}
+
+int CDlgFtpLog::ImageOf(DWORD type) const
+{
+    return type == DLGFTPITEM_FOLDER ? m_nImageFolder
+        : type == DLGFTPITEM_DRIVE   ? m_nImageDrive
+                                     : m_nImageFile;
 }
 
 void CDlgFtpLog::OnOK()

@@ -22,6 +22,9 @@ public:
     ~CDlgFtpLog() override;
 
     int ListInit();
+    // The folder, file and drive icons of the rows; null when the list cannot be created.
+    CImageList* CreateImageList();
+    void DestroyImageList();
     long ListCreateFont(int size, char* face);
     long ListSetFont();
     CString GetLog() const { return m_strLog; }
@@ -61,6 +64,7 @@ private:
         long offset = -1;
     };
     Row RowAt(int index) const;
+    int ImageOf(DWORD type) const;
     void Close();
 
     CFile m_file;
@@ -68,6 +72,10 @@ private:
     CString m_strLog;
     CFont m_font;
     int m_bOpen = 0;
+    CImageList m_images;
+    int m_nImageFolder = -1;
+    int m_nImageFile = -1;
+    int m_nImageDrive = -1;
     int m_nFontSize = 10;
     Row m_clicked;
     Row m_doubleClicked;

@@ -111,6 +111,7 @@ long BookPageHttp::bookpageCreate()
         m_pText = nullptr;
         return E_FAIL;
     }
+    m_pText->GetRichEditCtrl().SetOptions(ECOOP_OR, BOOKRICHEDIT_REPORT_OPTIONS);
     applyFontRequest();
     m_pText->bookEditSetMargins(0.5, 0.5, 0.5, 0.5);
     m_pText->SendMessage(EM_SETEVENTMASK, 0, kEventMask);

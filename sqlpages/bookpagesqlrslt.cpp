@@ -141,6 +141,7 @@ long BookPageSQLRslt::createReport(const CRect& area)
     }
     // The view takes reports of any length itself.
     CRichEditCtrl& control = m_richEdit->GetRichEditCtrl();
+    control.SetOptions(ECOOP_OR, BOOKRICHEDIT_REPORT_OPTIONS);
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetOutput(m_richEdit);
     applyFontRequest();
@@ -441,19 +442,34 @@ void BookPageSQLRslt::bookpageSetHeaders(int on)
 {
     if (m_edit)
         m_edit->bookEditSetHeaders(on);
+    if (m_richEdit)
+        m_richEdit->bookEditSetHeaders(on);
 }
 
 void BookPageSQLRslt::bookpageSetFooters(int on)
 {
     if (m_edit)
         m_edit->bookEditSetFooters(on);
+    if (m_richEdit)
+        m_richEdit->bookEditSetFooters(on);
 }
 
-void BookPageSQLRslt::bookpageSetLetterHeadAlign(unsigned int align) { m_align = align; }
+void BookPageSQLRslt::bookpageSetLetterHeadAlign(unsigned int align)
+{
+    m_align = align;
+    if (m_edit)
+        m_edit->bookEditSetLetterHeadAlign(align);
+    if (m_richEdit)
+        m_richEdit->bookEditSetLetterHeadAlign(align);
+}
 
 void BookPageSQLRslt::bookpageSetLetterHead(int on)
 {
     m_letterHead = on;
+    if (m_edit)
+        m_edit->bookEditSetLetterHead(on);
+    if (m_richEdit)
+        m_richEdit->bookEditSetLetterHead(on);
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLWantLetterHead(on);
 }
@@ -484,6 +500,10 @@ void BookPageSQLRslt::bookpageSetDecimalPlaces(unsigned int places)
 {
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetDecimalPlaces(places);
+    if (m_edit)
+        m_edit->bookEditSetDecimalPlaces(places);
+    if (m_richEdit)
+        m_richEdit->bookEditSetDecimalPlaces(places);
 }
 
 long BookPageSQLRslt::bookpageSetSettings()
@@ -562,6 +582,7 @@ long BookPageSQLRslt::bookpageSupplyLetterHeadFont(LOGFONTA* font, long* points)
 long BookPageSQLRslt::bookpageSupplyAlignment(unsigned int* align)
 {
     if (align)
-        *align = m_align;
+        *align = m_richEdit ? static_cast<unsigned int>(m_richEdit->bookEditGetLetterHeadAlign())
+                            : m_align;
     return 0;
 }

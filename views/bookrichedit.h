@@ -16,6 +16,11 @@ class CEdit;
 class MfcSQL;
 class BookPageSQLRslt;
 
+// The rich-edit options of a report view a page makes (added to those of its creation style):
+// whole-word selection, automatic vertical and horizontal scrolling, Enter kept, selection saved.
+#define BOOKRICHEDIT_REPORT_OPTIONS                                                                \
+    (ECO_AUTOWORDSELECTION | ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_WANTRETURN | ECO_SAVESEL)
+
 // One report of the text: its number and its title block.
 struct _ReportID {
     long id; // -1: record free

@@ -1,16 +1,13 @@
 // The book window itself: both constructors, bookInit, the decimal places re-read on page changes
 // and the tab size.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
 
 #include "app/tessilo.h"
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
-class BookContainer : public BookHostTest {
+class BookContainer : public PageHostTest {
 protected:
     static void decimalPlaces(const char* value)
     {
@@ -19,7 +16,7 @@ protected:
     void TearDown() override
     {
         decimalPlaces(nullptr);
-        BookHostTest::TearDown();
+        PageHostTest::TearDown();
     }
 };
 
@@ -57,7 +54,6 @@ TEST_F(BookContainer, ThreeArgumentBookReportsAWindowThatCannotBeMade)
     EXPECT_EQ(status, E_FAIL);
     EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
     EXPECT_EQ(orphan.bookGetFontPointSize(), 8);
-    Calls calls;
     long pageStatus = 0;
     RecordingPage page(&orphan, "A", 0, &pageStatus, &calls, "A");
     EXPECT_EQ(pageStatus, E_FAIL); // the tab cannot be inserted
@@ -68,9 +64,8 @@ TEST_F(BookContainer, ThreeArgumentBookReportsAWindowThatCannotBeMade)
 
 TEST_F(BookContainer, DecimalPlacesAreReadWhenAPageBecomesCurrent)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "Alpha", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "Beta", 1, nullptr, &calls, "B");
+    addPage("Alpha", 0);
+    addPage("Beta", 1);
     EXPECT_EQ(bk().bookGetDecimalPlaces(), 2); // the default, read by bookInit
     decimalPlaces("3");
     EXPECT_EQ(bk().bookGetDecimalPlaces(), 2);
@@ -86,9 +81,8 @@ TEST_F(BookContainer, DecimalPlacesAreReadWhenAPageBecomesCurrent)
 
 TEST_F(BookContainer, TabSizeAppliesToEveryTab)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "A much longer title", 1, nullptr, &calls, "B");
+    addPage("A", 0);
+    addPage("A much longer title", 1);
     EXPECT_EQ(bk().bookSetTabSize(90, 24), 0);
     for (int tab : { 0, 1 }) {
         CRect item;

@@ -1,15 +1,12 @@
 // The book's font, fonts derived from a window's font, and the font command.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
-class BookFont : public BookHostTest {
+class BookFont : public PageHostTest {
 protected:
     static LOGFONTA plainPointFont(int pointSize, const char* face)
     {
@@ -86,22 +83,15 @@ TEST_F(BookFont, AllocFontDerivesFromTheWindowsFont)
     ::DeleteObject(font);
 }
 
-TEST_F(BookFont, CancellingTheFontDialogReturnsTwo)
+// Cancelled, the font command returns 2; a chosen font the page does not take from the dialog
+// reaches it as point size and face.
+TEST_F(BookFont, FontCommandFallsBackToPointSizeAndFace)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    RecordingPage& a = currentPage("A", 0);
     answerFontDialog(nullptr);
     EXPECT_EQ(bk().bookSetFont(), 2);
     EXPECT_EQ(calls, (Calls { "A:GetFontCfd", "A:GetFontWindow" }));
-}
 
-TEST_F(BookFont, ChosenFontFallsBackToPointSizeAndFace)
-{
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
     LOGFONTA chosen = plainPointFont(12, "Arial");
     calls.clear();
     answerFontDialog(&chosen);
@@ -118,8 +108,7 @@ TEST_F(BookFont, ChosenFontFallsBackToPointSizeAndFace)
 
 TEST_F(BookFont, FontDialogStartsFromThePagesWindowFont)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    RecordingPage& a = addPage("A", 0);
     CFontDialog dialog(nullptr, CF_EFFECTS | CF_SCREENFONTS, nullptr, nullptr);
     CFont* font = reinterpret_cast<CFont*>(0x1);
     LOGFONTA logFont {};

@@ -104,46 +104,44 @@ TEST_F(BookLog, EntriesStartEndAndErrors)
     EXPECT_EQ(bk().bookLogAddErrorCount(2), 7);
 }
 
-TEST_F(BookLog, AnsweringYesKeepsGrowing)
+// Over the limit the user is asked: Yes keeps the log growing, No clears it; forcing never asks.
+// Either way the old log is kept in the backup first.
+TEST_F(BookLog, TheSizeQuestionKeepsOrClearsTheLog)
 {
+    struct {
+        int answer; // 0: forced
+        const char* log; // empty: the old log and the error entry
+        size_t backup;
+        long errors;
+    } cases[] = {
+        { IDYES, "", 64u + 21u, 1 },
+        { IDNO, "Initialize Log File Requested : 12/04/26 03:16:36\r\n\r\n", 64u + 21u, 0 },
+        { 0, "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n", 64u, 0 },
+    };
     book::bookSetLogSize(64);
-    fill(64);
-    bk().bookLogErr(const_cast<char*>("e"), 1);
-    answerMessageBoxes({ IDYES });
-    bk().bookLogInitFile(FALSE);
-    ASSERT_EQ(askedMessageBoxes().size(), 1u);
-    EXPECT_EQ(askedMessageBoxes()[0].caption, "Log File Default size exceeded");
-    EXPECT_EQ(askedMessageBoxes()[0].text, kQuestion);
-    EXPECT_EQ(askedMessageBoxes()[0].type & 0xF, UINT(MB_YESNO));
-    EXPECT_EQ(askedMessageBoxes()[0].owner, bk().GetSafeHwnd());
-    EXPECT_EQ(read("Log.log").size(), 64u + 21u); // and the error entry
-    EXPECT_EQ(read("Log.log.bak"), read("Log.log"));
-    EXPECT_EQ(bk().bookLogGetErrorCount(), 1);
-}
-
-TEST_F(BookLog, AnsweringNoClearsTheLog)
-{
-    book::bookSetLogSize(64);
-    fill(70);
-    bk().bookLogErr(const_cast<char*>("e"), 1);
-    answerMessageBoxes({ IDNO });
-    bk().bookLogInitFile(FALSE);
-    EXPECT_EQ(askedMessageBoxes().size(), 1u);
-    EXPECT_EQ(read("Log.log"), "Initialize Log File Requested : 12/04/26 03:16:36\r\n\r\n");
-    EXPECT_EQ(read("Log.log.bak").size(), 70u + 21u);
-    EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
-}
-
-TEST_F(BookLog, ForcingNeverAsks)
-{
-    book::bookSetLogSize(64);
-    fill(70);
-    bk().bookLogAddErrorCount(3);
-    bk().bookLogInitFile(TRUE);
-    EXPECT_TRUE(askedMessageBoxes().empty());
-    EXPECT_EQ(read("Log.log"), "Initialize Log File Forced : 12/04/26 03:16:36\r\n\r\n");
-    EXPECT_EQ(read("Log.log.bak").size(), 70u);
-    EXPECT_EQ(bk().bookLogGetErrorCount(), 0);
+    for (const auto& c : cases) {
+        fill(64);
+        bk().bookLogSetErrorCount(0);
+        winport::testing::ClearScripts();
+        if (c.answer) {
+            bk().bookLogErr(const_cast<char*>("e"), 1);
+            answerMessageBoxes({ c.answer });
+        } else {
+            bk().bookLogAddErrorCount(3);
+        }
+        bk().bookLogInitFile(c.answer ? FALSE : TRUE);
+        std::vector<winport::testing::MessageBoxCall> asked = askedMessageBoxes();
+        ASSERT_EQ(asked.size(), c.answer ? 1u : 0u) << c.answer;
+        if (c.answer) {
+            EXPECT_EQ(asked[0].caption, "Log File Default size exceeded");
+            EXPECT_EQ(asked[0].text, kQuestion);
+            EXPECT_EQ(asked[0].type & 0xF, UINT(MB_YESNO));
+            EXPECT_EQ(asked[0].owner, bk().GetSafeHwnd());
+        }
+        EXPECT_EQ(read("Log.log.bak").size(), c.backup) << c.answer;
+        EXPECT_EQ(read("Log.log"), *c.log ? std::string(c.log) : read("Log.log.bak")) << c.answer;
+        EXPECT_EQ(bk().bookLogGetErrorCount(), c.errors) << c.answer;
+    }
 }
 
 TEST_F(BookLog, SizeLimitAndFreeSpace)

@@ -1,13 +1,10 @@
 // The mouse hook: positions and right clicks reach the current page in screen coordinates.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
-
-using Calls = std::vector<std::string>;
 
 namespace {
 
-class MouseHook : public BookHostTest {
+class MouseHook : public PageHostTest {
 protected:
     // A plain child window of the book, as a page puts its views there.
     HWND child()
@@ -33,9 +30,8 @@ TEST_F(MouseHook, NoPositionBeforeTheFirstEvent)
 
 TEST_F(MouseHook, RightClickOnAChildWindowReachesTheCurrentPage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    addPage("A", 0);
+    RecordingPage& b = addPage("B", 1);
     bk().bookToPage(1);
     bk().bookShow(TRUE);
     HWND target = child();
@@ -61,9 +57,7 @@ TEST_F(MouseHook, RightClickOnAChildWindowReachesTheCurrentPage)
 
 TEST_F(MouseHook, TheLastShownBookOwnsTheHook)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    currentPage("A", 0);
     bk().bookShow(TRUE);
     long status = -1;
     book second(&host(), 2u, &status);
@@ -86,9 +80,7 @@ TEST_F(MouseHook, TheLastShownBookOwnsTheHook)
 
 TEST_F(MouseHook, DestroyRemovesTheHook)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    RecordingPage& a = currentPage("A", 0);
     bk().bookShow(TRUE);
     HWND target = child();
     rightClick(target, CPoint(5, 5));

@@ -1,15 +1,12 @@
 // The modeless message box: its template, its buttons and the delivery of answers.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
-class MessageBoxTest : public BookHostTest {
+class MessageBoxTest : public PageHostTest {
 protected:
     std::string fieldText(HWND box)
     {
@@ -27,9 +24,8 @@ protected:
 
 TEST_F(MessageBoxTest, AnswerGoesToTheCurrentPageAndTheBoxStaysOpen)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    addPage("A", 0);
+    RecordingPage& b = addPage("B", 1);
     bk().bookToPage(1);
     calls.clear();
     int status = -1;
@@ -73,9 +69,7 @@ TEST_F(MessageBoxTest, OkCancelTypeShowsOkAndCancelOnly)
 
 TEST_F(MessageBoxTest, SecondBoxClosesTheFirst)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    RecordingPage& a = currentPage("A", 0);
     HWND first = bk().bookMessageBox(nullptr, CString("One"), CString("first"), 1, nullptr);
     HWND second = bk().bookMessageBox(nullptr, CString("Two"), CString("second"), 6, nullptr);
     EXPECT_FALSE(::IsWindow(first));
@@ -97,9 +91,7 @@ TEST_F(MessageBoxTest, AnswersWithoutACurrentPageGoNowhere)
 
 TEST_F(MessageBoxTest, ABoxOfAnotherBookTakesOverTheOneRecord)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    currentPage("A", 0);
     long status = -1;
     book other(&host(), 2u, &status);
     ASSERT_EQ(status, 0);

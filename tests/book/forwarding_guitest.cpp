@@ -1,15 +1,12 @@
 // Everything the host forwards to a book reaches the current page, and only it.
-#include "recordingpage.h"
-#include "bookhost.h"
+#include "pagehost.h"
 #include <gtest/gtest.h>
 
 #include <functional>
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
-class Forwarding : public BookHostTest { };
+class Forwarding : public PageHostTest { };
 
 struct ForwardCase {
     const char* call;
@@ -65,9 +62,8 @@ std::vector<ForwardCase> forwardCases()
 
 TEST_F(Forwarding, EveryOperationReachesOnlyTheCurrentPage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    RecordingPage b(&bk(), "B", 1, nullptr, &calls, "B");
+    RecordingPage& a = addPage("A", 0);
+    addPage("B", 1);
     a.editResult = E_FAIL; // the book does not pass the page's status back
     bk().bookToPage(0);
     for (const ForwardCase& c : forwardCases()) {
@@ -79,8 +75,7 @@ TEST_F(Forwarding, EveryOperationReachesOnlyTheCurrentPage)
 
 TEST_F(Forwarding, NothingIsForwardedWithoutACurrentPage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
+    addPage("A", 0);
     for (long current : { 5L, -1L, 25L }) {
         bk().bookSetPageCurrent(current);
         for (const ForwardCase& c : forwardCases()) {
@@ -93,10 +88,7 @@ TEST_F(Forwarding, NothingIsForwardedWithoutACurrentPage)
 
 TEST_F(Forwarding, CommandsRouteThroughTheCurrentPageFirst)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    RecordingPage& a = currentPage("A", 0);
     a.cmdMsgResult = TRUE;
     EXPECT_TRUE(bk().OnCmdMsg(32772, 0, nullptr, nullptr));
     EXPECT_EQ(calls, (Calls { "A:CmdMsg(32772,0)" }));
@@ -106,10 +98,7 @@ TEST_F(Forwarding, CommandsRouteThroughTheCurrentPageFirst)
 
 TEST_F(Forwarding, NotificationsGoToTheCurrentPage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    RecordingPage& a = currentPage("A", 0);
     NMHDR header { bk().GetSafeHwnd(), 5, NM_CLICK };
     LRESULT result = 0;
     a.notifyResult = TRUE;
@@ -125,10 +114,7 @@ TEST_F(Forwarding, NotificationsGoToTheCurrentPage)
 
 TEST_F(Forwarding, TheBooksOwnPreTranslationLeavesThePageToTheHost)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    currentPage("A", 0);
     for (UINT message : { UINT(WM_KEYDOWN), UINT(WM_MOUSEHOVER), UINT(WM_MOUSELEAVE) }) {
         MSG msg { bk().GetSafeHwnd(), message, 0, 0, 0, { 0, 0 } };
         EXPECT_FALSE(bk().PreTranslateMessage(&msg)) << message;
@@ -138,10 +124,7 @@ TEST_F(Forwarding, TheBooksOwnPreTranslationLeavesThePageToTheHost)
 
 TEST_F(Forwarding, MessageBoxAnswersNeedARecord)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
-    calls.clear();
+    currentPage("A", 0);
     bk().bookMessageBoxCatch(nullptr);
     EXPECT_TRUE(calls.empty());
     _bookMessageBox record { &bk(), CString("T"), CString("x"), IDNO };
@@ -151,9 +134,7 @@ TEST_F(Forwarding, MessageBoxAnswersNeedARecord)
 
 TEST_F(Forwarding, SizeNotificationFitsTheBookToItsHost)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    currentPage("A", 0);
     host().MoveWindow(0, 0, 420, 260);
     calls.clear();
     bk().MoveWindow(0, 0, 100, 80);
@@ -170,9 +151,7 @@ TEST_F(Forwarding, SizeNotificationFitsTheBookToItsHost)
 
 TEST_F(Forwarding, AUsersClickOnAPagesControlNotifiesThePage)
 {
-    Calls calls;
-    RecordingPage a(&bk(), "A", 0, nullptr, &calls, "A");
-    bk().bookToPage(0);
+    currentPage("A", 0);
     CMonthCalCtrl calendar;
     ASSERT_TRUE(calendar.Create(WS_CHILD | WS_VISIBLE, CRect(10, 40, 250, 220), &bk(), 4001));
     CRect area;

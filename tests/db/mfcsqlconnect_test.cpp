@@ -56,18 +56,6 @@ TEST_F(ProfileConnect, StoredConnectStringNamingAnExistingDatabaseIsUsed)
     EXPECT_NE(std::string(sql.m_ODBCItem.connect).find("open.db"), std::string::npos);
 }
 
-TEST_F(ProfileConnect, MissingDatabaseFallsBackToTheInstalledConnectString)
-{
-    setProfile("ConnectStr", connectFor(m_dir + "/gone/Rivanta40.mdb").c_str());
-    std::string installed
-        = std::string(kSqlite) + "Database=" + m_dir + "/installed.db;DBQ=" + m_database + ";";
-    setProfile("ConnectStrInstalled", installed.c_str());
-    long result = 0;
-    MfcSQL sql(&result);
-    EXPECT_EQ(result, 0);
-    EXPECT_NE(std::string(sql.m_ODBCItem.connect).find("installed.db"), std::string::npos);
-}
-
 TEST_F(ProfileConnect, MissingDatabaseWithoutAnInstalledOneFails)
 {
     setProfile("ConnectStr", connectFor(m_dir + "/gone/Rivanta40.mdb").c_str());

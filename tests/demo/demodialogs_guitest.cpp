@@ -7,13 +7,16 @@
 #include <winport/testinput.h>
 #include <winport/testing.h>
 
+#include "odbctest.h"
 #include "resources/resource.h"
+#include "sqlpages/sqllist.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 using winport::testing::ChooseMenuItem;
 using winport::testing::PressKey;
@@ -171,4 +174,56 @@ TEST_F(DemoDialogs, TheFtpBrowserRunsFromTheToolsMenu)
     choose(demoFtpCommand);
     EXPECT_EQ(caption, "Rivanta Ftp - Double-click each desired selection ( on both sides )");
     EXPECT_EQ(status(), "FTP browser closed");
+}
+
+// The control frame lists the sample database's meters over the main window; "OK" on a clicked row
+// reports that meter, "Done" reports nothing, and opening it again reads the meters afresh.
+TEST_F(DemoDialogs, TheControlFrameListsTheMetersAndReportsThePickedOne)
+{
+    std::string database = testsupport::buildSampleDatabase(40);
+    std::string serials;
+    ASSERT_EQ(testsupport::runCommand(
+                  "sqlite3 '" + database + "' 'SELECT SerialNumber FROM Meters ORDER BY MeterID'",
+                  &serials),
+        0);
+    std::vector<std::string> expected;
+    std::istringstream lines(serials);
+    for (std::string line; std::getline(lines, line);)
+        expected.push_back(line);
+    ASSERT_GE(expected.size(), 3u);
+
+    choose(demoControlCommand);
+    demoControlFrame* control = dialogs->demoDialogsControlFrame();
+    ASSERT_NE(control, nullptr);
+    ASSERT_NE(control->GetList(), nullptr);
+    EXPECT_TRUE(control->IsWindowVisible());
+    EXPECT_EQ(::GetParent(control->m_hWnd), frame.m_hWnd);
+    EXPECT_EQ(status(), "Control frame: " + std::to_string(expected.size()) + " meters");
+    for (size_t row = 0; row < expected.size(); ++row)
+        EXPECT_EQ(
+            std::string(control->demoControlFrameSerial(static_cast<long>(row))), expected[row])
+            << row;
+
+    CListCtrl& list = control->GetList()->GetListCtrl();
+    CRect cell;
+    ASSERT_TRUE(list.GetItemRect(2, &cell, LVIR_BOUNDS));
+    ASSERT_TRUE(winport::testing::Click(
+        list.m_hWnd, cell.left + list.GetColumnWidth(0) + 3, cell.CenterPoint().y));
+    PumpEvents(20);
+    control->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+        reinterpret_cast<LPARAM>(control->GetDlgItem(IDOK)->m_hWnd));
+    EXPECT_EQ(status(), "Meter picked: " + expected[2]);
+    EXPECT_FALSE(control->IsWindowVisible());
+    EXPECT_NE(logText().find("Meter picked: " + expected[2]), std::string::npos) << logText();
+
+    choose(demoControlCommand);
+    EXPECT_EQ(dialogs->demoDialogsControlFrame(), control) << "the same frame comes back";
+    EXPECT_TRUE(control->IsWindowVisible());
+    EXPECT_EQ(control->GetSelectedRow(), -1);
+    EXPECT_EQ(control->demoControlFrameSerial(static_cast<long>(expected.size())), "")
+        << "emptied before the run";
+    control->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+        reinterpret_cast<LPARAM>(control->GetDlgItem(IDCANCEL)->m_hWnd));
+    EXPECT_FALSE(control->IsWindowVisible());
+    EXPECT_EQ(status(), "Control frame: " + std::to_string(expected.size()) + " meters");
 }

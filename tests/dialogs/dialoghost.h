@@ -56,6 +56,15 @@ inline void key(HWND dialog, int id, UINT virtualKey)
     winport::testing::PumpEvents(10);
 }
 
+// The 1083 command of a closing dialog: a click from the dialog's OK button, or from no window
+// when the user cancelled (`button` null).
+inline void expectDone(const wintest::Message& command, HWND button)
+{
+    EXPECT_EQ(LOWORD(command.wParam), IDC_MFCDATESEL_DONE);
+    EXPECT_EQ(HIWORD(command.wParam), BN_CLICKED);
+    EXPECT_EQ(reinterpret_cast<HWND>(command.lParam), button);
+}
+
 // Tests with a visible parent window and a recording target window for command 1083.
 class DialogHost : public ::testing::Test {
 protected:

@@ -48,9 +48,7 @@ TEST_F(DateDialog, EnterConfirmsWithTheOkButtonsHandleAndLeavesTheDialogOpen)
     EXPECT_TRUE(dialog.IsWindowVisible());
     std::vector<wintest::Message> got = commands();
     ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(LOWORD(got[0].wParam), IDC_MFCDATESEL_DONE);
-    EXPECT_EQ(HIWORD(got[0].wParam), BN_CLICKED);
-    EXPECT_EQ(reinterpret_cast<HWND>(got[0].lParam), ::GetDlgItem(dialog.m_hWnd, IDOK));
+    expectDone(got[0], ::GetDlgItem(dialog.m_hWnd, IDOK));
 }
 
 TEST_F(DateDialog, EscapeCancelsWithANullHandleAndTheZeroTime)
@@ -63,9 +61,7 @@ TEST_F(DateDialog, EscapeCancelsWithANullHandleAndTheZeroTime)
     EXPECT_FALSE(dialog.IsWindowVisible());
     std::vector<wintest::Message> got = commands();
     ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(LOWORD(got[1].wParam), IDC_MFCDATESEL_DONE);
-    EXPECT_EQ(HIWORD(got[1].wParam), BN_CLICKED);
-    EXPECT_EQ(got[1].lParam, 0);
+    expectDone(got[1], nullptr);
 }
 
 TEST_F(DateDialog, PagingAndArrowsChangeTheDateOnEverySelectionChangeAndNoDayIsBold)

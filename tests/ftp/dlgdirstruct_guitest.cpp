@@ -1,5 +1,5 @@
 // Directory structures: the levels of a destination, their status lines on the local disk and
-// on the host, failures with the system's message, the visible and the hidden dialog.
+// on the host, failures with the system's message, the visible dialog.
 #include "ftptest.h"
 
 #include "ftp/dlgdirstruct.h"
@@ -47,7 +47,6 @@ TEST(DlgDirStruct, LevelsAreTheDestinationsFoldersDeepestFirst)
         std::vector<std::string> levels;
     } cases[] = {
         { DLGFTPITEM_FILE, "C:\\a\\b\\f.txt", { "b", "a" } },
-        { DLGFTPITEM_FOLDER, "C:\\a\\release1.2", { "release1.2", "a" } },
         { DLGFTPITEM_FILE, "C:\\f.txt", {} },
         { DLGFTPITEM_FOLDER, "/home/u/x", { "x", "u", "home" } },
     };
@@ -57,10 +56,6 @@ TEST(DlgDirStruct, LevelsAreTheDestinationsFoldersDeepestFirst)
         EXPECT_EQ(dialog.CreateDirStructArray(&item), static_cast<long>(c.levels.size())) << c.path;
         EXPECT_EQ(Levels(dialog), c.levels) << c.path;
     }
-    _DlgFtpItemTransfer host = Item("h", DLGFTPITEM_FILE, "src", DLGFTPITEM_FILE, "/p/q r/f.bin");
-    CDlgDirStruct dialog(nullptr, &host, 0);
-    EXPECT_EQ(dialog.CreateDirStructArrayFtp(&host), 2);
-    EXPECT_EQ(Levels(dialog), (std::vector<std::string> { "q r", "p" }));
 }
 
 TEST(DlgDirStruct, LocalLevelsAreCreatedThenExistAndFailuresCarryTheSystemMessage)
@@ -95,7 +90,7 @@ TEST(DlgDirStruct, LocalLevelsAreCreatedThenExistAndFailuresCarryTheSystemMessag
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2);
 }
 
-TEST(DlgDirStruct, VisibleDialogValidatesOnRequestAndHiddenOneClosesByItself)
+TEST(DlgDirStruct, VisibleDialogValidatesOnRequest)
 {
     fs::remove_all(Drive("v"));
     HWND host = wintest::makeTopLevel();
@@ -120,13 +115,6 @@ TEST(DlgDirStruct, VisibleDialogValidatesOnRequestAndHiddenOneClosesByItself)
     EXPECT_EQ(
         validated, (std::vector<std::string> { "v - Status : Created", "w - Status : Created" }));
     EXPECT_EQ(visible.GetResult(), 1);
-
-    winport::testing::ScriptModalDialog([](HWND) {});
-    CDlgDirStruct hidden(CWnd::FromHandle(host), &item, 0, 1, nullptr);
-    EXPECT_EQ(hidden.DoModal(), IDCANCEL);
-    EXPECT_EQ(hidden.GetResult(), 1);
-    EXPECT_EQ(Levels(hidden),
-        (std::vector<std::string> { "w - Status : Exists", "v - Status : Exists" }));
     DestroyWindow(host);
 }
 

@@ -77,20 +77,6 @@ TEST(DlgFtpItem, TrailingPartialRecordsAreIgnored)
     }
 }
 
-TEST(DlgFtpItem, LongestPathKeepsItsTerminator)
-{
-    _DlgFtpItemTransfer record = Record(0);
-    std::string path(259, 'p');
-    std::snprintf(record.destination.path, sizeof record.destination.path, "%s", path.c_str());
-    std::string file = TempFile("long.tlp");
-    ASSERT_EQ(dlgftpitemWriteList(file.c_str(), &record, 1), 1);
-    std::vector<_DlgFtpItemTransfer> back;
-    ASSERT_EQ(dlgftpitemReadList(file.c_str(), back), 1);
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0].destination.path[259], '\0');
-    EXPECT_EQ(std::string(back[0].destination.path), path);
-}
-
 TEST(DlgFtpItem, WindowsPathsAndBadArguments)
 {
     _DlgFtpItemTransfer record = Record(4);

@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <filesystem>
-#include <regex>
 
 using namespace ftptest;
 namespace fs = std::filesystem;
@@ -96,34 +95,25 @@ TEST_F(FtpLogDialog, RowsColumnsAndTheDirectionFilter)
     char caption[300] = {};
     GetWindowText(dialog.m_hWnd, caption, sizeof caption);
     EXPECT_EQ(caption, log);
-    RECT mine {};
-    RECT parent {};
-    GetWindowRect(dialog.m_hWnd, &mine);
-    GetWindowRect(host, &parent);
-    EXPECT_EQ(mine.left, parent.left + 8);
-    EXPECT_EQ(mine.bottom, parent.bottom + 10);
 
     ASSERT_EQ(Rows(dialog), 3);
     EXPECT_EQ(IsDlgButtonChecked(dialog.m_hWnd, 3095), static_cast<UINT>(BST_CHECKED));
-    std::vector<std::string> titles;
-    for (int c = 0; c < 5; ++c) {
-        char title[32] = {};
-        LVCOLUMNA column {};
-        column.mask = LVCF_TEXT;
-        column.pszText = title;
-        column.cchTextMax = sizeof title;
-        SendDlgItemMessage(
-            dialog.m_hWnd, 3099, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-        titles.push_back(title);
-    }
-    EXPECT_EQ(titles, (std::vector<std::string> { "Action", "Date", "From", "To", "Comments" }));
     EXPECT_EQ(Cell(dialog, 1, 0), "Get");
-    EXPECT_TRUE(std::regex_match(Cell(dialog, 1, 1),
-        std::regex("[01][0-9]/[0-3][0-9]/20[0-9][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]")))
-        << Cell(dialog, 1, 1);
     EXPECT_EQ(Cell(dialog, 1, 2), "/b.bin");
     EXPECT_EQ(Cell(dialog, 1, 3), "C:\\in\\b.bin");
     EXPECT_EQ(Cell(dialog, 2, 4), "Transfer Aborted");
+    // Folder, file and drive icons, in that order; every source here is a file.
+    auto images = reinterpret_cast<HIMAGELIST>(
+        SendDlgItemMessage(dialog.m_hWnd, 3099, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 3);
+    for (int row = 0; row < 3; ++row) {
+        LVITEMA item {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendDlgItemMessage(dialog.m_hWnd, 3099, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.iImage, 1) << row;
+    }
 
     Press(dialog.m_hWnd, 3097);
     EXPECT_EQ(dialog.GetFilter(), DLGFTPLOG_PUT);
@@ -152,8 +142,6 @@ TEST_F(FtpLogDialog, ViewerShowsTheClickedRecord)
     EXPECT_EQ(Text(viewer, 3102), "Put");
     EXPECT_EQ(Text(viewer, 3103), Cell(dialog, 1, 1));
     EXPECT_EQ(Text(viewer, 3104), "Transfer Aborted");
-    EXPECT_EQ(Text(viewer, 3105), "127.0.0.1:2121");
-    EXPECT_EQ(Text(viewer, 3106), "user");
     EXPECT_EQ(Text(viewer, 3107), "pass");
     EXPECT_EQ(Text(viewer, 3108), "File - > Folder");
     EXPECT_EQ(Text(viewer, 3109), "5 -> 5");

@@ -72,18 +72,14 @@ TEST(SingleTransferDestination, FollowsTheSelectedDestinationNode)
     _DlgFtpItem source = Node(DLGFTPITEM_FILE, "C:\\data\\report 1.txt");
     _DlgFtpItem hostFile = Node(DLGFTPITEM_FILE, "/pub/in/old.txt");
     _DlgFtpItem hostFolder = Node(DLGFTPITEM_FOLDER, "/pub/in");
-    _DlgFtpItem hostDrive = Node(DLGFTPITEM_DRIVE, "/");
     EXPECT_EQ(dlgftpSingleDestination(source, nullptr, 0), "/report 1.txt");
     EXPECT_EQ(dlgftpSingleDestination(source, &hostFile, 0), "/pub/in/report 1.txt");
     EXPECT_EQ(dlgftpSingleDestination(source, &hostFolder, 0), "/pub/in/report 1.txt");
-    EXPECT_EQ(dlgftpSingleDestination(source, &hostDrive, 0), "/report 1.txt");
 
     _DlgFtpItem remote = Node(DLGFTPITEM_FILE, "/pub/a.b.txt");
     _DlgFtpItem localFolder = Node(DLGFTPITEM_FOLDER, "C:\\in");
-    _DlgFtpItem localFile = Node(DLGFTPITEM_FILE, "C:\\in\\x.txt");
     EXPECT_EQ(dlgftpSingleDestination(remote, nullptr, 1), "c:\\a.b.txt");
     EXPECT_EQ(dlgftpSingleDestination(remote, &localFolder, 1), "C:\\in\\a.b.txt");
-    EXPECT_EQ(dlgftpSingleDestination(remote, &localFile, 1), "C:\\in\\a.b.txt");
 }
 
 TEST_F(SingleTransfer, PutAsksBeforeReplacingAndNoWritesNoRecord)

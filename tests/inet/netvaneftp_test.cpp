@@ -129,14 +129,6 @@ TEST_F(NetvaneFtpTest, ConnectingTwiceReleasesTheFirstConnection)
     EXPECT_EQ(server.ClientConnections(), 0);
 }
 
-TEST_F(NetvaneFtpTest, FailedConnectsKeepThePlatformText)
-{
-    EXPECT_EQ(Connect("wrong"), 0);
-    EXPECT_NE(std::string(ftp.m_Sess.m_szStatusText).find("530"), std::string::npos)
-        << ftp.m_Sess.m_szStatusText;
-    EXPECT_EQ(ftp.m_Sess.m_pFindFile, nullptr);
-}
-
 TEST_F(NetvaneFtpTest, UrlInterfaceOfFtp)
 {
     std::vector<char> status(1025);

@@ -1,6 +1,6 @@
 // The settings page: what it shows from the profile, what it saves when the page is left, the
 // clamped log size and decimal places, the font request switch, and the change-database flow
-// with its message boxes.
+// with its message boxes, and the settings the report view takes from the page.
 #include "sqlbookhost.h"
 
 #include "app/tessilo.h"
@@ -230,4 +230,41 @@ TEST_F(SqlSettings, StoredReportFontIsUsedWithoutAskingWhenTheRequestIsOff)
     view->GetFont()->GetLogFont(&shown);
     EXPECT_STREQ(shown.lfFaceName, "Liberation Serif");
     TessiloApp.writeProfileString("FontRequestUse", "0");
+}
+
+// What the settings page shows reaches the report view when the result page makes it, and again
+// when the page copies the settings; the view gets the report options of the page.
+TEST_F(SqlSettings, ReportViewTakesTheShownSettingsAndTheReportOptions)
+{
+    setBox(IDC_SQLSET_USEHEADERS, true);
+    setBox(IDC_SQLSET_USEFOOTERS, false);
+    setBox(IDC_SQLSET_USELETTERHEAD, true);
+    setBox(IDC_SQLSET_ALIGNLEFT, false);
+    setBox(IDC_SQLSET_ALIGNCENTER, false);
+    setBox(IDC_SQLSET_ALIGNRIGHT, true);
+    ::SetDlgItemText(settings(), IDC_SQLSET_DECIMALPLACES, "3");
+    execute("SELECT COUNT(*) AS Meters FROM Meters;");
+    bookRichEdit* view = result().PageRsltGetRichEdit();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->bookEditGetHeaders(), 1);
+    EXPECT_EQ(view->bookEditGetFooters(), 0);
+    EXPECT_EQ(view->bookEditGetLetterHead(), 1);
+    EXPECT_EQ(view->bookEditGetLetterHeadAlign(), 2);
+    EXPECT_EQ(view->bookEditGetDecimalPlaces(), 3u);
+    unsigned int align = 0;
+    result().bookpageSupplyAlignment(&align);
+    EXPECT_EQ(align, 2u);
+    const UINT options
+        = ECO_AUTOWORDSELECTION | ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_WANTRETURN | ECO_SAVESEL;
+    EXPECT_EQ(view->GetRichEditCtrl().GetOptions() & options, options);
+    EXPECT_EQ(view->GetRichEditCtrl().GetOptions() & ECO_READONLY, 0u);
+
+    ASSERT_EQ(bk().bookToPage(2), 0);
+    setBox(IDC_SQLSET_USEHEADERS, false);
+    setBox(IDC_SQLSET_USEFOOTERS, true);
+    ::SetDlgItemText(settings(), IDC_SQLSET_DECIMALPLACES, "x");
+    result().bookpageSetSettings();
+    EXPECT_EQ(view->bookEditGetHeaders(), 0);
+    EXPECT_EQ(view->bookEditGetFooters(), 1);
+    EXPECT_EQ(view->bookEditGetDecimalPlaces(), 2u) << "not a number: 2";
 }

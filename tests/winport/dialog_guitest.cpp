@@ -186,6 +186,36 @@ TEST_F(Dialogs, DialogProcedureDialogsGetInitAndCommands)
     EXPECT_EQ(seen, (std::vector<UINT> { WM_INITDIALOG, IDCANCEL })); // closing means Cancel
 }
 
+// A modal dialog appears once its queue is empty: one that ends from the command it posted
+// itself is never shown; one that waits is shown before its script (the user) acts.
+TEST_F(Dialogs, ModalDialogIsShownOnlyWhenItsQueueRunsDry)
+{
+    static bool shown;
+    static int selfEnding;
+    DLGPROC proc = [](HWND h, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message == WM_SHOWWINDOW && wParam)
+            shown = true;
+        if (message == WM_INITDIALOG && selfEnding)
+            PostMessage(h, WM_COMMAND, MAKEWPARAM(1234, BN_CLICKED), 0);
+        if (message == WM_COMMAND && LOWORD(wParam) == 1234)
+            PostMessage(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
+            EndDialog(h, 5);
+        return message == WM_INITDIALOG;
+    };
+    for (selfEnding = 1; selfEnding >= 0; --selfEnding) {
+        shown = false;
+        bool visibleToScript = false;
+        winport::testing::ScriptModalDialog([&](HWND h) {
+            visibleToScript = IsWindowVisible(h);
+            PostMessage(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(DialogBoxParam(nullptr, MAKEINTRESOURCE(2001), host, proc, 0), 5);
+        EXPECT_EQ(shown, selfEnding == 0) << selfEnding;
+        EXPECT_EQ(visibleToScript, selfEnding == 0) << "the script runs only on a shown dialog";
+    }
+}
+
 TEST_F(Dialogs, ModelessDialogStaysUntilDestroyedAndEndDialogHidesIt)
 {
     SampleDialog dialog(CWnd::FromHandle(host));

@@ -225,3 +225,38 @@ TEST_F(RichEdit, ParagraphAlignment)
 }
 
 } // namespace
+
+// The options combine by operation, share the style's bits, and read-only refuses the user's
+// typing until it is switched off again.
+TEST_F(RichEdit, OptionsCombineByOperationAndReadOnlyRefusesTyping)
+{
+    EXPECT_EQ(edit.GetOptions(), 0u) << "ES_MULTILINE is no option";
+    edit.SetOptions(ECOOP_SET, ECO_AUTOVSCROLL | ECO_SAVESEL);
+    EXPECT_EQ(edit.GetOptions(), static_cast<UINT>(ECO_AUTOVSCROLL | ECO_SAVESEL));
+    edit.SetOptions(ECOOP_OR, ECO_READONLY | ECO_AUTOWORDSELECTION);
+    EXPECT_EQ(edit.GetOptions(),
+        static_cast<UINT>(ECO_AUTOVSCROLL | ECO_SAVESEL | ECO_READONLY | ECO_AUTOWORDSELECTION));
+    LONG_PTR style = ::GetWindowLongPtr(edit.m_hWnd, GWL_STYLE);
+    EXPECT_EQ(style & (ES_READONLY | ES_AUTOVSCROLL | ES_MULTILINE),
+        ES_READONLY | ES_AUTOVSCROLL | ES_MULTILINE);
+    EXPECT_EQ(style & 1, 0) << "whole-word selection has no style bit";
+
+    append("text");
+    edit.SetFocus();
+    edit.SetSel(4, 4);
+    winport::testing::TypeText(edit.m_hWnd, "x");
+    EXPECT_STREQ(windowText().GetString(), "text");
+
+    edit.SetOptions(ECOOP_XOR, ECO_READONLY | ECO_WANTRETURN);
+    EXPECT_EQ(
+        edit.GetOptions() & (ECO_READONLY | ECO_WANTRETURN), static_cast<UINT>(ECO_WANTRETURN));
+    ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "x"));
+    EXPECT_STREQ(windowText().GetString(), "textx");
+
+    edit.SetOptions(ECOOP_AND, ECO_WANTRETURN | ECO_AUTOHSCROLL);
+    EXPECT_EQ(edit.GetOptions(), static_cast<UINT>(ECO_WANTRETURN));
+    ::SendMessage(edit.m_hWnd, EM_SETOPTIONS, 9, ECO_SELECTIONBAR);
+    EXPECT_EQ(edit.GetOptions(), static_cast<UINT>(ECO_WANTRETURN)) << "unknown operation";
+    edit.SetReadOnly(TRUE);
+    EXPECT_EQ(edit.GetOptions(), static_cast<UINT>(ECO_WANTRETURN | ECO_READONLY));
+}

@@ -35,6 +35,7 @@ demoDialogs::demoDialogs(CWnd* frame)
     tools.AppendMenu(MF_STRING, demoThresholdCommand, "Inventory &Threshold...");
     tools.AppendMenu(MF_SEPARATOR);
     tools.AppendMenu(MF_STRING, demoFtpCommand, "&FTP Browser...");
+    tools.AppendMenu(MF_STRING, demoControlCommand, "&Control Frame...");
     HMENU bar = ::GetMenu(frame->m_hWnd);
     if (!bar) {
         m_bar.CreateMenu();
@@ -50,6 +51,9 @@ demoDialogs::~demoDialogs()
 {
     closeDate();
     closeMeter();
+    if (m_control && m_control->GetSafeHwnd())
+        m_control->DestroyWindow();
+    m_control.reset();
     if (m_frame->GetSafeHwnd() && ::GetMenu(m_frame->m_hWnd) == m_bar.GetSafeHmenu())
         ::SetMenu(m_frame->m_hWnd, nullptr);
 }
@@ -137,6 +141,19 @@ void demoDialogs::demoDialogsRunFtp()
         report("FTP browser closed");
 }
 
+void demoDialogs::demoDialogsOpenControlFrame()
+{
+    if (!m_control) {
+        CRect client;
+        m_frame->GetClientRect(&client);
+        CRect place(client.left + 40, client.top + 40, client.right - 40,
+            demoDialogsPlace(client.Width(), client.Height()) - 40);
+        m_control = std::make_unique<demoControlFrame>(
+            m_frame, place, [this](const CString& text) { report(text); });
+    }
+    m_control->demoControlFrameShow();
+}
+
 BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
@@ -151,6 +168,9 @@ BOOL demoDialogs::demoDialogsCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case demoFtpCommand:
         demoDialogsRunFtp();
+        return TRUE;
+    case demoControlCommand:
+        demoDialogsOpenControlFrame();
         return TRUE;
     case IDC_MFCDATESEL_DONE:
         break;

@@ -1,10 +1,11 @@
 // The demo host's Tools menu: it opens the date, meter reading and inventory threshold dialogs
-// over the main window, reacts to their command 1083 by reading the exported readers, shows what
-// it read in a status line at the foot of the window and in the book's log, and destroys the
-// modeless dialog it has read.
+// and the control frame (a list of the sample database's meters) over the main window, reacts to
+// their command 1083 by reading the exported readers, shows what it read in a status line at the
+// foot of the window and in the book's log, and destroys the modeless dialog it has read.
 #pragma once
 
 #include "book/book.h"
+#include "democontrolframe.h"
 #include "dialogs/mfcdatesel.h"
 #include "dialogs/mfcdateselmeterreading.h"
 #include "dialogs/mfcinvthreshold.h"
@@ -19,6 +20,7 @@ enum demoDialogsId : UINT {
     demoMeterCommand,
     demoThresholdCommand,
     demoFtpCommand,
+    demoControlCommand,
     demoStatusLineId = 3010,
 };
 
@@ -44,10 +46,13 @@ public:
     void demoDialogsAskThreshold();
     // Runs the FTP browser modally (the library's application object keeps its settings).
     void demoDialogsRunFtp();
+    // Shows the control frame (made on first use) with the meters read afresh.
+    void demoDialogsOpenControlFrame();
 
     // The open modeless dialogs (NULL when none) and the status line's text.
     mfcDateSel* demoDialogsDate() const { return m_date.get(); }
     mfcDateSelMeterReading* demoDialogsMeter() const { return m_meter.get(); }
+    demoControlFrame* demoDialogsControlFrame() const { return m_control.get(); }
     CString demoDialogsStatus() const;
     // Shows a line in the status line and the book's log.
     void demoDialogsReport(const CString& text) { report(text); }
@@ -63,6 +68,7 @@ private:
     CStatic m_status;
     std::unique_ptr<mfcDateSel> m_date;
     std::unique_ptr<mfcDateSelMeterReading> m_meter;
+    std::unique_ptr<demoControlFrame> m_control;
 };
 
 // Opens the dialog named "date", "meter", "threshold", "ftp" or "ftplist" over the frame, saves a

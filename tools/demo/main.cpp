@@ -4,9 +4,9 @@
 // (a report file of the sample database through the report writer) and a printing page (a
 // rich-edit report over a plain text); the frame's size follows into the book and its current
 // page, and the run is recorded in the book's log. Its File, Edit and View menus go to the book
-// (demosqlmenu); its Tools menu opens the date, meter reading and inventory threshold dialogs
-// and the FTP browser (demodialogs); its Print menu prints, previews and sets the font of the
-// printing page's view in use (demoprintpage).
+// (demosqlmenu); its Tools menu opens the date, meter reading and inventory threshold dialogs,
+// the FTP browser and the control frame (demodialogs); its Print menu prints, previews and sets
+// the font of the printing page's view in use (demoprintpage).
 //
 //   tessilo-demo [--page N] [--type-sql FILE | --run-sql FILE] [--print-to OUT.pdf]
 //                [--dialog date|meter|threshold|ftp|ftplist] [--screenshot FILE]

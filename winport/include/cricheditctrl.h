@@ -36,6 +36,9 @@ public:
     void LimitText(long limit = 0);
     long GetLimitText() const;
     BOOL SetReadOnly(BOOL readOnly = TRUE);
+    // Combines `flags` (ECO_*) with the options by `operation` (ECOOP_SET, _OR, _AND, _XOR).
+    void SetOptions(WORD operation, DWORD flags);
+    UINT GetOptions() const;
     void HideSelection(BOOL hide, BOOL permanent);
     BOOL CanUndo() const;
     BOOL Undo();

@@ -33,7 +33,25 @@
 #define EM_STREAMIN (WM_USER + 73)
 #define EM_STREAMOUT (WM_USER + 74)
 #define EM_GETTEXTRANGE (WM_USER + 75)
+#define EM_SETOPTIONS (WM_USER + 77)
+#define EM_GETOPTIONS (WM_USER + 78)
 #define EM_GETTEXTLENGTHEX (WM_USER + 95)
+
+// EM_SETOPTIONS: wParam combines lParam's options with the current ones (set, or, and, xor); the
+// result is the new options. The options share their bits with the edit styles of the same name.
+#define ECOOP_SET 0x0001
+#define ECOOP_OR 0x0002
+#define ECOOP_AND 0x0003
+#define ECOOP_XOR 0x0004
+#define ECO_AUTOWORDSELECTION 0x00000001
+#define ECO_AUTOVSCROLL 0x00000040
+#define ECO_AUTOHSCROLL 0x00000080
+#define ECO_NOHIDESEL 0x00000100
+#define ECO_READONLY 0x00000800
+#define ECO_WANTRETURN 0x00001000
+#define ECO_SAVESEL 0x00008000
+#define ECO_SELECTIONBAR 0x01000000
+#define ECO_VERTICAL 0x00400000
 
 // EM_SETCHARFORMAT targets.
 #define SCF_DEFAULT 0x0000

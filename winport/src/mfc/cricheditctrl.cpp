@@ -132,6 +132,13 @@ void CRichEditCtrl::LimitText(long limit) { SendMessage(EM_EXLIMITTEXT, 0, limit
 
 long CRichEditCtrl::GetLimitText() const { return static_cast<long>(SendMessage(EM_GETLIMITTEXT)); }
 
+void CRichEditCtrl::SetOptions(WORD operation, DWORD flags)
+{
+    SendMessage(EM_SETOPTIONS, operation, static_cast<LPARAM>(flags));
+}
+
+UINT CRichEditCtrl::GetOptions() const { return static_cast<UINT>(SendMessage(EM_GETOPTIONS)); }
+
 BOOL CRichEditCtrl::SetReadOnly(BOOL readOnly)
 {
     return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));

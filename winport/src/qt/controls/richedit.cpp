@@ -6,6 +6,11 @@
 // The program's changes and selections reach the widget later, in one step: from the first change
 // on, the document stays inside one edit block, so Qt lays out the changed text once, when the
 // event loop runs or before the widget handles any event, instead of after every insertion.
+// The options (EM_SETOPTIONS) are kept in the window's style, as the edit styles of the same bits:
+// read-only and automatic horizontal scrolling (no wrapping at the window's width) change the
+// widget, want-return lets a dialog's Enter reach the control. Qt's widget already selects whole
+// words on double-click, scrolls to the caret and keeps and shows the selection without the focus,
+// so those options are kept and reported only.
 // Messages that only append, select and read work inside the block; any other message closes it
 // first. So writing a report costs in proportion to the text written.
 #include "controlclasses.h"
@@ -33,6 +38,9 @@ namespace {
     const int kProtected = QTextFormat::UserProperty + 1;
     const LONG kDefaultLimit = 32767;
     const QChar kParagraph(0x2029);
+    // Options with a style bit of their own; ECO_AUTOWORDSELECTION (bit 0, ES_CENTER) has none.
+    const DWORD kStyleOptions = ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_NOHIDESEL | ECO_READONLY
+        | ECO_WANTRETURN | ECO_SAVESEL | ECO_SELECTIONBAR | ECO_VERTICAL;
 
     // Text as the control stores it: every line end ("\r\n", "\r" or "\n") one paragraph break.
     QString toDocumentText(const char* text, int length = -1)
@@ -51,13 +59,33 @@ namespace {
             : m_control(control)
         {
             setAcceptRichText(false);
+            preferNoShaping();
         }
 
     protected:
+        void changeEvent(QEvent* event) override
+        {
+            QTextEdit::changeEvent(event);
+            if (event->type() == QEvent::FontChange)
+                preferNoShaping();
+        }
         void keyPressEvent(QKeyEvent* event) override;
         void insertFromMimeData(const QMimeData* source) override;
 
     private:
+        // The text's fonts skip glyph shaping where the font needs none (plain Latin text in the
+        // usual report fonts): shaping is most of the cost of laying out a long report. The
+        // document's default font carries the choice; the formats of runs inherit it.
+        void preferNoShaping()
+        {
+            QFont font = document()->defaultFont();
+            if (font.styleStrategy() & QFont::PreferNoShaping)
+                return;
+            font.setStyleStrategy(
+                static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::PreferNoShaping));
+            document()->setDefaultFont(font);
+        }
+
         RichEdit& m_control;
     };
 
@@ -67,16 +95,13 @@ namespace {
             : Control(window)
             , m_edit(new RichTextEdit(*this))
         {
-            m_edit->setReadOnly((cs.style & ES_READONLY) != 0);
-            // As in Windows, lines wrap at the window's width unless the control scrolls
-            // horizontally by itself (ES_AUTOHSCROLL). Unwrapped text also costs Qt a pass over
-            // every line on each change, to find the widest.
-            m_edit->setLineWrapMode(
-                (cs.style & ES_AUTOHSCROLL) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+            applyOptions(cs.style & kStyleOptions);
             if ((cs.style & WS_HSCROLL) == 0)
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            if ((cs.style & WS_VSCROLL) == 0)
-                m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // A vertical bar is always shown, as with ES_DISABLENOSCROLL: a bar that appears once
+            // the text grows narrows the window, and Qt then lays the whole text out again.
+            m_edit->setVerticalScrollBarPolicy(
+                (cs.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             auto* sync = new BeforeEvents([this] { endBatch(); }, &m_context);
             m_edit->installEventFilter(sync);
             m_edit->viewport()->installEventFilter(sync);
@@ -184,6 +209,13 @@ namespace {
             case EM_GETEVENTMASK:
                 result = static_cast<LRESULT>(m_eventMask);
                 return true;
+            case EM_SETOPTIONS:
+                result = static_cast<LRESULT>(
+                    applyOptions(combined(static_cast<UINT>(wParam), static_cast<DWORD>(lParam))));
+                return true;
+            case EM_GETOPTIONS:
+                result = static_cast<LRESULT>(m_options);
+                return true;
             case EM_LIMITTEXT:
             case EM_EXLIMITTEXT: {
                 LPARAM limit = message == EM_LIMITTEXT ? static_cast<LPARAM>(wParam) : lParam;
@@ -215,7 +247,7 @@ namespace {
                 return true;
             }
             case EM_SETREADONLY:
-                m_edit->setReadOnly(wParam != 0);
+                applyOptions(wParam ? (m_options | ECO_READONLY) : (m_options & ~ECO_READONLY));
                 result = TRUE;
                 return true;
             case EM_HIDESELECTION:
@@ -309,6 +341,7 @@ namespace {
             case EM_GETCHARFORMAT:
             case EM_GETEVENTMASK:
             case EM_SETEVENTMASK:
+            case EM_GETOPTIONS:
             case EM_LIMITTEXT:
             case EM_EXLIMITTEXT:
             case EM_GETLIMITTEXT:
@@ -325,6 +358,34 @@ namespace {
             default:
                 return false;
             }
+        }
+
+        DWORD combined(UINT operation, DWORD flags) const
+        {
+            switch (operation) {
+            case ECOOP_SET:
+                return flags;
+            case ECOOP_OR:
+                return m_options | flags;
+            case ECOOP_AND:
+                return m_options & flags;
+            case ECOOP_XOR:
+                return m_options ^ flags;
+            default:
+                return m_options;
+            }
+        }
+        DWORD applyOptions(DWORD options)
+        {
+            m_options = options;
+            m_window.style = (m_window.style & ~kStyleOptions) | (options & kStyleOptions);
+            m_edit->setReadOnly((options & ECO_READONLY) != 0);
+            // As in Windows, lines wrap at the window's width unless the control scrolls
+            // horizontally by itself. Unwrapped text also costs Qt a pass over every line on
+            // each change, to find the widest.
+            m_edit->setLineWrapMode(
+                (options & ECO_AUTOHSCROLL) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+            return m_options;
         }
 
         // Opens the batch on the program's first change or selection since the widget was last
@@ -741,6 +802,7 @@ namespace {
         QTextCursor m_batch;
         QTextCursor m_selection;
         DWORD m_eventMask = 0;
+        DWORD m_options = 0; // ECO_*
         LONG m_limit = kDefaultLimit;
         std::optional<QTextCharFormat> m_pendingFormat;
         int m_pendingAt = -1;

@@ -9,13 +9,16 @@
 #include "window.h"
 #include "base/syserror.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QFontMetrics>
 #include <QTimer>
 #include <cstring>
 #include <strings.h>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <unordered_map>
 
 namespace winport {
@@ -69,6 +72,22 @@ namespace {
         *y = m.height();
     }
 
+    // Measuring the font shapes text; a template's font is measured once.
+    void templateBaseUnits(const DialogTemplate& t, HFONT font, int* x, int* y)
+    {
+        using Key = std::tuple<std::string, int, int, int>;
+        static std::map<Key, std::pair<int, int>> measured;
+        Key key { t.fontFace, t.fontSize, t.fontWeight, t.fontItalic };
+        auto it = measured.find(key);
+        if (it == measured.end()) {
+            int ux, uy;
+            baseUnits(font, &ux, &uy);
+            it = measured.emplace(key, std::make_pair(ux, uy)).first;
+        }
+        *x = it->second.first;
+        *y = it->second.second;
+    }
+
     bool isPushButton(HWND h)
     {
         char name[16];
@@ -82,7 +101,9 @@ namespace {
     {
         char name[16];
         LONG_PTR style = GetWindowLongPtr(h, GWL_STYLE);
-        return GetClassName(h, name, sizeof name) && strcasecmp(name, "Edit") == 0
+        // A rich edit keeps its want-return option in the same style bit.
+        return GetClassName(h, name, sizeof name)
+            && (strcasecmp(name, "Edit") == 0 || strcasecmp(name, "RichEdit20A") == 0)
             && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
     }
 
@@ -93,6 +114,16 @@ namespace {
         while (focus && GetParent(focus) != dialog)
             focus = GetParent(focus);
         return focus;
+    }
+
+    // Dispatches what is waiting without blocking until the queue is empty or the dialog has
+    // ended. A queue that never empties (a busy timer) still lets the dialog show after a while.
+    void drainBeforeShowing(const DialogState& state)
+    {
+        QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+        for (int pass = 0; dispatcher && !state.ended && pass < 1000; ++pass)
+            if (!dispatcher->processEvents(QEventLoop::AllEvents))
+                break;
     }
 
     void pressButton(HWND dialog, int id)
@@ -117,7 +148,7 @@ HWND createDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent, DLGP
     std::strncpy(lf.lfFaceName, t.fontFace.c_str(), LF_FACESIZE - 1);
     HFONT font = CreateFontIndirect(&lf);
     int ux, uy;
-    baseUnits(font, &ux, &uy);
+    templateBaseUnits(t, font, &ux, &uy);
     auto px = [ux](int v) { return MulDiv(v, ux, 4); };
     auto py = [uy](int v) { return MulDiv(v, uy, 8); };
 
@@ -202,7 +233,12 @@ INT_PTR runModalDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent,
     if (!state->ended) {
         if (QWidget* w = widgetOf(dialog); w && !(GetWindowLongPtr(dialog, GWL_STYLE) & WS_CHILD))
             w->setWindowModality(Qt::ApplicationModal);
-        ShowWindow(dialog, SW_SHOWNORMAL);
+        // As on Windows, the dialog appears when its loop first runs out of messages: one that
+        // does its work from posted messages and ends before that is never shown or painted.
+        // A script acts for the user, who sees the dialog: it starts once the dialog is shown.
+        drainBeforeShowing(*state);
+        if (!state->ended)
+            ShowWindow(dialog, SW_SHOWNORMAL);
         QEventLoop loop;
         state->loop = &loop;
         QObject guard;
