@@ -207,6 +207,49 @@ TEST_F(RichEdit, TextLimitCutsInsertedText)
     EXPECT_EQ(edit.GetLimitText(), 32767);
 }
 
+// A report writer's appends: the length, the caret put at the end, the text. They may wait in
+// the control as one piece; lengths, the text limit, formats and other messages see them all.
+TEST_F(RichEdit, AppendsAtTheEndCountInLengthLimitAndFormat)
+{
+    auto write = [&](const char* text) {
+        long end = edit.GetTextLengthEx(GTL_DEFAULT);
+        edit.SetSel(end, end);
+        edit.ReplaceSel(text);
+    };
+    edit.LimitText(12);
+    write("abc\r\n");
+    write("def");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 7);
+    write("ghijklmn");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 12);
+    long start = -1;
+    long end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 12);
+    EXPECT_EQ(end, 12);
+    edit.SetSel(1, 2);
+    edit.ReplaceSel("X");
+    EXPECT_STREQ(windowText().GetString(), "aXc\r\ndefghijk");
+
+    edit.LimitText(100);
+    write(" plain");
+    CHARFORMAT bold = effects(CFM_BOLD, CFE_BOLD);
+    const long plainEnd = edit.GetTextLengthEx(GTL_DEFAULT);
+    edit.SetSel(plainEnd, plainEnd);
+    edit.SetSelectionCharFormat(bold);
+    edit.ReplaceSel("B");
+    write("C\r\n");
+    write("D");
+    EXPECT_STREQ(windowText().GetString(), "aXc\r\ndefghijk plainBC\r\nD");
+    CHARFORMAT got {};
+    edit.SetSel(plainEnd - 5, plainEnd);
+    edit.GetSelectionCharFormat(got);
+    EXPECT_EQ(got.dwEffects & CFE_BOLD, 0u);
+    edit.SetSel(plainEnd, plainEnd + 4);
+    edit.GetSelectionCharFormat(got);
+    EXPECT_NE(got.dwEffects & CFE_BOLD, 0u);
+}
+
 TEST_F(RichEdit, ParagraphAlignment)
 {
     edit.SetWindowText("title\r\nbody");
