@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <dirent.h>
 #include <unistd.h>
 
@@ -18,8 +20,13 @@ int communicationLogsOfThisProcess()
     if (DIR* dir = opendir("/tmp")) {
         while (dirent* e = readdir(dir)) {
             const std::string name = e->d_name;
-            if ((name.rfind("psqlodbc_", 0) == 0 || name.rfind("mylog_", 0) == 0)
-                && name.find(pid) != std::string::npos)
+            // The drivers name their logs "...<pid>.log"; the whole number must match, or a log
+            // of process 14897 would count for process 4897.
+            const std::string tail = pid + ".log";
+            const bool ours = name.size() > tail.size()
+                && name.compare(name.size() - tail.size(), tail.size(), tail) == 0
+                && !std::isdigit(static_cast<unsigned char>(name[name.size() - tail.size() - 1]));
+            if ((name.rfind("psqlodbc_", 0) == 0 || name.rfind("mylog_", 0) == 0) && ours)
                 ++count;
         }
         closedir(dir);
