@@ -1,4 +1,6 @@
-// The rich edit control ("RichEdit20A") over QTextEdit. Character positions are those of the
+// The rich edit control ("RichEdit20A") over QPlainTextEdit with a layout that keeps paragraph
+// alignment (richlayout.h): the text is laid out only where it is shown, so a long report is in
+// view, and scrollable to its end, as soon as it is written. Character positions are those of the
 // QTextDocument: a paragraph break is one position, read back as "\r" (WM_GETTEXT gives "\r\n").
 // Text carries character formats, some of it protected: a change that touches protected text asks
 // the parent first (EN_PROTECTED, when the event mask has ENM_PROTECTED) and is refused on a
@@ -20,6 +22,7 @@
 #include "qt/controls/beforeevents.h"
 #include "qt/windows/latin1.h"
 #include "qt/controls/richformat.h"
+#include "qt/controls/richlayout.h"
 #include "qt/controls/rtf.h"
 #include "richedit.h"
 #include "qt/windows/window.h"
@@ -31,7 +34,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -56,19 +59,21 @@ namespace {
 
     class RichEdit;
 
-    class RichTextEdit : public QTextEdit {
+    class RichTextEdit : public QPlainTextEdit {
     public:
         explicit RichTextEdit(RichEdit& control)
             : m_control(control)
         {
-            setAcceptRichText(false);
+            auto* text = new QTextDocument(this);
+            text->setDocumentLayout(new RichLayout(text, *this));
+            setDocument(text);
             preferNoShaping();
         }
 
     protected:
         void changeEvent(QEvent* event) override
         {
-            QTextEdit::changeEvent(event);
+            QPlainTextEdit::changeEvent(event);
             if (event->type() == QEvent::FontChange)
                 preferNoShaping();
         }
@@ -390,7 +395,7 @@ namespace {
             // horizontally by itself. Unwrapped text also costs Qt a pass over every line on
             // each change, to find the widest.
             m_edit->setLineWrapMode(
-                (options & ECO_AUTOHSCROLL) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+                (options & ECO_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
             return m_options;
         }
 
@@ -904,7 +909,7 @@ namespace {
         bool inserts = edits && !event->text().isEmpty() && event->text().at(0).isPrint();
         if (inserts && m_control.room(to - from) < event->text().size())
             return;
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
     }
 
     void RichTextEdit::insertFromMimeData(const QMimeData* source)
