@@ -21,6 +21,8 @@
 #include <QTreeView>
 #include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace winport {
 namespace {
@@ -168,7 +170,7 @@ namespace {
                 result = nextItem(static_cast<int>(wParam), static_cast<UINT>(LOWORD(lParam)));
                 return true;
             case LVM_GETSELECTEDCOUNT:
-                result = m_tree->selectionModel()->selectedRows().size();
+                result = selectedCount();
                 return true;
             case LVM_GETSTRINGWIDTHA:
                 result = lParam
@@ -220,6 +222,15 @@ namespace {
                 if (wParam == VK_RETURN) {
                     NMHDR header {};
                     notify(NM_RETURN, &header);
+                }
+                // End and Page Down go from the first item when none has the focus (Qt's view
+                // would stop at the first item).
+                if ((wParam == VK_END || wParam == VK_NEXT) && !m_tree->currentIndex().isValid()
+                    && m_rows.rowCount() > 0) {
+                    m_quiet = true;
+                    m_tree->selectionModel()->setCurrentIndex(
+                        m_rows.index(0, 0), QItemSelectionModel::NoUpdate);
+                    m_quiet = false;
                 }
                 return false;
             }
@@ -428,13 +439,31 @@ namespace {
             return TRUE;
         }
 
+        // Rows with any of their cells selected.
+        int selectedCount() const
+        {
+            std::vector<std::pair<int, int>> spans;
+            for (const QItemSelectionRange& range : m_tree->selectionModel()->selection())
+                spans.emplace_back(range.top(), range.bottom());
+            std::sort(spans.begin(), spans.end());
+            int count = 0;
+            int next = 0; // the first row not yet counted
+            for (const auto& span : spans) {
+                int from = std::max(span.first, next);
+                if (span.second >= from)
+                    count += span.second - from + 1;
+                next = std::max(next, span.second + 1);
+            }
+            return count;
+        }
+
         UINT itemState(int index)
         {
             if (!validRow(index))
                 return 0;
             m_rows.show();
             UINT state = 0;
-            if (m_tree->selectionModel()->isRowSelected(index, QModelIndex()))
+            if (m_tree->selectionModel()->rowIntersectsSelection(index, QModelIndex()))
                 state |= LVIS_SELECTED;
             if (m_tree->currentIndex().isValid() && m_tree->currentIndex().row() == index)
                 state |= LVIS_FOCUSED;
