@@ -9,6 +9,7 @@
 #include "controlclasses.h"
 #include "commctrl.h"
 #include "qt/controls/beforeevents.h"
+#include "qt/controls/keynotify.h"
 #include "qt/controls/listrows.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
@@ -216,13 +217,9 @@ namespace {
                 result = m_exStyle;
                 return true;
             case WM_KEYDOWN: {
-                NMLVKEYDOWN key {};
-                key.wVKey = static_cast<WORD>(wParam);
-                notify(LVN_KEYDOWN, &key.hdr);
-                if (wParam == VK_RETURN) {
-                    NMHDR header {};
-                    notify(NM_RETURN, &header);
-                }
+                notifyKeyDown<NMLVKEYDOWN>(
+                    [this](UINT code, NMHDR* header) { notify(code, header); }, LVN_KEYDOWN,
+                    wParam);
                 // End and Page Down go from the first item when none has the focus (Qt's view
                 // would stop at the first item).
                 if ((wParam == VK_END || wParam == VK_NEXT) && !m_tree->currentIndex().isValid()
