@@ -107,7 +107,7 @@ namespace {
             if ((cs.style & WS_HSCROLL) == 0)
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             // A vertical bar is always shown, as with ES_DISABLENOSCROLL: a bar that appears once
-            // the text grows narrows the window, and Qt then lays the whole text out again.
+            // the text grows narrows the window, and Qt then lays the shown text out again.
             m_edit->setVerticalScrollBarPolicy(
                 (cs.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             auto* sync = new BeforeEvents([this] { endBatch(); }, &m_context);
@@ -392,8 +392,8 @@ namespace {
             m_window.style = (m_window.style & ~kStyleOptions) | (options & kStyleOptions);
             m_edit->setReadOnly((options & ECO_READONLY) != 0);
             // As in Windows, lines wrap at the window's width unless the control scrolls
-            // horizontally by itself. Unwrapped text also costs Qt a pass over every line on
-            // each change, to find the widest.
+            // horizontally by itself. Unwrapped, the horizontal range is that of the widest line
+            // laid out so far: it grows as the user scrolls through the text.
             m_edit->setLineWrapMode(
                 (options & ECO_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
             return m_options;
