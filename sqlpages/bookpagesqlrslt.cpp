@@ -35,6 +35,15 @@ template <typename View> void registerView(bookMfcSQLBookSQL* sql, View* view)
         sql->MfcSQLSetOutput(view);
 }
 
+// Applies a call to each of the page's text views (the edit view, the report view) it has.
+template <typename Call> void forTextViews(bookEdit* edit, bookRichEdit* report, Call call)
+{
+    if (edit)
+        call(*edit);
+    if (report)
+        call(*report);
+}
+
 // Ends the view, first taking it from the statement when it is the statement's output.
 template <typename View> void destroyView(View*& view, bookMfcSQLBookSQL* sql, View* registered)
 {
@@ -289,25 +298,15 @@ long BookPageSQLRslt::bookpageEditPaste()
 
 long BookPageSQLRslt::bookpagePrint()
 {
-    long rc = 0;
-    if (m_list)
-        rc = m_list->bookpagePrint();
-    if (m_edit)
-        rc = m_edit->bookpagePrint();
-    if (m_richEdit)
-        rc = m_richEdit->bookpagePrint();
+    long rc = m_list ? m_list->bookpagePrint() : 0;
+    forTextViews(m_edit, m_richEdit, [&rc](auto& view) { rc = view.bookpagePrint(); });
     return rc;
 }
 
 long BookPageSQLRslt::bookpagePrintPreview()
 {
-    long rc = 0;
-    if (m_list)
-        rc = m_list->bookpagePrintPreview();
-    if (m_edit)
-        rc = m_edit->bookpagePrintPreview();
-    if (m_richEdit)
-        rc = m_richEdit->bookpagePrintPreview();
+    long rc = m_list ? m_list->bookpagePrintPreview() : 0;
+    forTextViews(m_edit, m_richEdit, [&rc](auto& view) { rc = view.bookpagePrintPreview(); });
     return rc;
 }
 
@@ -427,54 +426,37 @@ BOOL BookPageSQLRslt::bookpageDoNotify(unsigned int wParam, long lParam, long* r
 
 void BookPageSQLRslt::bookpageSetPageNumbering(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetPageNumbering(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetPageNumbering(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetPageNumbering(on); });
 }
 
 void BookPageSQLRslt::bookpageSetHeaders(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetHeaders(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetHeaders(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetHeaders(on); });
 }
 
 void BookPageSQLRslt::bookpageSetFooters(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetFooters(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetFooters(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetFooters(on); });
 }
 
 void BookPageSQLRslt::bookpageSetLetterHeadAlign(unsigned int align)
 {
     m_align = align;
-    if (m_edit)
-        m_edit->bookEditSetLetterHeadAlign(align);
-    if (m_richEdit)
-        m_richEdit->bookEditSetLetterHeadAlign(align);
+    forTextViews(
+        m_edit, m_richEdit, [align](auto& view) { view.bookEditSetLetterHeadAlign(align); });
 }
 
 void BookPageSQLRslt::bookpageSetLetterHead(int on)
 {
     m_letterHead = on;
-    if (m_edit)
-        m_edit->bookEditSetLetterHead(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetLetterHead(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetLetterHead(on); });
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLWantLetterHead(on);
 }
 
 void BookPageSQLRslt::bookpageSetTitles(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetTitles(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetTitles(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetTitles(on); });
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLWantTitles(on);
 }
@@ -495,10 +477,8 @@ void BookPageSQLRslt::bookpageSetDecimalPlaces(unsigned int places)
 {
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetDecimalPlaces(places);
-    if (m_edit)
-        m_edit->bookEditSetDecimalPlaces(places);
-    if (m_richEdit)
-        m_richEdit->bookEditSetDecimalPlaces(places);
+    forTextViews(
+        m_edit, m_richEdit, [places](auto& view) { view.bookEditSetDecimalPlaces(places); });
 }
 
 long BookPageSQLRslt::bookpageSetSettings()
