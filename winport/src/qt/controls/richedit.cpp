@@ -52,6 +52,8 @@ namespace {
     QString toDocumentText(const char* text, int length = -1)
     {
         QString s = toQt(text, length);
+        if (!s.contains(QChar('\r'))) // most appends: a cell, no line end
+            return s;
         s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         s.replace(QChar('\r'), QChar('\n'));
         return s;
