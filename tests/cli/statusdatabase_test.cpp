@@ -1,39 +1,24 @@
 // tessilo status on the kind of database the chosen connect string reaches and whether it
 // answers, with its own RIVANTA_ROOT.
 #include "odbctest.h"
+#include "testserver.h"
 #include "scopedcwd.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A loopback port nobody listens on.
-int closedPort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 TEST(StatusDatabase, SaysWhatTheChosenConnectStringReachesAndWhetherItAnswers)
 {
     const std::string file = "C:\\orlamo40\\Rivanta40.mdb";
     const std::string dbq = "DBQ=" + file + ";";
-    const std::string port = std::to_string(closedPort());
+    const std::string port = std::to_string(ClosedPort());
     struct Case {
         const char* name;
         std::string content; // of the database file
