@@ -3,6 +3,7 @@
 #include "odbctest.h"
 #include "testserver.h"
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 
 #include <gtest/gtest.h>
 
@@ -49,10 +50,9 @@ TEST(StatusDatabase, SaysWhatTheChosenConnectStringReachesAndWhetherItAnswers)
         std::ofstream(root.path() + "/drives/c/orlamo40/Rivanta40.mdb", std::ios::binary)
             << c.content;
         std::ofstream(root.path() + "/win.ini") << "[tessilo40]\nConnectStr=" << c.connect << "\n";
-        std::string output;
-        const int rc = testsupport::runCommand("RIVANTA_ROOT='" + root.path() + "' '"
-                + TESSILO_BINARY_DIR + "/bin/tessilo' status 2>&1",
-            &output);
+        const testsupport::TessiloResult run = testsupport::runTessilo(root.path(), "status");
+        const int rc = run.exitCode;
+        const std::string& output = run.output;
         EXPECT_EQ(rc, c.exitCode) << c.name << "\n" << output;
         EXPECT_NE(output.find("reaches              " + c.reaches), std::string::npos)
             << c.name << "\n"
