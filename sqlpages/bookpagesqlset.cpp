@@ -97,6 +97,17 @@ struct SnapBox {
 const SnapBox kSnapBoxes[] = { { IDC_SQLSET_SNAPWEEK, "WaterWeekMenu" },
     { IDC_SQLSET_SNAPMONTH, "WaterMonthMenu" }, { IDC_SQLSET_SNAPYEAR, "WaterYearMenu" } };
 
+// Ends an open date selection: its window and the object.
+void closeDate(mfcDateSel*& date)
+{
+    if (!date)
+        return;
+    if (date->GetSafeHwnd())
+        date->DestroyWindow();
+    delete date;
+    date = nullptr;
+}
+
 // The kind of a snap-to box, 0 for any other control.
 int snapKind(int id)
 {
@@ -167,12 +178,7 @@ long BookPageSQLSet::bookpageCreate() { return 0; }
 
 long BookPageSQLSet::bookpageDestroy()
 {
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-        m_date = nullptr;
-    }
+    closeDate(m_date);
     m_dateKind = -1;
     delete m_font;
     m_font = nullptr;
@@ -318,11 +324,7 @@ long BookPageSQLSet::bookpageCreateFont(int size, char* face)
 
 void BookPageSQLSet::GetDate()
 {
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-    }
+    closeDate(m_date);
     m_date = new mfcDateSel(bookpageGetOwner(), m_dialog, CTime::GetCurrentTime());
 }
 
@@ -502,12 +504,7 @@ void BookPageSQLSet::dateDone()
         TessiloApp.writeProfileString(box.menuKey, "1");
         check(m_dialog, box.id, true);
     }
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-        m_date = nullptr;
-    }
+    closeDate(m_date);
     m_dateKind = -1;
 }
 
