@@ -84,16 +84,12 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
         }
         if ((m_ODBCItem.edit || m_ODBCItem.richEdit) && row) {
             // A new row starts on a new line of the text views.
-            CString piece;
-            if (*row != s_lastOutputRow) {
-                piece = "\r\n";
+            const bool newLine = *row != s_lastOutputRow;
+            if (newLine)
                 s_lastOutputRow = *row;
-            }
-            piece += cell + " ";
-            if (m_ODBCItem.edit)
-                m_ODBCItem.edit->bookEditAppend(piece);
+            appendEditCell(newLine, cell, 0);
             if (m_ODBCItem.richEdit)
-                appendRichText(m_ODBCItem.richEdit, piece);
+                appendRichText(m_ODBCItem.richEdit, (newLine ? "\r\n" : "") + cell + " ");
         }
     }
     // The row cursor is shared by the process: a statement without views (a lookup, possibly on
@@ -236,6 +232,7 @@ long MfcSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)
 
 long MfcSQL::MfcSQLOutputErr(CString message)
 {
+    endEditRow();
     if (m_ODBCItem.edit)
         m_ODBCItem.edit->bookEditAppend(message);
     else if (m_ODBCItem.richEdit)

@@ -2,6 +2,7 @@
 // type, dates reformatted, narrowed for a layout column, and written into the list, edit and
 // rich-edit outputs in that order.
 #include "report/bookmfcsql.h"
+#include "book/bookdecimal.h"
 #include "report/bookreport.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
@@ -90,7 +91,7 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
             integer->on = layoutColumn ? layoutColumn->totalling : 1;
         }
     } else if (type == SQL_FLOAT || type == SQL_REAL || type == SQL_DOUBLE) {
-        double number = std::atof(cell);
+        double number = bookdecimal::leadingNumber(cell);
         int decimals = 2;
         if (decimal) {
             if (!decimal->noAccumulate) {
@@ -188,7 +189,7 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     if (newLine && (m_ODBCItem.edit || m_ODBCItem.richEdit))
         s_lastOutputRow = *row;
     if (bookEdit* view = m_ODBCItem.edit; view && view->m_hWnd)
-        view->bookEditAppend((newLine ? "\r\n" : "") + padded(cell, w) + " ");
+        appendEditCell(newLine, cell, w);
     if (bookRichEdit* view = m_ODBCItem.richEdit; view && view->m_hWnd) {
         CString piece;
         if (narrow) {
