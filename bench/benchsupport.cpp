@@ -1,4 +1,5 @@
 #include "benchsupport.h"
+#include "odbcconfig.h"
 
 #include <cerrno>
 #include <chrono>
@@ -6,6 +7,18 @@
 #include <cstdlib>
 
 namespace bench {
+
+std::string beginRun()
+{
+    tessiloUseProjectOdbcConfig();
+    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    char root[] = "/tmp/tessilo-bench-XXXXXX";
+    if (!mkdtemp(root))
+        fail("cannot make a folder under /tmp");
+    setenv("RIVANTA_ROOT", root, 1);
+    return root;
+}
 
 double secondsOf(const std::function<void()>& run)
 {

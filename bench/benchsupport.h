@@ -13,6 +13,10 @@
 
 namespace bench {
 
+// The project's ODBC configuration, an offscreen display when there is none, and a new folder
+// under /tmp as the drive root for the sample files; returns the folder.
+std::string beginRun();
+
 // Wall seconds of one run.
 double secondsOf(const std::function<void()>& run);
 

@@ -12,7 +12,6 @@
 //   bench_report [--rows N] [--all N] [--repeat N] [--view rich|edit]
 //   (--all 0 leaves out (2); --view times one of the views alone, for profiling)
 #include "benchsupport.h"
-#include "odbcconfig.h"
 #include "report/bookmfcsql.h"
 #include "views/bookedit.h"
 #include "views/bookrichedit.h"
@@ -126,13 +125,7 @@ int main(int argc, char** argv)
     }
     if (!only.empty() && only != "rich" && only != "edit")
         fail("--view takes rich or edit, not " + only);
-    tessiloUseProjectOdbcConfig();
-    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char root[] = "/tmp/tessilo-bench-XXXXXX";
-    if (!mkdtemp(root))
-        return 1;
-    setenv("RIVANTA_ROOT", root, 1);
+    const std::string root = bench::beginRun();
 
     CWnd host;
     if (!host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
@@ -168,7 +161,7 @@ int main(int argc, char** argv)
     host.DestroyWindow();
     printf("goal (1) %s\n\n", withinGoal ? "met" : "missed");
     if (all == 0) {
-        shell("rm -rf " + quoted(root));
+        bench::shell("rm -rf " + bench::quoted(root));
         return 0;
     }
 
@@ -193,6 +186,6 @@ int main(int argc, char** argv)
         report.cpu / sqlite.cpu);
     printf("goal (2) %s\n",
         report.seconds <= isql.seconds && report.seconds <= 2 * sqlite.seconds ? "met" : "missed");
-    shell("rm -rf " + quoted(root));
+    bench::shell("rm -rf " + bench::quoted(root));
     return 0;
 }

@@ -11,7 +11,6 @@
 #include "benchsupport.h"
 #include "db/mfcsql.h"
 #include "db/sqlquery.h"
-#include "odbcconfig.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
@@ -28,10 +27,8 @@
 namespace {
 
 using bench::fail;
-using bench::quoted;
 using bench::secondsOf;
 using bench::settle;
-using bench::shell;
 
 const char* const kQuery
     = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
@@ -160,13 +157,7 @@ int main(int argc, char** argv)
         else if (!strcmp(argv[i], "--repeat"))
             repeat = std::max(1, atoi(argv[i + 1]));
     }
-    tessiloUseProjectOdbcConfig();
-    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char root[] = "/tmp/tessilo-bench-XXXXXX";
-    if (!mkdtemp(root))
-        return 1;
-    setenv("RIVANTA_ROOT", root, 1);
+    const std::string root = bench::beginRun();
 
     printf("Report output into the views, best of %d runs (wall seconds); the goal is output at "
            "most 2x the bulk insert\n",
@@ -177,9 +168,9 @@ int main(int argc, char** argv)
         "ms/1000 rows", "out/bulk", "view/bulk");
     bool withinGoal = true;
     for (long n : { rows / 10, rows }) {
-        Bench bench(bench::accessConnect(bench::makeSampleDatabase(root, n)), repeat);
-        const double statement = bench.statementAlone();
-        for (const Figures& f : { bench.list(n), bench.edit(n), bench.richEdit(n) }) {
+        Bench views(bench::accessConnect(bench::makeSampleDatabase(root, n)), repeat);
+        const double statement = views.statementAlone();
+        for (const Figures& f : { views.list(n), views.edit(n), views.richEdit(n) }) {
             const double ratio = f.output / f.bulk;
             const double viewRatio = std::max(0.0, f.output - statement) / f.bulk;
             withinGoal = withinGoal && (n < rows || viewRatio <= 2.0);
@@ -189,6 +180,6 @@ int main(int argc, char** argv)
         }
     }
     printf("goal %s\n", withinGoal ? "met" : "missed");
-    shell("rm -rf " + quoted(root));
+    bench::shell("rm -rf " + bench::quoted(root));
     return 0;
 }
