@@ -179,6 +179,10 @@ protected:
     // the view in one append when the row ends (each append is several messages to the control,
     // and the notifications they send); outside it the text goes at once.
     void appendEditCell(bool newLine, const CString& cell, int width);
+    // A cell for the list view: a row other than the last one written starts a new item (the
+    // cell its label, the row number its data, the row its index), the same row sets the cell's
+    // column, without the blanks around it when `trim` says so.
+    void outputListCell(long* row, long column, const CString& cell, bool trim);
 
 private:
     // The owner of m_ODBCItem's environment and connection, shared by copies.
