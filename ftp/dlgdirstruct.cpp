@@ -66,7 +66,11 @@ CDlgDirStruct::CDlgDirStruct(
     std::memset(m_szLevels, 0, sizeof m_szLevels);
 }
 
-CDlgDirStruct::~CDlgDirStruct() = default;
+CDlgDirStruct::~CDlgDirStruct()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
 
 _DlgFtpItemTransfer* CDlgDirStruct::SetTransfer(_DlgFtpItemTransfer* item)
 {
@@ -140,15 +144,14 @@ int CDlgDirStruct::CreateLevels(_DlgFtpItemTransfer* item, bool host)
         CString status;
         bool failed = false;
         if (host) {
-            CNetvaneFindFile* finder = m_pFtp->m_Sess.m_pFindFile;
-            bool exists = finder->FindFile(built.c_str(), kFindFlags) != FALSE;
-            finder->Close();
-            if (exists)
+            if (HostLevelExists(built))
                 status = "Exists";
             else if (m_pFtp->m_Sess.m_pFtpConnection->CreateDirectory(built.c_str()))
                 status = "Created";
             else
                 failed = true;
+            if (!failed && m_bReused)
+                m_knownHostLevels.insert(built);
         } else {
             WIN32_FIND_DATA found;
             HANDLE find = ::FindFirstFile(built.c_str(), &found);
@@ -175,6 +178,16 @@ int CDlgDirStruct::CreateLevels(_DlgFtpItemTransfer* item, bool host)
                 IDC_LIST_DIRSTRUCT, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_szLevels[level]));
     }
     return result;
+}
+
+bool CDlgDirStruct::HostLevelExists(const std::string& path)
+{
+    if (m_knownHostLevels.count(path))
+        return true;
+    CNetvaneFindFile* finder = m_pFtp->m_Sess.m_pFindFile;
+    bool exists = finder->FindFile(path.c_str(), kFindFlags) != FALSE;
+    finder->Close();
+    return exists;
 }
 
 CString CDlgDirStruct::GetError()
@@ -211,15 +224,38 @@ void CDlgDirStruct::RunCommand(bool host)
 {
     if (!m_pItem)
         return;
-    SendDlgItemMessage(IDC_LIST_DIRSTRUCT, LB_RESETCONTENT);
+    if (m_hWnd)
+        SendDlgItemMessage(IDC_LIST_DIRSTRUCT, LB_RESETCONTENT);
     m_nResult = host ? CreateDirStructFtp(m_pItem) : CreateDirStruct(m_pItem);
-    if (!m_nVisible)
+}
+
+void CDlgDirStruct::CloseWhenUnattended()
+{
+    if (m_pItem && !m_nVisible && !m_bReused)
         PostMessage(WM_COMMAND, IDCANCEL);
 }
 
-void CDlgDirStruct::OnButtonCreatedirstruct() { RunCommand(false); }
+int CDlgDirStruct::Check(_DlgFtpItemTransfer* item)
+{
+    m_bReused = true;
+    SetTransfer(item);
+    m_strError.Empty();
+    m_nResult = 0;
+    RunCommand(!m_nLocalSide);
+    return m_nResult;
+}
 
-void CDlgDirStruct::OnButtonCreatedirstructftp() { RunCommand(true); }
+void CDlgDirStruct::OnButtonCreatedirstruct()
+{
+    RunCommand(false);
+    CloseWhenUnattended();
+}
+
+void CDlgDirStruct::OnButtonCreatedirstructftp()
+{
+    RunCommand(true);
+    CloseWhenUnattended();
+}
 
 void CDlgDirStruct::OnOK()
 {

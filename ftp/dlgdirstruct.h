@@ -9,6 +9,9 @@
 #include "inet/netvaneftp.h"
 #include <afxwin.h>
 
+#include <set>
+#include <string>
+
 #define DLGDIRSTRUCT_MAXLEVELS 128
 
 class TESSILO40_API CDlgDirStruct : public CDialog {
@@ -27,6 +30,12 @@ public:
     // Check and create the levels; 1 when all are present afterwards.
     virtual int CreateDirStruct(_DlgFtpItemTransfer* item);
     virtual int CreateDirStructFtp(_DlgFtpItemTransfer* item);
+
+    // Unattended use for a whole run, without a window: a hidden dialog shows nothing, so the
+    // object alone serves file after file. Each call checks and creates the item's chain at once;
+    // the level table, result and error text then describe that item. Host levels found or
+    // created by an earlier call are known to exist and are not asked for again.
+    int Check(_DlgFtpItemTransfer* item);
 
     // The system's message for the last error, blanks for line ends; appended to the error text.
     CString GetError();
@@ -49,7 +58,11 @@ protected:
 private:
     long SplitLevels(_DlgFtpItemTransfer* item, char separator);
     int CreateLevels(_DlgFtpItemTransfer* item, bool host);
+    // Host side: whether the level exists, asking the host only for levels not known yet.
+    bool HostLevelExists(const std::string& path);
     void RunCommand(bool host);
+    // Hidden and modal: the command closes the dialog.
+    void CloseWhenUnattended();
 
     CWnd* m_pParent;
     int m_nVisible;
@@ -60,4 +73,6 @@ private:
     CNetvaneFtp* m_pFtp = nullptr;
     _DlgFtpItemTransfer* m_pItem;
     CString m_strError;
+    bool m_bReused = false;
+    std::set<std::string> m_knownHostLevels;
 };

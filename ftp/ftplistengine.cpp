@@ -204,18 +204,7 @@ int CFtpListEngine::TransferPutFile(_DlgFtpItemTransfer* item)
     log.item.destination.size = log.item.source.size;
     if (!EnsureConnected(item, &log, "Unable to connect for Put."))
         return 0;
-
-    CDlgDirStruct folders(m_pOwner, &log.item, 0, 0, m_pFtp);
-    folders.DoModal();
-    if (folders.GetResult())
-        return TransferPut(&log.item, &log);
-    CString error = folders.GetErrorText();
-    dlgftplogSetStatus(&log,
-        error.IsEmpty()
-            ? "Transfer Anomaly"
-            : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
-    LogWrite(&log);
-    return 0;
+    return CheckAndCopy(&log, false);
 }
 
 int CFtpListEngine::TransferGetFile(_DlgFtpItemTransfer* item)
@@ -237,63 +226,60 @@ int CFtpListEngine::TransferGetFile(_DlgFtpItemTransfer* item)
     log.item.source.size = item->source.size;
     log.item.destination.type = log.item.source.type;
     log.item.destination.size = log.item.source.size;
+    return CheckAndCopy(&log, true);
+}
 
-    CDlgDirStruct folders(m_pOwner, &log.item, 0, 1, m_pFtp);
-    folders.DoModal();
-    if (folders.GetResult())
-        return TransferGet(&log.item, &log);
-    CString error = folders.GetErrorText();
-    dlgftplogSetStatus(&log,
+int CFtpListEngine::CheckAndCopy(_DlgFtpLogItem* log, bool get)
+{
+    // One hidden directory dialog per side serves the whole run on this connection.
+    CDlgDirStruct*& folders = get ? m_pFoldersGet : m_pFoldersPut;
+    if (!folders)
+        folders = new (std::nothrow) CDlgDirStruct(m_pOwner, &log->item, 0, get ? 1 : 0, m_pFtp);
+    if (folders && folders->Check(&log->item))
+        return get ? TransferGet(&log->item, log) : TransferPut(&log->item, log);
+    CString error = folders ? folders->GetErrorText() : CString();
+    dlgftplogSetStatus(log,
         error.IsEmpty()
             ? "Transfer Anomaly"
-            : (CString(log.item.destination.path) + " : " + error).Left(kStatusMax).GetString());
-    LogWrite(&log);
+            : (CString(log->item.destination.path) + " : " + error).Left(kStatusMax).GetString());
+    LogWrite(log);
     return 0;
 }
 
 int CFtpListEngine::TransferPut(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log)
 {
-    if (!item || !log || !Connected() || item->source.type != DLGFTPITEM_FILE)
-        return 0;
-    CFtpConnection* connection = m_pFtp->m_Sess.m_pFtpConnection;
-    if (!m_pProgressPut) {
-        m_pProgressPut
-            = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection, item->source.path,
-                item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size, 0, 1);
-        if (!m_pProgressPut)
-            return 0;
-    } else {
-        m_pProgressPut->SetupTransfer(connection, item->source.path, item->destination.path,
-            FTP_TRANSFER_TYPE_BINARY, item->source.size, 0, 1);
-        m_pProgressPut->InitTransfer();
-    }
-    m_pProgressPut->RunPut();
-    int result = m_pProgressPut->GetResult();
-    dlgftplogSetStatus(log, dlgftplogOutcome(result, m_pProgressPut->GetErrorText()));
-    log->item.selected = 1;
-    LogWrite(log);
-    return result;
+    return Copy(item, log, false);
 }
 
 int CFtpListEngine::TransferGet(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log)
 {
+    return Copy(item, log, true);
+}
+
+int CFtpListEngine::Copy(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log, bool get)
+{
     if (!item || !log || !Connected() || item->source.type != DLGFTPITEM_FILE)
         return 0;
     CFtpConnection* connection = m_pFtp->m_Sess.m_pFtpConnection;
-    if (!m_pProgressGet) {
-        m_pProgressGet
+    const int direction = get ? 1 : 0;
+    CDlgFtpProgress*& progress = get ? m_pProgressGet : m_pProgressPut;
+    if (!progress) {
+        progress
             = new (std::nothrow) CDlgFtpProgress(m_pApp, m_pOwner, connection, item->source.path,
-                item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size, 1, 1);
-        if (!m_pProgressGet)
+                item->destination.path, FTP_TRANSFER_TYPE_BINARY, item->source.size, direction, 1);
+        if (!progress)
             return 0;
     } else {
-        m_pProgressGet->SetupTransfer(connection, item->source.path, item->destination.path,
-            FTP_TRANSFER_TYPE_BINARY, item->source.size, 1, 1);
-        m_pProgressGet->InitTransfer();
+        progress->SetupTransfer(connection, item->source.path, item->destination.path,
+            FTP_TRANSFER_TYPE_BINARY, item->source.size, direction, 1);
+        progress->InitTransfer();
     }
-    m_pProgressGet->RunGet();
-    int result = m_pProgressGet->GetResult();
-    dlgftplogSetStatus(log, dlgftplogOutcome(result, m_pProgressGet->GetErrorText()));
+    if (get)
+        progress->RunGet();
+    else
+        progress->RunPut();
+    int result = progress->GetResult();
+    dlgftplogSetStatus(log, dlgftplogOutcome(result, progress->GetErrorText()));
     log->item.selected = 1;
     LogWrite(log);
     return result;
@@ -372,6 +358,11 @@ int CFtpListEngine::CreateFtp(_DlgFtpItemTransfer* item)
 
 void CFtpListEngine::DestroyFtp()
 {
+    // The directory dialogs check through this connection and know what it has seen.
+    delete m_pFoldersPut;
+    m_pFoldersPut = nullptr;
+    delete m_pFoldersGet;
+    m_pFoldersGet = nullptr;
     delete m_pFtp;
     m_pFtp = nullptr;
 }

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 
+class CDlgDirStruct;
 class CDlgFtpProgress;
 
 class TESSILO40_API CFtpListEngine {
@@ -68,6 +69,10 @@ private:
     // the session's text (or the fallback) and returns false.
     bool EnsureConnected(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log, const char* fallback);
     void ListRun(const _DlgFtpItemTransfer* items, size_t count, bool get);
+    // A found source: checks the destination's folder chain, then copies; writes the record.
+    int CheckAndCopy(_DlgFtpLogItem* log, bool get);
+    // TransferPut and TransferGet.
+    int Copy(_DlgFtpItemTransfer* item, _DlgFtpLogItem* log, bool get);
 
     CWinApp* m_pApp;
     CWnd* m_pOwner;
@@ -79,4 +84,6 @@ private:
     CString m_strPassword;
     CDlgFtpProgress* m_pProgressPut = nullptr;
     CDlgFtpProgress* m_pProgressGet = nullptr;
+    CDlgDirStruct* m_pFoldersPut = nullptr;
+    CDlgDirStruct* m_pFoldersGet = nullptr;
 };

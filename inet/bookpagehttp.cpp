@@ -4,6 +4,7 @@
 #include "book/book.h"
 #include "ftp/dlgftp.h"
 #include "resources/resource.h"
+#include "sqlpages/booksql.h"
 #include "views/bookrichedit.h"
 #include <afxdlgs.h>
 
@@ -20,6 +21,13 @@ const int kBottomInset = 10;
 
 BookPageHttp* g_page = nullptr;
 book* g_book = nullptr;
+
+// The statement that writes the reports of the page's book, when the book is an SQL book.
+bookMfcSQLBookSQL* outputHookOf(book* owner)
+{
+    auto* sqlBook = dynamic_cast<BookSQL*>(owner);
+    return sqlBook ? sqlBook->bookSQLGetStatement() : nullptr;
+}
 }
 
 BookPageHttp::BookPageHttp(book* owner, char* name, unsigned int flags, long* status)
@@ -112,6 +120,9 @@ long BookPageHttp::bookpageCreate()
         return E_FAIL;
     }
     m_pText->GetRichEditCtrl().SetOptions(ECOOP_OR, BOOKRICHEDIT_REPORT_OPTIONS);
+    // The book's next report goes to this text area.
+    if (bookMfcSQLBookSQL* statement = outputHookOf(owner))
+        statement->MfcSQLSetOutput(m_pText);
     applyFontRequest();
     m_pText->bookEditSetMargins(0.5, 0.5, 0.5, 0.5);
     m_pText->SendMessage(EM_SETEVENTMASK, 0, kEventMask);
@@ -146,6 +157,10 @@ void BookPageHttp::applyFontRequest()
 long BookPageHttp::bookpageDestroy()
 {
     if (m_pText) {
+        // A statement still writing here would write into a deleted view.
+        bookMfcSQLBookSQL* statement = outputHookOf(bookpageGetOwner());
+        if (statement && statement->m_ODBCItem.richEdit == m_pText)
+            statement->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
         if (m_pText->GetSafeHwnd())
             m_pText->DestroyWindow();
         delete m_pText;

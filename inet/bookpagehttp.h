@@ -5,6 +5,7 @@
 
 #include "tessilo40_api.h"
 #include "book/bookpage.h"
+#include "book/bookpageoverrides.h"
 
 class bookRichEdit;
 
@@ -18,23 +19,8 @@ public:
     BookPageHttp& operator=(const BookPageHttp&) = delete;
     ~BookPageHttp() override;
 
-    long bookpageCreate() override;
-    long bookpageDestroy() override;
-    long bookpageChanging() override;
-    long bookpageChange() override;
-    long bookpageSize(unsigned int type, int cx, int cy) override;
-    BOOL bookpageCmdMsg(unsigned int id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;
-    BOOL bookpagePreTranslateMessage(MSG* msg) override;
-    long bookpageEditCopy() override;
-    long bookpageEditCut() override;
-    long bookpageEditPaste() override;
-    long bookpagePrint() override;
-    long bookpagePrintPreview() override;
-    long bookpageSetFont(CFontDialog* dialog) override;
-    long bookpageSetFont(int pointSize, char* faceName) override;
-    long bookpageFileOpen() override;
-    long bookpageFileSave() override;
-    void bookpageShow(BOOL show) override;
+    BOOKPAGE_CONTENT_OVERRIDES
+    BOOKPAGE_TEXT_OVERRIDES
 
     HWND bookpageGetFontWindow(CFont** font);
     void Put();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "book/bookpage.h"
+#include "book/bookpageoverrides.h"
 #include "tessilo40_api.h"
 #include "views/bookedit.h"
 
@@ -28,25 +29,10 @@ public:
     BookPageSQL(const BookPageSQL&) = delete;
     BookPageSQL& operator=(const BookPageSQL&) = delete;
 
-    long bookpageCreate() override;
-    long bookpageDestroy() override;
-    long bookpageChanging() override;
-    long bookpageChange() override;
+    BOOKPAGE_CONTENT_OVERRIDES
     void bookpageButtonProcessReadOnly() override;
-    long bookpageSize(unsigned int type, int cx, int cy) override;
-    BOOL bookpageCmdMsg(unsigned int id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;
-    BOOL bookpagePreTranslateMessage(MSG* msg) override;
-    long bookpageEditCopy() override;
-    long bookpageEditCut() override;
-    long bookpageEditPaste() override;
-    long bookpagePrint() override;
-    long bookpagePrintPreview() override;
     HWND bookpageGetFontWindow(CFont** font, LOGFONTA* logFont) override;
-    long bookpageSetFont(int pointSize, char* faceName) override;
-    long bookpageSetFont(CFontDialog* dialog) override;
-    long bookpageFileOpen() override;
-    long bookpageFileSave() override;
-    void bookpageShow(BOOL show) override;
+    BOOKPAGE_TEXT_OVERRIDES
     using bookpage::bookpageSetFont;
 
     long PageQueryPage(int code, long* count);

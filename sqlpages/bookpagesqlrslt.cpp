@@ -17,6 +17,45 @@ namespace {
 // Multi-line with a border and scroll bars. Lines wrap at the view's width: a view that scrolls
 // sideways by itself measures every line again on each append, which makes long reports slow.
 const DWORD kViewStyle = WS_CHILD | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE;
+
+// A text view of the page over the area; null when its window cannot be made.
+template <typename View> View* makeTextView(book* owner, BookPageSQLRslt* page, const CRect& area)
+{
+    auto* view = new View(owner, page);
+    if (view->Create(nullptr, nullptr, kViewStyle, area, owner, IDC_BOOKSQL_RESULT))
+        return view;
+    delete view;
+    return nullptr;
+}
+
+// Makes the view the output of the book's statement.
+template <typename View> void registerView(bookMfcSQLBookSQL* sql, View* view)
+{
+    if (sql && view)
+        sql->MfcSQLSetOutput(view);
+}
+
+// Applies a call to each of the page's text views (the edit view, the report view) it has.
+template <typename Call> void forTextViews(bookEdit* edit, bookRichEdit* report, Call call)
+{
+    if (edit)
+        call(*edit);
+    if (report)
+        call(*report);
+}
+
+// Ends the view, first taking it from the statement when it is the statement's output.
+template <typename View> void destroyView(View*& view, bookMfcSQLBookSQL* sql, View* registered)
+{
+    if (!view)
+        return;
+    if (sql && registered == view)
+        sql->MfcSQLSetOutput(static_cast<View*>(nullptr));
+    if (view->GetSafeHwnd())
+        view->DestroyWindow();
+    delete view;
+    view = nullptr;
+}
 }
 
 BookPageSQLRslt::BookPageSQLRslt()
@@ -106,25 +145,19 @@ long BookPageSQLRslt::createList(const CRect& area)
         m_list = nullptr;
         return E_FAIL;
     }
-    if (bookMfcSQLBookSQL* sql = statement())
-        sql->MfcSQLSetOutput(m_list);
+    registerView(statement(), m_list);
     bookpageSetSettings();
     return 0;
 }
 
 long BookPageSQLRslt::createEdit(const CRect& area)
 {
-    m_edit = new bookEdit(bookpageGetOwner(), this);
-    if (!m_edit->Create(
-            nullptr, nullptr, kViewStyle, area, bookpageGetOwner(), IDC_BOOKSQL_RESULT)) {
-        delete m_edit;
-        m_edit = nullptr;
+    m_edit = makeTextView<bookEdit>(bookpageGetOwner(), this, area);
+    if (!m_edit)
         return E_FAIL;
-    }
     // Reports of any length: a report cut at a fixed size would lose its rows and totals.
     m_edit->GetEditCtrl().SetLimitText(0);
-    if (bookMfcSQLBookSQL* sql = statement())
-        sql->MfcSQLSetOutput(m_edit);
+    registerView(statement(), m_edit);
     m_edit->bookEditSetMargins(100, 100, 100, 100);
     bookpageSetSettings();
     return 0;
@@ -132,18 +165,13 @@ long BookPageSQLRslt::createEdit(const CRect& area)
 
 long BookPageSQLRslt::createReport(const CRect& area)
 {
-    m_richEdit = new bookRichEdit(bookpageGetOwner(), this);
-    if (!m_richEdit->Create(
-            nullptr, nullptr, kViewStyle, area, bookpageGetOwner(), IDC_BOOKSQL_RESULT)) {
-        delete m_richEdit;
-        m_richEdit = nullptr;
+    m_richEdit = makeTextView<bookRichEdit>(bookpageGetOwner(), this, area);
+    if (!m_richEdit)
         return E_FAIL;
-    }
     // The view takes reports of any length itself.
     CRichEditCtrl& control = m_richEdit->GetRichEditCtrl();
     control.SetOptions(ECOOP_OR, BOOKRICHEDIT_REPORT_OPTIONS);
-    if (bookMfcSQLBookSQL* sql = statement())
-        sql->MfcSQLSetOutput(m_richEdit);
+    registerView(statement(), m_richEdit);
     applyFontRequest();
     m_richEdit->bookEditSetMargins(0.5, 0.5, 0.5, 0.5);
     bookpageSetSettings();
@@ -170,30 +198,9 @@ void BookPageSQLRslt::applyFontRequest()
 long BookPageSQLRslt::bookpageDestroy()
 {
     bookMfcSQLBookSQL* sql = statement();
-    if (m_list) {
-        if (sql && sql->m_ODBCItem.list == m_list)
-            sql->MfcSQLSetOutput(static_cast<bookListSQL*>(nullptr));
-        if (m_list->GetSafeHwnd())
-            m_list->DestroyWindow();
-        delete m_list;
-        m_list = nullptr;
-    }
-    if (m_edit) {
-        if (sql && sql->m_ODBCItem.edit == m_edit)
-            sql->MfcSQLSetOutput(static_cast<bookEdit*>(nullptr));
-        if (m_edit->GetSafeHwnd())
-            m_edit->DestroyWindow();
-        delete m_edit;
-        m_edit = nullptr;
-    }
-    if (m_richEdit) {
-        if (sql && sql->m_ODBCItem.richEdit == m_richEdit)
-            sql->MfcSQLSetOutput(static_cast<bookRichEdit*>(nullptr));
-        if (m_richEdit->GetSafeHwnd())
-            m_richEdit->DestroyWindow();
-        delete m_richEdit;
-        m_richEdit = nullptr;
-    }
+    destroyView(m_list, sql, sql ? sql->m_ODBCItem.list : nullptr);
+    destroyView(m_edit, sql, sql ? sql->m_ODBCItem.edit : nullptr);
+    destroyView(m_richEdit, sql, sql ? sql->m_ODBCItem.richEdit : nullptr);
     m_mode = modeNone;
     return 0;
 }
@@ -203,12 +210,9 @@ void BookPageSQLRslt::PageRsltRegister()
     bookMfcSQLBookSQL* sql = statement();
     if (!sql)
         return;
-    if (m_list)
-        sql->MfcSQLSetOutput(m_list);
-    if (m_edit)
-        sql->MfcSQLSetOutput(m_edit);
-    if (m_richEdit)
-        sql->MfcSQLSetOutput(m_richEdit);
+    registerView(sql, m_list);
+    registerView(sql, m_edit);
+    registerView(sql, m_richEdit);
     bookpageSetSettings();
 }
 
@@ -294,25 +298,15 @@ long BookPageSQLRslt::bookpageEditPaste()
 
 long BookPageSQLRslt::bookpagePrint()
 {
-    long rc = 0;
-    if (m_list)
-        rc = m_list->bookpagePrint();
-    if (m_edit)
-        rc = m_edit->bookpagePrint();
-    if (m_richEdit)
-        rc = m_richEdit->bookpagePrint();
+    long rc = m_list ? m_list->bookpagePrint() : 0;
+    forTextViews(m_edit, m_richEdit, [&rc](auto& view) { rc = view.bookpagePrint(); });
     return rc;
 }
 
 long BookPageSQLRslt::bookpagePrintPreview()
 {
-    long rc = 0;
-    if (m_list)
-        rc = m_list->bookpagePrintPreview();
-    if (m_edit)
-        rc = m_edit->bookpagePrintPreview();
-    if (m_richEdit)
-        rc = m_richEdit->bookpagePrintPreview();
+    long rc = m_list ? m_list->bookpagePrintPreview() : 0;
+    forTextViews(m_edit, m_richEdit, [&rc](auto& view) { rc = view.bookpagePrintPreview(); });
     return rc;
 }
 
@@ -432,54 +426,37 @@ BOOL BookPageSQLRslt::bookpageDoNotify(unsigned int wParam, long lParam, long* r
 
 void BookPageSQLRslt::bookpageSetPageNumbering(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetPageNumbering(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetPageNumbering(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetPageNumbering(on); });
 }
 
 void BookPageSQLRslt::bookpageSetHeaders(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetHeaders(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetHeaders(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetHeaders(on); });
 }
 
 void BookPageSQLRslt::bookpageSetFooters(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetFooters(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetFooters(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetFooters(on); });
 }
 
 void BookPageSQLRslt::bookpageSetLetterHeadAlign(unsigned int align)
 {
     m_align = align;
-    if (m_edit)
-        m_edit->bookEditSetLetterHeadAlign(align);
-    if (m_richEdit)
-        m_richEdit->bookEditSetLetterHeadAlign(align);
+    forTextViews(
+        m_edit, m_richEdit, [align](auto& view) { view.bookEditSetLetterHeadAlign(align); });
 }
 
 void BookPageSQLRslt::bookpageSetLetterHead(int on)
 {
     m_letterHead = on;
-    if (m_edit)
-        m_edit->bookEditSetLetterHead(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetLetterHead(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetLetterHead(on); });
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLWantLetterHead(on);
 }
 
 void BookPageSQLRslt::bookpageSetTitles(int on)
 {
-    if (m_edit)
-        m_edit->bookEditSetTitles(on);
-    if (m_richEdit)
-        m_richEdit->bookEditSetTitles(on);
+    forTextViews(m_edit, m_richEdit, [on](auto& view) { view.bookEditSetTitles(on); });
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLWantTitles(on);
 }
@@ -500,10 +477,8 @@ void BookPageSQLRslt::bookpageSetDecimalPlaces(unsigned int places)
 {
     if (bookMfcSQLBookSQL* sql = statement())
         sql->MfcSQLSetDecimalPlaces(places);
-    if (m_edit)
-        m_edit->bookEditSetDecimalPlaces(places);
-    if (m_richEdit)
-        m_richEdit->bookEditSetDecimalPlaces(places);
+    forTextViews(
+        m_edit, m_richEdit, [places](auto& view) { view.bookEditSetDecimalPlaces(places); });
 }
 
 long BookPageSQLRslt::bookpageSetSettings()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "book/bookpage.h"
+#include "book/bookpageoverrides.h"
 #include "tessilo40_api.h"
 
 class BookSQL;
@@ -30,24 +31,9 @@ public:
 
     // Chooses the mode (0 list, 1 edit, 2 report; other values keep it) and makes its view.
     long bookpageCreate(int mode);
-    long bookpageCreate() override;
-    long bookpageDestroy() override;
-    long bookpageChanging() override;
-    long bookpageChange() override;
-    long bookpageSize(unsigned int type, int cx, int cy) override;
-    BOOL bookpageCmdMsg(unsigned int id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;
-    BOOL bookpagePreTranslateMessage(MSG* msg) override;
-    long bookpageEditCopy() override;
-    long bookpageEditCut() override;
-    long bookpageEditPaste() override;
-    long bookpagePrint() override;
-    long bookpagePrintPreview() override;
+    BOOKPAGE_CONTENT_OVERRIDES
     HWND bookpageGetFontWindow(CFont** font, LOGFONTA* logFont) override;
-    long bookpageSetFont(int pointSize, char* faceName) override;
-    long bookpageSetFont(CFontDialog* dialog) override;
-    long bookpageFileOpen() override;
-    long bookpageFileSave() override;
-    void bookpageShow(BOOL show) override;
+    BOOKPAGE_TEXT_OVERRIDES
     BOOL bookpageDoNotify(unsigned int wParam, long lParam, long* result) override;
     using bookpage::bookpageSetFont;
     // The report font: `size` points of the logical font's face.

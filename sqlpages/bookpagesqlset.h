@@ -5,6 +5,7 @@
 #pragma once
 
 #include "book/bookpage.h"
+#include "book/bookpageoverrides.h"
 #include "tessilo40_api.h"
 
 class BookSQL;
@@ -18,21 +19,9 @@ public:
     BookPageSQLSet(const BookPageSQLSet&) = delete;
     BookPageSQLSet& operator=(const BookPageSQLSet&) = delete;
 
-    long bookpageCreate() override;
-    long bookpageDestroy() override;
-    long bookpageChanging() override;
-    long bookpageChange() override;
-    long bookpageSize(unsigned int type, int cx, int cy) override;
+    BOOKPAGE_CONTENT_OVERRIDES
     long bookpageMove(int x, int y) override;
-    BOOL bookpageCmdMsg(unsigned int id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;
-    BOOL bookpagePreTranslateMessage(MSG* msg) override;
-    long bookpageEditCopy() override;
-    long bookpageEditCut() override;
-    long bookpageEditPaste() override;
-    long bookpagePrint() override;
-    long bookpagePrintPreview() override;
     void bookpageButtonProcessReadOnly() override;
-    void bookpageShow(BOOL show) override;
     long bookpageSetFont(HWND window, LOGFONTA* logFont) override;
     long bookpageSetFont(HWND window) override;
     using bookpage::bookpageSetFont;

@@ -1,5 +1,6 @@
 // Directory structures: the levels of a destination, their status lines on the local disk and
-// on the host, failures with the system's message, the visible dialog.
+// on the host, failures with the system's message, the visible and the hidden dialog, and the
+// unattended checks of a run.
 #include "ftptest.h"
 
 #include "ftp/dlgdirstruct.h"
@@ -144,4 +145,58 @@ TEST(DlgDirStruct, HostLevelsThroughTheSession)
     EXPECT_EQ(Levels(dialog)[0].rfind("denied - Status : ", 0), 0u);
     EXPECT_NE(Levels(dialog)[0], "denied - Status : Created");
     EXPECT_FALSE(fs::exists(server.Root() + "/top/denied"));
+}
+
+TEST(DlgDirStruct, HiddenDialogRunsItsCommandAndCloses)
+{
+    fs::remove_all(Drive("hid"));
+    _DlgFtpItemTransfer item
+        = Item("h", DLGFTPITEM_FILE, "src", DLGFTPITEM_FILE, "C:\\hid\\den\\f.txt");
+    CDlgDirStruct hidden(nullptr, &item, 0, 1, nullptr);
+    winport::testing::ScriptModalDialog([](HWND) {}); // the dialog closes before a user could act
+    EXPECT_EQ(hidden.DoModal(), IDCANCEL);
+    EXPECT_EQ(hidden.GetResult(), 1);
+    EXPECT_EQ(Levels(hidden),
+        (std::vector<std::string> { "den - Status : Created", "hid - Status : Created" }));
+    EXPECT_TRUE(fs::is_directory(Drive("hid/den")));
+}
+
+// A run checks file after file through one object: host levels it has seen are not asked for
+// again (no request reaches the session), new levels are, and failures still fail.
+TEST(DlgDirStruct, UnattendedChecksOfARunAskTheHostOncePerLevel)
+{
+    FtpTestServer server;
+    ASSERT_TRUE(server.Start()) << server.Error();
+    CNetvaneFtp ftp;
+    ASSERT_EQ(ftp.URLConnect(server.Url().c_str(), nullptr, "user", "pass"), 1);
+    auto file = [&](const std::string& path) {
+        return Item(HostOf(server), DLGFTPITEM_FILE, "src", DLGFTPITEM_FILE, path);
+    };
+    _DlgFtpItemTransfer first = file("/run/a/f1");
+    CDlgDirStruct checks(nullptr, &first, 0, 0, &ftp);
+    EXPECT_EQ(checks.Check(&first), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "a - Status : Created", "run - Status : Created" }));
+    EXPECT_EQ(checks.GetSafeHwnd(), nullptr) << "no window for a hidden dialog";
+
+    long requests = ftp.m_Sess.GetStatusCount();
+    _DlgFtpItemTransfer second = file("/run/a/f2");
+    EXPECT_EQ(checks.Check(&second), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "a - Status : Exists", "run - Status : Exists" }));
+    EXPECT_EQ(ftp.m_Sess.GetStatusCount(), requests) << "known levels are not asked for";
+
+    _DlgFtpItemTransfer sibling = file("/run/b/f3");
+    EXPECT_EQ(checks.Check(&sibling), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "b - Status : Created", "run - Status : Exists" }));
+    EXPECT_TRUE(fs::is_directory(server.Root() + "/run/b"));
+
+    // A level the host refuses fails this item and leaves its error text, and only its own.
+    server.PutFile("run/plain", "not a folder");
+    _DlgFtpItemTransfer blocked = file("/run/plain/sub/f4");
+    EXPECT_EQ(checks.Check(&blocked), 0);
+    EXPECT_FALSE(checks.GetErrorText().IsEmpty());
+    EXPECT_EQ(checks.Check(&second), 1);
+    EXPECT_TRUE(checks.GetErrorText().IsEmpty()) << "each check starts without errors";
 }

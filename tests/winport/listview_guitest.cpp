@@ -176,4 +176,59 @@ TEST_F(ListView, KeysNotifyBeforeTheListMoves)
     EXPECT_EQ(codes, (std::vector<UINT> { LVN_KEYDOWN, NM_RETURN }));
 }
 
+// Rows the program appends without returning to the event loop: every message sees them at once,
+// whether it reads them, changes their state, inserts before them or asks where they are shown.
+TEST_F(ListView, RowsWrittenWithoutTheEventLoopAnswerAtOnce)
+{
+    list.InsertColumn(0, "a", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, "b", LVCFMT_LEFT, 60);
+    const int rows = 3000;
+    for (int i = 0; i < rows; ++i) {
+        std::string text = std::to_string(i);
+        EXPECT_EQ(list.InsertItem(i, text.c_str()), i);
+        list.SetItemText(i, 1, ("b" + text).c_str());
+        list.SetItemData(i, static_cast<DWORD_PTR>(i));
+    }
+    EXPECT_EQ(list.GetItemCount(), rows);
+    EXPECT_EQ(row(rows - 1, 2), (std::vector<std::string> { "2999", "b2999" }));
+    RECT first {};
+    RECT last {};
+    ASSERT_TRUE(list.GetItemRect(0, &first, LVIR_BOUNDS));
+    ASSERT_TRUE(list.GetItemRect(rows - 1, &last, LVIR_BOUNDS));
+    EXPECT_EQ(last.top - first.top, (rows - 1) * (first.bottom - first.top));
+
+    list.InsertItem(rows, "appended");
+    EXPECT_TRUE(list.SetItemState(rows, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), rows);
+    list.InsertItem(rows + 1, "waits");
+    EXPECT_EQ(list.InsertItem(1, "inserted"), 1);
+    EXPECT_EQ(list.InsertColumn(0, "new", LVCFMT_LEFT, 30), 0);
+    EXPECT_EQ(row(1, 3), (std::vector<std::string> { "", "inserted", "" }));
+    EXPECT_EQ(row(rows + 2, 3), (std::vector<std::string> { "", "waits", "" }));
+    EXPECT_EQ(row(rows, 3), (std::vector<std::string> { "", "2999", "b2999" }));
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), rows + 1) << "the selection moved with its row";
+}
+
+// The user's Ctrl+End reaches the last of rows the view has not shown yet.
+TEST_F(ListView, TheUserReachesTheLastOfRowsJustWritten)
+{
+    list.InsertColumn(0, "a", LVCFMT_LEFT, 100);
+    const int rows = 2000;
+    for (int i = 0; i < rows; ++i)
+        list.InsertItem(i, std::to_string(i).c_str());
+    host.notes.clear();
+    ASSERT_TRUE(winport::testing::PressKey(list.m_hWnd, VK_END, false, true));
+    PumpEvents(10);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), rows - 1);
+    RECT rect {};
+    ASSERT_TRUE(list.GetItemRect(rows - 1, &rect, LVIR_BOUNDS));
+    CRect client;
+    list.GetClientRect(&client);
+    EXPECT_GT(rect.top, 0);
+    EXPECT_LE(rect.bottom, client.bottom);
+    LVHITTESTINFO hit {};
+    hit.pt = { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
+    EXPECT_EQ(list.HitTest(&hit), rows - 1);
+}
+
 } // namespace

@@ -303,3 +303,68 @@ TEST_F(RichEdit, OptionsCombineByOperationAndReadOnlyRefusesTyping)
     edit.SetReadOnly(TRUE);
     EXPECT_EQ(edit.GetOptions(), static_cast<UINT>(ECO_WANTRETURN | ECO_READONLY));
 }
+
+namespace {
+
+// The caret after a click at a point of the view.
+long caretAfterClick(CRichEditCtrl& edit, int x, int y)
+{
+    EXPECT_TRUE(winport::testing::Click(edit.m_hWnd, x, y));
+    PumpEvents(10);
+    long start = -1;
+    long end = -1;
+    edit.GetSel(start, end);
+    return start;
+}
+
+// Aligned paragraphs are drawn where their alignment puts them: a click in the middle of the
+// view lands after a short left-aligned line, inside a centred one and before a right-aligned one.
+TEST_F(RichEdit, ParagraphsAreShownWhereTheirAlignmentPutsThem)
+{
+    struct Case {
+        WORD alignment;
+        long fromCaret;
+        long toCaret;
+    };
+    const Case cases[] = { { PFA_LEFT, 5, 5 }, { PFA_CENTER, 1, 4 }, { PFA_RIGHT, 0, 0 } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alignment);
+        edit.SetWindowText("title\r\nbody");
+        edit.SetSel(0, 0);
+        PARAFORMAT format {};
+        format.cbSize = sizeof format;
+        format.dwMask = PFM_ALIGNMENT;
+        format.wAlignment = c.alignment;
+        edit.SetParaFormat(format);
+        PumpEvents(10);
+        CRect client;
+        edit.GetClientRect(&client);
+        long caret = caretAfterClick(edit, client.Width() / 2, 10);
+        EXPECT_GE(caret, c.fromCaret);
+        EXPECT_LE(caret, c.toCaret);
+    }
+}
+
+// A long text written without the event loop: its lines answer at once, and the user's Ctrl+End
+// brings its last lines into sight (a click at the top of the view lands among them).
+TEST_F(RichEdit, TheEndOfALongTextComesIntoSight)
+{
+    const int lines = 20000;
+    edit.LimitText(lines * 29);
+    for (int i = 0; i < lines; ++i)
+        append(i + 1 < lines ? "a report line of some length\r\n" : "the last line");
+    EXPECT_EQ(edit.GetLineCount(), lines);
+    EXPECT_EQ(edit.LineIndex(lines - 1), (lines - 1) * 29L);
+    EXPECT_EQ(edit.LineFromChar((lines - 1) * 29L - 1), lines - 2);
+    ASSERT_TRUE(winport::testing::PressKey(edit.m_hWnd, VK_END, false, true));
+    PumpEvents(10);
+    long start = -1;
+    long end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, edit.GetTextLengthEx(GTL_DEFAULT));
+    long top = caretAfterClick(edit, 20, 10);
+    EXPECT_GT(edit.LineFromChar(top), lines - 40);
+    EXPECT_LT(edit.LineFromChar(top), lines);
+}
+
+} // namespace

@@ -1,55 +1,45 @@
-// The list view control ("SysListView32") in report style over QTreeWidget: columns with
-// alignment and width, items with sub-item texts and item data, selection and focus states,
-// sorting by item data, string widths in the control's font. A user's clicks notify the parent
-// (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED); keys send LVN_KEYDOWN, and
-// Return NM_RETURN, before the list acts on them.
+// The list view control ("SysListView32") in report style over QTreeView and a model of its own
+// (listrows.h): columns with alignment and width, items with sub-item texts and item data,
+// selection and focus states, sorting by item data, string widths in the control's font. A user's
+// clicks notify the parent (NM_CLICK, NM_DBLCLK, NM_RCLICK, LVN_COLUMNCLICK, LVN_ITEMCHANGED); keys
+// send LVN_KEYDOWN, and Return NM_RETURN, before the list acts on them.
+// Items the program appends and fills wait unseen by the view until the event loop runs, the view
+// handles an event or a message asks about what the view shows: the view takes them in at once,
+// so filling a long list costs in proportion to its texts.
 #include "controlclasses.h"
-#include "qt/windows/latin1.h"
 #include "commctrl.h"
+#include "qt/controls/beforeevents.h"
+#include "qt/controls/keynotify.h"
+#include "qt/controls/listrows.h"
+#include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 #include "base/textbuffer.h"
 #include "qt/gdi/icons.h"
 
-#include <QContextMenuEvent>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace winport {
 namespace {
-    const int kDataRole = Qt::UserRole + 1;
-    const int kImageRole = Qt::UserRole + 2;
-
-    Qt::Alignment alignmentOf(int fmt)
-    {
-        switch (fmt & LVCFMT_JUSTIFYMASK) {
-        case LVCFMT_RIGHT:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case LVCFMT_CENTER:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-        }
-    }
-
-    struct Column {
-        std::string text;
-        int fmt = LVCFMT_LEFT;
-    };
-
     class ListView : public Control {
     public:
         ListView(Window& window, const CREATESTRUCTA& cs)
             : Control(window)
-            , m_tree(new QTreeWidget)
+            , m_tree(new QTreeView)
         {
+            m_tree->setModel(&m_rows);
             m_tree->setRootIsDecorated(false);
             m_tree->setItemsExpandable(false);
             m_tree->setUniformRowHeights(true);
             m_tree->setAllColumnsShowFocus(true);
+            m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
             m_tree->setSelectionMode((cs.style & LVS_SINGLESEL)
                     ? QAbstractItemView::SingleSelection
                     : QAbstractItemView::ExtendedSelection);
@@ -59,16 +49,20 @@ namespace {
             m_tree->header()->setSectionsMovable(false);
             // Header buttons answer clicks (LVN_COLUMNCLICK) unless the style says they do not.
             m_tree->header()->setSectionsClickable((cs.style & LVS_NOSORTHEADER) == 0);
-            m_tree->setColumnCount(0);
             m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-            QObject::connect(m_tree, &QTreeWidget::itemClicked, &m_context,
-                [this](QTreeWidgetItem* item, int column) { activate(NM_CLICK, item, column); });
-            QObject::connect(m_tree, &QTreeWidget::itemDoubleClicked, &m_context,
-                [this](QTreeWidgetItem* item, int column) { activate(NM_DBLCLK, item, column); });
+            QObject::connect(
+                m_tree, &QAbstractItemView::clicked, &m_context, [this](const QModelIndex& index) {
+                    activate(NM_CLICK, index.row(), index.column());
+                });
+            QObject::connect(m_tree, &QAbstractItemView::doubleClicked, &m_context,
+                [this](const QModelIndex& index) {
+                    activate(NM_DBLCLK, index.row(), index.column());
+                });
             QObject::connect(m_tree, &QWidget::customContextMenuRequested, &m_context,
                 [this](const QPoint& point) {
-                    QTreeWidgetItem* item = m_tree->itemAt(point);
-                    activate(NM_RCLICK, item, item ? m_tree->columnAt(point.x()) : -1);
+                    QModelIndex index = m_tree->indexAt(point);
+                    activate(NM_RCLICK, index.isValid() ? index.row() : -1,
+                        index.isValid() ? m_tree->columnAt(point.x()) : -1);
                 });
             QObject::connect(
                 m_tree->header(), &QHeaderView::sectionClicked, &m_context, [this](int column) {
@@ -77,11 +71,14 @@ namespace {
                     info.iSubItem = column;
                     notify(LVN_COLUMNCLICK, &info.hdr);
                 });
-            QObject::connect(m_tree, &QTreeWidget::currentItemChanged, &m_context,
-                [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
-                    if (!m_quiet && current)
-                        itemChanged(m_tree->indexOfTopLevelItem(current));
+            QObject::connect(m_tree->selectionModel(), &QItemSelectionModel::currentRowChanged,
+                &m_context, [this](const QModelIndex& current, const QModelIndex&) {
+                    if (!m_quiet && current.isValid())
+                        itemChanged(current.row());
                 });
+            auto* sync = new BeforeEvents([this] { m_rows.show(); }, &m_context);
+            m_tree->installEventFilter(sync);
+            m_tree->viewport()->installEventFilter(sync);
         }
         ~ListView() override { delete m_tree; }
 
@@ -89,6 +86,8 @@ namespace {
 
         bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
         {
+            if (!keepsRowsWaiting(message))
+                m_rows.show();
             switch (message) {
             case LVM_SETIMAGELIST:
                 result = wParam == LVSIL_SMALL
@@ -99,7 +98,7 @@ namespace {
                 result = wParam == LVSIL_SMALL ? reinterpret_cast<LRESULT>(m_images) : 0;
                 return true;
             case LVM_GETITEMCOUNT:
-                result = m_tree->topLevelItemCount();
+                result = m_rows.count();
                 return true;
             case LVM_INSERTCOLUMNA:
                 result = insertColumn(
@@ -157,7 +156,7 @@ namespace {
                 return true;
             case LVM_DELETEALLITEMS:
                 m_quiet = true;
-                m_tree->clear();
+                m_rows.clear();
                 m_quiet = false;
                 result = TRUE;
                 return true;
@@ -172,7 +171,7 @@ namespace {
                 result = nextItem(static_cast<int>(wParam), static_cast<UINT>(LOWORD(lParam)));
                 return true;
             case LVM_GETSELECTEDCOUNT:
-                result = m_tree->selectedItems().size();
+                result = selectedCount();
                 return true;
             case LVM_GETSTRINGWIDTHA:
                 result = lParam
@@ -181,15 +180,15 @@ namespace {
                     : 0;
                 return true;
             case LVM_ENSUREVISIBLE: {
-                QTreeWidgetItem* item = m_tree->topLevelItem(static_cast<int>(wParam));
-                if (item)
-                    m_tree->scrollToItem(item);
-                result = item != nullptr;
+                bool valid = validRow(static_cast<int>(wParam));
+                if (valid)
+                    m_tree->scrollTo(m_rows.index(static_cast<int>(wParam), 0));
+                result = valid;
                 return true;
             }
             case LVM_GETTOPINDEX: {
-                QTreeWidgetItem* item = m_tree->itemAt(0, 0);
-                result = item ? m_tree->indexOfTopLevelItem(item) : 0;
+                QModelIndex top = m_tree->indexAt(QPoint(0, 0));
+                result = top.isValid() ? top.row() : 0;
                 return true;
             }
             case LVM_GETCOUNTPERPAGE: {
@@ -218,12 +217,17 @@ namespace {
                 result = m_exStyle;
                 return true;
             case WM_KEYDOWN: {
-                NMLVKEYDOWN key {};
-                key.wVKey = static_cast<WORD>(wParam);
-                notify(LVN_KEYDOWN, &key.hdr);
-                if (wParam == VK_RETURN) {
-                    NMHDR header {};
-                    notify(NM_RETURN, &header);
+                notifyKeyDown<NMLVKEYDOWN>(
+                    [this](UINT code, NMHDR* header) { notify(code, header); }, LVN_KEYDOWN,
+                    wParam);
+                // End and Page Down go from the first item when none has the focus (Qt's view
+                // would stop at the first item).
+                if ((wParam == VK_END || wParam == VK_NEXT) && !m_tree->currentIndex().isValid()
+                    && m_rows.rowCount() > 0) {
+                    m_quiet = true;
+                    m_tree->selectionModel()->setCurrentIndex(
+                        m_rows.index(0, 0), QItemSelectionModel::NoUpdate);
+                    m_quiet = false;
                 }
                 return false;
             }
@@ -233,51 +237,48 @@ namespace {
         }
 
     private:
-        bool validColumn(int column) const
+        // Messages that neither ask nor change what the view shows of the rows (item states
+        // aside, which insertItem, setItem and getItem take care of).
+        static bool keepsRowsWaiting(UINT message)
         {
-            return column >= 0 && column < static_cast<int>(m_columns.size());
+            switch (message) {
+            case LVM_GETITEMCOUNT:
+            case LVM_INSERTITEMA:
+            case LVM_SETITEMA:
+            case LVM_SETITEMTEXTA:
+            case LVM_GETITEMA:
+            case LVM_GETITEMTEXTA:
+            case LVM_GETCOLUMNA:
+            case LVM_GETCOLUMNWIDTH:
+            case LVM_GETSTRINGWIDTHA:
+            case LVM_GETIMAGELIST:
+            case LVM_SETEXTENDEDLISTVIEWSTYLE:
+            case LVM_GETEXTENDEDLISTVIEWSTYLE:
+                return true;
+            default:
+                return false;
+            }
         }
 
-        void applyHeader()
+        bool validColumn(int column) const
         {
-            QStringList labels;
-            for (const Column& c : m_columns)
-                labels << toQt(c.text);
-            m_tree->setHeaderLabels(labels);
-            for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
-                m_tree->headerItem()->setTextAlignment(i, alignmentOf(m_columns[i].fmt));
+            return column >= 0 && column < static_cast<int>(m_rows.columns().size());
         }
+        bool validRow(int row) const { return row >= 0 && row < m_rows.count(); }
 
         LRESULT insertColumn(int index, const LVCOLUMNA* column)
         {
             if (!column || index < 0)
                 return -1;
-            int count = static_cast<int>(m_columns.size());
-            index = std::min(index, count);
-            std::vector<int> widths;
-            for (int i = 0; i < count; ++i)
-                widths.push_back(m_tree->header()->sectionSize(i));
-            Column c;
+            index = std::min(index, static_cast<int>(m_rows.columns().size()));
+            ListRows::Column c;
             if ((column->mask & LVCF_TEXT) && column->pszText)
                 c.text = column->pszText;
             if (column->mask & LVCF_FMT)
                 c.fmt = column->fmt;
-            m_columns.insert(m_columns.begin() + index, c);
-            m_tree->setColumnCount(count + 1);
-            // Sub-item texts from the new column on move one to the right.
-            for (int r = 0; r < m_tree->topLevelItemCount(); ++r) {
-                QTreeWidgetItem* item = m_tree->topLevelItem(r);
-                for (int i = count; i > index; --i) {
-                    item->setText(i, item->text(i - 1));
-                    item->setTextAlignment(i, alignmentOf(m_columns[i].fmt));
-                }
-                item->setText(index, QString());
-                item->setTextAlignment(index, alignmentOf(c.fmt));
-            }
-            applyHeader();
-            widths.insert(widths.begin() + index, (column->mask & LVCF_WIDTH) ? column->cx : 100);
-            for (int i = 0; i <= count; ++i)
-                m_tree->header()->resizeSection(i, std::max(0, widths[i]));
+            m_rows.insertColumn(index, c);
+            m_tree->header()->resizeSection(
+                index, std::max(0, (column->mask & LVCF_WIDTH) ? column->cx : 100));
             return index;
         }
 
@@ -285,23 +286,7 @@ namespace {
         {
             if (!validColumn(index))
                 return FALSE;
-            int count = static_cast<int>(m_columns.size());
-            std::vector<int> widths;
-            for (int i = 0; i < count; ++i)
-                widths.push_back(m_tree->header()->sectionSize(i));
-            for (int r = 0; r < m_tree->topLevelItemCount(); ++r) {
-                QTreeWidgetItem* item = m_tree->topLevelItem(r);
-                for (int i = index; i < count - 1; ++i) {
-                    item->setText(i, item->text(i + 1));
-                    item->setTextAlignment(i, alignmentOf(m_columns[i + 1].fmt));
-                }
-            }
-            m_columns.erase(m_columns.begin() + index);
-            widths.erase(widths.begin() + index);
-            m_tree->setColumnCount(count - 1);
-            applyHeader();
-            for (int i = 0; i < count - 1; ++i)
-                m_tree->header()->resizeSection(i, widths[i]);
+            m_rows.removeColumn(index);
             return TRUE;
         }
 
@@ -309,15 +294,15 @@ namespace {
         {
             if (!column || !validColumn(index))
                 return FALSE;
+            const ListRows::Column& c = m_rows.columns()[static_cast<size_t>(index)];
             if (column->mask & LVCF_FMT)
-                column->fmt = m_columns[index].fmt;
+                column->fmt = c.fmt;
             if (column->mask & LVCF_WIDTH)
                 column->cx = m_tree->header()->sectionSize(index);
             if (column->mask & LVCF_SUBITEM)
                 column->iSubItem = index;
             if ((column->mask & LVCF_TEXT) && column->pszText && column->cchTextMax > 0) {
-                std::strncpy(
-                    column->pszText, m_columns[index].text.c_str(), column->cchTextMax - 1);
+                std::strncpy(column->pszText, c.text.c_str(), column->cchTextMax - 1);
                 column->pszText[column->cchTextMax - 1] = '\0';
             }
             return TRUE;
@@ -327,14 +312,14 @@ namespace {
         {
             if (!column || !validColumn(index))
                 return FALSE;
+            ListRows::Column c = m_rows.columns()[static_cast<size_t>(index)];
             if ((column->mask & LVCF_TEXT) && column->pszText)
-                m_columns[index].text = column->pszText;
+                c.text = column->pszText;
             if (column->mask & LVCF_FMT)
-                m_columns[index].fmt = column->fmt;
-            int width = m_tree->header()->sectionSize(index);
-            applyHeader();
-            m_tree->header()->resizeSection(
-                index, (column->mask & LVCF_WIDTH) ? column->cx : width);
+                c.fmt = column->fmt;
+            m_rows.setColumn(index, c);
+            if (column->mask & LVCF_WIDTH)
+                m_tree->header()->resizeSection(index, column->cx);
             return TRUE;
         }
 
@@ -358,49 +343,52 @@ namespace {
         {
             if (!item || item->iSubItem != 0)
                 return -1;
-            int count = m_tree->topLevelItemCount();
-            int index = std::max(0, std::min(item->iItem, count));
-            auto* row = new QTreeWidgetItem;
-            for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
-                row->setTextAlignment(i, alignmentOf(m_columns[i].fmt));
-            if ((item->mask & LVIF_TEXT) && item->pszText)
-                row->setText(0, toQt(item->pszText));
-            row->setData(0, kDataRole,
-                QVariant::fromValue<qlonglong>((item->mask & LVIF_PARAM) ? item->lParam : 0));
-            setImage(row, (item->mask & LVIF_IMAGE) ? item->iImage : -1);
+            int index = std::max(0, std::min(item->iItem, m_rows.count()));
             m_quiet = true;
-            m_tree->insertTopLevelItem(index, row);
+            m_rows.insert(index);
             m_quiet = false;
+            if ((item->mask & LVIF_TEXT) && item->pszText)
+                m_rows.setText(index, 0, item->pszText);
+            m_rows.setData(index, (item->mask & LVIF_PARAM) ? item->lParam : 0);
+            if (item->mask & LVIF_IMAGE)
+                m_rows.setImage(index, item->iImage);
             if (item->mask & LVIF_STATE)
-                applyState(row, item->state, item->stateMask);
+                applyState(index, item->state, item->stateMask);
+            else if (m_rows.waiting())
+                showLater();
             return index;
         }
 
         LRESULT setItem(const LVITEMA* item)
         {
-            if (!item)
-                return FALSE;
-            QTreeWidgetItem* row = m_tree->topLevelItem(item->iItem);
-            if (!row || item->iSubItem < 0
-                || (item->iSubItem > 0 && item->iSubItem >= static_cast<int>(m_columns.size())))
+            if (!item || !validRow(item->iItem) || item->iSubItem < 0
+                || (item->iSubItem > 0 && !validColumn(item->iSubItem)))
                 return FALSE;
             if ((item->mask & LVIF_TEXT) && item->pszText)
-                row->setText(item->iSubItem, toQt(item->pszText));
+                m_rows.setText(item->iItem, item->iSubItem, item->pszText);
             if (item->mask & LVIF_PARAM)
-                row->setData(0, kDataRole, QVariant::fromValue<qlonglong>(item->lParam));
+                m_rows.setData(item->iItem, item->lParam);
             if ((item->mask & LVIF_IMAGE) && item->iSubItem == 0)
-                setImage(row, item->iImage);
+                m_rows.setImage(item->iItem, item->iImage);
             if (item->mask & LVIF_STATE)
-                applyState(row, item->state, item->stateMask);
+                applyState(item->iItem, item->state, item->stateMask);
             return TRUE;
         }
 
-        // The row's image index and its icon from the small image list.
-        void setImage(QTreeWidgetItem* row, int index)
+        // The waiting rows reach the view when the event loop runs, unless something brings them
+        // there first.
+        void showLater()
         {
-            row->setData(0, kImageRole, index);
-            QPixmap pixmap = imageListPixmap(m_images, index);
-            row->setIcon(0, pixmap.isNull() ? QIcon() : QIcon(pixmap));
+            if (m_showQueued)
+                return;
+            m_showQueued = true;
+            QMetaObject::invokeMethod(
+                &m_context,
+                [this] {
+                    m_showQueued = false;
+                    m_rows.show();
+                },
+                Qt::QueuedConnection);
         }
 
         HIMAGELIST setImageList(HIMAGELIST images)
@@ -410,26 +398,20 @@ namespace {
             QSize size = imageListSize(images);
             if (!size.isEmpty())
                 m_tree->setIconSize(size);
-            for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-                QTreeWidgetItem* row = m_tree->topLevelItem(i);
-                setImage(row, row->data(0, kImageRole).toInt());
-            }
+            m_rows.setImages(images);
             return previous;
         }
 
-        LRESULT getItem(LVITEMA* item) const
+        LRESULT getItem(LVITEMA* item)
         {
-            if (!item)
-                return FALSE;
-            QTreeWidgetItem* row = m_tree->topLevelItem(item->iItem);
-            if (!row)
+            if (!item || !validRow(item->iItem))
                 return FALSE;
             if (item->mask & LVIF_TEXT)
                 copyText(item->iItem, item->iSubItem, item->pszText, item->cchTextMax);
             if (item->mask & LVIF_PARAM)
-                item->lParam = static_cast<LPARAM>(row->data(0, kDataRole).toLongLong());
+                item->lParam = m_rows.row(item->iItem).data;
             if (item->mask & LVIF_IMAGE)
-                item->iImage = row->data(0, kImageRole).toInt();
+                item->iImage = m_rows.row(item->iItem).image;
             if (item->mask & LVIF_STATE)
                 item->state = itemState(item->iItem) & item->stateMask;
             return TRUE;
@@ -437,48 +419,71 @@ namespace {
 
         LRESULT copyText(int index, int subItem, char* buffer, int size) const
         {
-            QTreeWidgetItem* row = m_tree->topLevelItem(index);
             if (!buffer || size <= 0)
                 return 0;
-            std::string text = row && subItem >= 0 ? fromQt(row->text(subItem)) : std::string();
+            std::string text
+                = validRow(index) && subItem >= 0 ? m_rows.text(index, subItem) : std::string();
             return static_cast<LRESULT>(copyTruncated(text, buffer, static_cast<size_t>(size)));
         }
 
         LRESULT deleteItem(int index)
         {
-            QTreeWidgetItem* row = m_tree->topLevelItem(index);
-            if (!row)
+            if (!validRow(index))
                 return FALSE;
             m_quiet = true;
-            delete m_tree->takeTopLevelItem(index);
+            m_rows.remove(index);
             m_quiet = false;
             return TRUE;
         }
 
-        UINT itemState(int index) const
+        // Rows with any of their cells selected.
+        int selectedCount() const
         {
-            QTreeWidgetItem* row = m_tree->topLevelItem(index);
-            if (!row)
+            std::vector<std::pair<int, int>> spans;
+            for (const QItemSelectionRange& range : m_tree->selectionModel()->selection())
+                spans.emplace_back(range.top(), range.bottom());
+            std::sort(spans.begin(), spans.end());
+            int count = 0;
+            int next = 0; // the first row not yet counted
+            for (const auto& span : spans) {
+                int from = std::max(span.first, next);
+                if (span.second >= from)
+                    count += span.second - from + 1;
+                next = std::max(next, span.second + 1);
+            }
+            return count;
+        }
+
+        UINT itemState(int index)
+        {
+            if (!validRow(index))
                 return 0;
+            m_rows.show();
             UINT state = 0;
-            if (row->isSelected())
+            if (m_tree->selectionModel()->rowIntersectsSelection(index, QModelIndex()))
                 state |= LVIS_SELECTED;
-            if (m_tree->currentItem() == row)
+            if (m_tree->currentIndex().isValid() && m_tree->currentIndex().row() == index)
                 state |= LVIS_FOCUSED;
             return state;
         }
 
-        void applyState(QTreeWidgetItem* row, UINT state, UINT mask)
+        void applyState(int index, UINT state, UINT mask)
         {
+            m_rows.show();
+            QItemSelectionModel* selection = m_tree->selectionModel();
+            QModelIndex at = m_rows.index(index, 0);
             m_quiet = true;
             if (mask & LVIS_FOCUSED) {
                 if (state & LVIS_FOCUSED)
-                    m_tree->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
-                else if (m_tree->currentItem() == row)
-                    m_tree->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
+                    selection->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+                else if (m_tree->currentIndex().row() == index)
+                    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
             }
             if (mask & LVIS_SELECTED)
-                row->setSelected((state & LVIS_SELECTED) != 0);
+                selection->select(at,
+                    ((state & LVIS_SELECTED) ? QItemSelectionModel::Select
+                                             : QItemSelectionModel::Deselect)
+                        | QItemSelectionModel::Rows);
             m_quiet = false;
         }
 
@@ -487,20 +492,19 @@ namespace {
             if (!item)
                 return FALSE;
             if (index == -1) {
-                for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
-                    applyState(m_tree->topLevelItem(i), item->state, item->stateMask);
+                for (int i = 0; i < m_rows.count(); ++i)
+                    applyState(i, item->state, item->stateMask);
                 return TRUE;
             }
-            QTreeWidgetItem* row = m_tree->topLevelItem(index);
-            if (!row)
+            if (!validRow(index))
                 return FALSE;
-            applyState(row, item->state, item->stateMask);
+            applyState(index, item->state, item->stateMask);
             return TRUE;
         }
 
-        LRESULT nextItem(int start, UINT flags) const
+        LRESULT nextItem(int start, UINT flags)
         {
-            for (int i = start + 1; i < m_tree->topLevelItemCount(); ++i) {
+            for (int i = start + 1; i < m_rows.count(); ++i) {
                 UINT state = itemState(i);
                 if (((flags & LVNI_SELECTED) && !(state & LVIS_SELECTED))
                     || ((flags & LVNI_FOCUSED) && !(state & LVIS_FOCUSED)))
@@ -512,13 +516,12 @@ namespace {
 
         LRESULT itemRect(int index, RECT* rect) const
         {
-            QTreeWidgetItem* row = m_tree->topLevelItem(index);
-            if (!row || !rect)
+            if (!validRow(index) || !rect)
                 return FALSE;
-            QRect r = m_tree->visualItemRect(row);
+            QRect r = m_tree->visualRect(m_rows.index(index, 0));
             QPoint offset = m_tree->viewport()->mapTo(m_tree, QPoint(0, 0));
             int width = 0;
-            for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
+            for (int i = 0; i < static_cast<int>(m_rows.columns().size()); ++i)
                 width += m_tree->header()->sectionSize(i);
             *rect = { offset.x() + r.left(), offset.y() + r.top(), offset.x() + r.left() + width,
                 offset.y() + r.bottom() + 1 };
@@ -530,10 +533,10 @@ namespace {
             if (!info)
                 return -1;
             QPoint point = m_tree->viewport()->mapFrom(m_tree, QPoint(info->pt.x, info->pt.y));
-            QTreeWidgetItem* row = m_tree->itemAt(point);
-            info->iItem = row ? m_tree->indexOfTopLevelItem(row) : -1;
-            info->iSubItem = row ? m_tree->columnAt(point.x()) : -1;
-            info->flags = row ? LVHT_ONITEMLABEL : LVHT_NOWHERE;
+            QModelIndex index = m_tree->indexAt(point);
+            info->iItem = index.isValid() ? index.row() : -1;
+            info->iSubItem = index.isValid() ? m_tree->columnAt(point.x()) : -1;
+            info->flags = index.isValid() ? LVHT_ONITEMLABEL : LVHT_NOWHERE;
             return info->iItem;
         }
 
@@ -542,21 +545,15 @@ namespace {
             if (!compare)
                 return FALSE;
             m_quiet = true;
-            QList<QTreeWidgetItem*> rows = m_tree->invisibleRootItem()->takeChildren();
-            std::stable_sort(rows.begin(), rows.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-                return compare(static_cast<LPARAM>(a->data(0, kDataRole).toLongLong()),
-                           static_cast<LPARAM>(b->data(0, kDataRole).toLongLong()), parameter)
-                    < 0;
-            });
-            m_tree->addTopLevelItems(rows);
+            m_rows.sort(compare, parameter);
             m_quiet = false;
             return TRUE;
         }
 
-        void activate(UINT code, QTreeWidgetItem* item, int column)
+        void activate(UINT code, int row, int column)
         {
             NMITEMACTIVATE info {};
-            info.iItem = item ? m_tree->indexOfTopLevelItem(item) : -1;
+            info.iItem = row;
             info.iSubItem = column;
             QPoint cursor = m_tree->mapFromGlobal(QCursor::pos());
             info.ptAction = { cursor.x(), cursor.y() };
@@ -572,11 +569,12 @@ namespace {
             notify(LVN_ITEMCHANGED, &info.hdr);
         }
 
-        QTreeWidget* m_tree;
-        std::vector<Column> m_columns;
+        ListRows m_rows;
+        QTreeView* m_tree;
         HIMAGELIST m_images = nullptr; // the small images (not owned)
         DWORD m_exStyle = 0;
         bool m_quiet = false;
+        bool m_showQueued = false;
     };
 
     std::unique_ptr<Control> makeListView(Window& window, const CREATESTRUCTA& cs)

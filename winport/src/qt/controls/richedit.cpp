@@ -1,4 +1,6 @@
-// The rich edit control ("RichEdit20A") over QTextEdit. Character positions are those of the
+// The rich edit control ("RichEdit20A") over QPlainTextEdit with a layout that keeps paragraph
+// alignment (richlayout.h): the text is laid out only where it is shown, so a long report is in
+// view, and scrollable to its end, as soon as it is written. Character positions are those of the
 // QTextDocument: a paragraph break is one position, read back as "\r" (WM_GETTEXT gives "\r\n").
 // Text carries character formats, some of it protected: a change that touches protected text asks
 // the parent first (EN_PROTECTED, when the event mask has ENM_PROTECTED) and is refused on a
@@ -20,6 +22,7 @@
 #include "qt/controls/beforeevents.h"
 #include "qt/windows/latin1.h"
 #include "qt/controls/richformat.h"
+#include "qt/controls/richlayout.h"
 #include "qt/controls/rtf.h"
 #include "richedit.h"
 #include "qt/windows/window.h"
@@ -31,7 +34,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -49,6 +52,8 @@ namespace {
     QString toDocumentText(const char* text, int length = -1)
     {
         QString s = toQt(text, length);
+        if (!s.contains(QChar('\r'))) // most appends: a cell, no line end
+            return s;
         s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         s.replace(QChar('\r'), QChar('\n'));
         return s;
@@ -56,19 +61,21 @@ namespace {
 
     class RichEdit;
 
-    class RichTextEdit : public QTextEdit {
+    class RichTextEdit : public QPlainTextEdit {
     public:
         explicit RichTextEdit(RichEdit& control)
             : m_control(control)
         {
-            setAcceptRichText(false);
+            auto* text = new QTextDocument(this);
+            text->setDocumentLayout(new RichLayout(text, *this));
+            setDocument(text);
             preferNoShaping();
         }
 
     protected:
         void changeEvent(QEvent* event) override
         {
-            QTextEdit::changeEvent(event);
+            QPlainTextEdit::changeEvent(event);
             if (event->type() == QEvent::FontChange)
                 preferNoShaping();
         }
@@ -102,7 +109,7 @@ namespace {
             if ((cs.style & WS_HSCROLL) == 0)
                 m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             // A vertical bar is always shown, as with ES_DISABLENOSCROLL: a bar that appears once
-            // the text grows narrows the window, and Qt then lays the whole text out again.
+            // the text grows narrows the window, and Qt then lays the shown text out again.
             m_edit->setVerticalScrollBarPolicy(
                 (cs.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             auto* sync = new BeforeEvents([this] { endBatch(); }, &m_context);
@@ -387,10 +394,10 @@ namespace {
             m_window.style = (m_window.style & ~kStyleOptions) | (options & kStyleOptions);
             m_edit->setReadOnly((options & ECO_READONLY) != 0);
             // As in Windows, lines wrap at the window's width unless the control scrolls
-            // horizontally by itself. Unwrapped text also costs Qt a pass over every line on
-            // each change, to find the widest.
+            // horizontally by itself. Unwrapped, the horizontal range is that of the widest line
+            // laid out so far: it grows as the user scrolls through the text.
             m_edit->setLineWrapMode(
-                (options & ECO_AUTOHSCROLL) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+                (options & ECO_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
             return m_options;
         }
 
@@ -904,7 +911,7 @@ namespace {
         bool inserts = edits && !event->text().isEmpty() && event->text().at(0).isPrint();
         if (inserts && m_control.room(to - from) < event->text().size())
             return;
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
     }
 
     void RichTextEdit::insertFromMimeData(const QMimeData* source)

@@ -8,6 +8,7 @@
 #include "base/textbuffer.h"
 #include "commctrl.h"
 #include "qt/gdi/icons.h"
+#include "qt/controls/keynotify.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -270,16 +271,11 @@ namespace {
             case TVM_ENSUREVISIBLE:
                 result = ensureVisible(itemOf(reinterpret_cast<HTREEITEM>(lParam)));
                 return true;
-            case WM_KEYDOWN: {
-                NMTVKEYDOWN key {};
-                key.wVKey = static_cast<WORD>(wParam);
-                notify(TVN_KEYDOWN, &key.hdr);
-                if (wParam == VK_RETURN) {
-                    NMHDR header {};
-                    notify(NM_RETURN, &header);
-                }
+            case WM_KEYDOWN:
+                notifyKeyDown<NMTVKEYDOWN>(
+                    [this](UINT code, NMHDR* header) { notify(code, header); }, TVN_KEYDOWN,
+                    wParam);
                 return false;
-            }
             default:
                 return false;
             }

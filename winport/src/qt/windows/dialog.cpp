@@ -263,8 +263,9 @@ INT_PTR runModalDialog(const DialogTemplate& t, HINSTANCE instance, HWND parent,
     INT_PTR result = state->result;
     if (owner && reenable && IsWindow(owner))
         EnableWindow(owner, TRUE);
+    // Every frame that delivered an event to the dialog's widgets has returned.
     if (IsWindow(dialog))
-        DestroyWindow(dialog);
+        destroyWindowNow(dialog);
     if (owner && IsWindow(owner))
         SetActiveWindow(owner);
     return result;

@@ -2,6 +2,7 @@
 // default window procedure.
 #include "window.h"
 #include "qt/controls/controlclasses.h"
+#include "framepacing.h"
 #include "input.h"
 #include "latin1.h"
 #include "msgqueue.h"
@@ -444,6 +445,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     if (!(style & WS_CHILD)) {
         widget->setWindowFlags(parentWidget ? Qt::Dialog : Qt::Window);
         widget->setWindowTitle(toQt(w.text));
+        paceRepaints(widget);
     }
     widget->setGeometry(rectOf(x, y, width, height));
     widget->hide();
@@ -543,6 +545,34 @@ BOOL DestroyWindow(HWND hwnd)
     sendDestroy(hwnd);
     destroyTree(hwnd);
     return TRUE;
+}
+
+namespace {
+// The widgets of a window, its children and the top-level windows it owns.
+void collectWidgets(HWND hwnd, std::vector<QPointer<QWidget>>& out)
+{
+    Window* w = findWindow(hwnd);
+    if (!w)
+        return;
+    if (w->widget)
+        out.emplace_back(w->widget.data());
+    for (HWND child : w->children)
+        collectWidgets(child, out);
+    for (HWND top : g_topLevels) {
+        if (Window* t = findWindow(top); t && t->parent == hwnd)
+            collectWidgets(top, out);
+    }
+}
+}
+
+void winport::destroyWindowNow(HWND hwnd)
+{
+    std::vector<QPointer<QWidget>> widgets;
+    collectWidgets(hwnd, widgets);
+    DestroyWindow(hwnd);
+    // Each widget left its parent when its window went: none takes another with it.
+    for (QPointer<QWidget>& widget : widgets)
+        delete widget.data();
 }
 
 BOOL IsWindow(HWND hwnd) { return findWindow(hwnd) != nullptr; }

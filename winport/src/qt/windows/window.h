@@ -105,6 +105,11 @@ bool setMenuBar(HWND hwnd, QWidget* menuBar);
 void reportGeometry(HWND hwnd);
 // Applies the z-order of a window's children to their widgets.
 void restack(Window& parent);
+// DestroyWindow, then deletes the widgets at once instead of on a later turn of the event loop.
+// Only for a caller that knows no event of these widgets is being delivered (a modal dialog whose
+// loop has ended): without a running event loop, widgets left for later are never deleted, and
+// every later pass over the posted events walks past them.
+void destroyWindowNow(HWND hwnd);
 // Children of a window in z-order (top first).
 std::vector<HWND> childrenOf(HWND hwnd);
 // Moves focus bookkeeping to hwnd and sends WM_KILLFOCUS / WM_SETFOCUS.
