@@ -179,6 +179,13 @@ protected:
     // the view in one append when the row ends (each append is several messages to the control,
     // and the notifications they send); outside it the text goes at once.
     void appendEditCell(bool newLine, const CString& cell, int width);
+    // The same for the rich-edit view: a line break first when `newLine`, `length` characters of
+    // `text`, blanks up to width, one blank. Gathers like the edit view's cells, as one append at
+    // the end in the current character format; flushRow() writes what waits first.
+    void appendRichCell(bool newLine, const char* text, int length, int width);
+    // Writes the row gathered so far for the text views, if any: before anything else may read
+    // or write the views while a row is open.
+    void flushRow();
     // A cell for the list view: a row other than the last one written starts a new item (the
     // cell its label, the row number its data, the row its index), the same row sets the cell's
     // column, without the blanks around it when `trim` says so.
@@ -188,12 +195,10 @@ private:
     // The owner of m_ODBCItem's environment and connection, shared by copies.
     std::shared_ptr<MfcSQLHandles> m_handles;
 
-    // Writes the cells gathered for the edit view, if any.
-    void endEditRow();
-
-    // Inside fetchResultRows: the edit view's cells gather in m_editRow.
-    bool m_gatherEditRow = false;
+    // Inside fetchResultRows: the text views' cells gather in m_editRow and m_richRow.
+    bool m_gatherRow = false;
     CString m_editRow;
+    CString m_richRow;
 
     void clearItem();
     bool hasOutput() const { return m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit; }

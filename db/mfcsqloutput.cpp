@@ -47,6 +47,8 @@ CString padTitle(const char* title, int width, bool rightAlign)
 }
 
 namespace {
+// Appends at the end of the rich-edit control in the current character format; the caret is
+// left at the new end by the replacement itself.
 void appendRichText(bookRichEdit* view, const CString& text)
 {
     if (!view->m_hWnd)
@@ -56,7 +58,56 @@ void appendRichText(bookRichEdit* view, const CString& text)
     edit.SetSel(end, end);
     edit.ReplaceSel(text);
 }
+
+// A text view's cell: a line break first when it starts a row, the text padded with blanks to
+// width, one blank after it.
+void appendPadded(CString& out, bool newLine, const char* text, int length, int width)
+{
+    if (newLine)
+        out.Append("\r\n", 2);
+    out.Append(text, length);
+    for (int i = length; i < width; ++i)
+        out.AppendChar(' ');
+    out.AppendChar(' ');
 }
+}
+
+void MfcSQL::appendEditCell(bool newLine, const CString& cell, int width)
+{
+    if (!m_ODBCItem.edit)
+        return;
+    CString piece;
+    CString& text = m_gatherRow ? m_editRow : piece;
+    appendPadded(text, newLine, cell.GetString(), cell.GetLength(), width);
+    if (!m_gatherRow)
+        m_ODBCItem.edit->bookEditAppend(piece);
+}
+
+void MfcSQL::appendRichCell(bool newLine, const char* text, int length, int width)
+{
+    if (!m_ODBCItem.richEdit)
+        return;
+    CString piece;
+    CString& row = m_gatherRow ? m_richRow : piece;
+    appendPadded(row, newLine, text, length, width);
+    if (!m_gatherRow)
+        appendRichText(m_ODBCItem.richEdit, piece);
+}
+
+void MfcSQL::flushRow()
+{
+    if (!m_editRow.IsEmpty()) {
+        if (m_ODBCItem.edit)
+            m_ODBCItem.edit->bookEditAppend(m_editRow);
+        m_editRow.Empty(); // keeps its room for the next row
+    }
+    if (!m_richRow.IsEmpty()) {
+        if (m_ODBCItem.richEdit)
+            appendRichText(m_ODBCItem.richEdit, m_richRow);
+        m_richRow.Empty();
+    }
+}
+
 
 long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, void*)
 {
@@ -71,8 +122,7 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
             if (newLine)
                 s_lastOutputRow = *row;
             appendEditCell(newLine, cell, 0);
-            if (m_ODBCItem.richEdit)
-                appendRichText(m_ODBCItem.richEdit, (newLine ? "\r\n" : "") + cell + " ");
+            appendRichCell(newLine, cell.GetString(), cell.GetLength(), 0);
         }
     }
     // The row cursor is shared by the process: a statement without views (a lookup, possibly on
@@ -241,7 +291,7 @@ long MfcSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)
 
 long MfcSQL::MfcSQLOutputErr(CString message)
 {
-    endEditRow();
+    flushRow();
     if (m_ODBCItem.edit)
         m_ODBCItem.edit->bookEditAppend(message);
     else if (m_ODBCItem.richEdit)

@@ -142,7 +142,7 @@ long MfcSQL::fetchResultRows(
             on = true;
         }
         ~Gathering() { on = false; }
-    } gathering(m_gatherEditRow);
+    } gathering(m_gatherRow);
     for (;;) {
         SQLRETURN rc = SQLFetch(hstmt);
         if (rc != SQL_SUCCESS)
@@ -160,37 +160,12 @@ long MfcSQL::fetchResultRows(
                 binding->isCharacter = isCharacter;
             }
         }
-        endEditRow();
+        flushRow();
         ++row;
         if (fetchFailed(rc))
             break;
     }
     return row;
-}
-
-void MfcSQL::appendEditCell(bool newLine, const CString& cell, int width)
-{
-    if (!m_ODBCItem.edit)
-        return;
-    CString piece;
-    CString& text = m_gatherEditRow ? m_editRow : piece;
-    if (newLine)
-        text += "\r\n";
-    text += cell;
-    for (int i = cell.GetLength(); i < width; ++i)
-        text += ' ';
-    text += ' ';
-    if (!m_gatherEditRow)
-        m_ODBCItem.edit->bookEditAppend(piece);
-}
-
-void MfcSQL::endEditRow()
-{
-    if (m_editRow.IsEmpty())
-        return;
-    if (m_ODBCItem.edit)
-        m_ODBCItem.edit->bookEditAppend(m_editRow);
-    m_editRow.Empty(); // keeps its room for the next row
 }
 
 long MfcSQL::SQLAllocateBindings(void* hstmt, short columns, STR_BINDING** bindings, short* width)

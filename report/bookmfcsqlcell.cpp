@@ -8,24 +8,11 @@
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 bool isDateType(SQLSMALLINT type) { return type == SQL_DATE || type == SQL_TIMESTAMP; }
-
-CString padded(const CString& text, int width)
-{
-    return text.GetLength() < width ? text + CString(' ', width - text.GetLength()) : text;
-}
-
-// Appends at the end of the rich-edit control in the current character format; the caret is
-// left at the new end by the replacement itself.
-void appendAtEnd(CRichEditCtrl& edit, const CString& text)
-{
-    long end = edit.GetTextLengthEx(GTL_DEFAULT);
-    edit.SetSel(end, end);
-    edit.ReplaceSel(text);
-}
 
 // Records a column's width and number in one of its totals slots.
 template <typename Slot> void record(Slot* slot, long width, long column)
@@ -172,21 +159,22 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     if (bookEdit* view = m_ODBCItem.edit; view && view->m_hWnd)
         appendEditCell(newLine, cell, w);
     if (bookRichEdit* view = m_ODBCItem.richEdit; view && view->m_hWnd) {
-        CString piece;
         if (narrow) {
-            CString kept = cell.Left(printWidth);
-            kept.TrimRight(' ');
-            piece = padded(kept, printWidth);
+            // The narrow width's characters, blanks at their end trimmed and padded back.
+            int kept = std::min(printWidth, cell.GetLength());
+            while (kept > 0 && cell[kept - 1] == ' ')
+                --kept;
+            appendRichCell(newLine, cell.GetString(), kept, printWidth);
         } else {
-            piece = padded(cell, w);
+            appendRichCell(newLine, cell.GetString(), cell.GetLength(), w);
         }
-        CRichEditCtrl& edit = view->GetRichEditCtrl();
-        appendAtEnd(edit, (newLine ? "\r\n" : "") + piece + " ");
         if (layout) {
+            // The layout reads and writes the control itself: the row so far goes first.
+            flushRow();
             if (layoutColumn && layoutColumn->continuation)
                 layout->reportColumnInsert(column);
             if (!binding->next) {
-                layout->reportLineInsert(&edit);
+                layout->reportLineInsert(&view->GetRichEditCtrl());
                 layout->reportLineClear();
             }
         }
