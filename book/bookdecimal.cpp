@@ -52,31 +52,37 @@ namespace {
 
 } // namespace
 
-CString printFixed(double value, int width, int precision)
+char* printFixedTo(char* first, char* last, double value, int precision)
 {
+    if (!std::isfinite(value)) {
+        const char* word = std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                             : (value < 0 ? "-inf" : "inf");
+        const size_t length = std::strlen(word);
+        return static_cast<size_t>(last - first) < length ? nullptr
+                                                          : std::copy(word, word + length, first);
+    }
     if (precision < 0)
         precision = 6;
-    // Beyond the 1074 significant decimals of a double printf only adds zeros.
-    precision = std::min(precision, 1100);
+    if (precision > 60)
+        return nullptr;
+    auto printed = std::to_chars(first, last, value, std::chars_format::fixed, precision);
+    return printed.ec == std::errc() ? printed.ptr : nullptr;
+}
+
+CString printFixed(double value, int width, int precision)
+{
     // A double has at most 309 integer digits; the buffer leaves room for the decimals. Report
     // cells print a few decimals, so their digits stay on the stack.
     char small[400];
-    std::string large;
-    char* first = small;
-    char* last = small + sizeof small;
-    if (precision > 60) {
-        large.resize(330 + static_cast<size_t>(precision));
-        first = large.data();
-        last = first + large.size();
-    }
-    if (std::isfinite(value)) {
-        last = std::to_chars(first, last, value, std::chars_format::fixed, precision).ptr;
-    } else {
-        const char* word = std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
-                                             : (value < 0 ? "-inf" : "inf");
-        last = std::copy(word, word + std::strlen(word), first);
-    }
-    return pad(first, last, width);
+    if (char* end = printFixedTo(small, small + sizeof small, value, precision))
+        return pad(small, end, width);
+    // Beyond the 1074 significant decimals of a double printf only adds zeros.
+    precision = std::min(precision, 1100);
+    std::string large(330 + static_cast<size_t>(precision), ' ');
+    char* end = std::to_chars(
+        large.data(), large.data() + large.size(), value, std::chars_format::fixed, precision)
+                    .ptr;
+    return pad(large.data(), end, width);
 }
 
 long formatDecimalPlace(

@@ -30,6 +30,11 @@ TESSILO40_API BOOL isDecimalValid(const char* text);
 // means 6. Widths are capped at 4096 columns so that a wild argument cannot exhaust memory.
 TESSILO40_API CString printFixed(double value, int width, int precision);
 
+// printf's "%.*f" with a '.' decimal point into [first, last) for precisions up to 60 (a negative
+// one means 6), where 400 characters always suffice; returns the end of the text, or nullptr when
+// the precision is larger or the room too small. No allocation: for one number per report cell.
+TESSILO40_API char* printFixedTo(char* first, char* last, double value, int precision);
+
 // The C library's text-to-double conversion with a '.' decimal point: the leading number of the
 // text (leading blanks skipped), 0 when it starts with none, plus or minus HUGE_VAL beyond range.
 TESSILO40_API double leadingNumber(const char* text);

@@ -39,13 +39,27 @@ long MfcSQL::MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned in
         // Printed and read back with a '.' decimal point whatever the process locale, as the
         // book's numbers are; the print is cut at 99 characters, as the report's fixed buffer
         // cuts it.
-        CString text = bookdecimal::printFixed(*value, numberWidth, decimals);
-        const size_t length = std::min<size_t>(static_cast<size_t>(text.GetLength()), kCut);
-        text.Truncate(static_cast<int>(length));
-        *value = bookdecimal::leadingNumber(text);
+        // A report cell's number (no width, a few decimals) is printed on the stack; this runs
+        // once per real cell.
+        char digits[400];
+        char* end = numberWidth >= -1 && numberWidth <= 1
+            ? bookdecimal::printFixedTo(digits, digits + sizeof digits, *value, decimals)
+            : nullptr;
+        CString wide;
+        const char* text = digits;
+        if (!end) {
+            wide = bookdecimal::printFixed(*value, numberWidth, decimals);
+            text = wide.GetString();
+            end = const_cast<char*>(text) + wide.GetLength();
+        }
+        const size_t length = std::min<size_t>(static_cast<size_t>(end - text), kCut);
+        char number[kCut + 1];
+        std::copy(text, text + length, number);
+        number[length] = '\0';
+        *value = bookdecimal::leadingNumber(number);
         if (out) {
-            // Right-aligned in the output width between the marks, cut the same way; written
-            // directly, this runs once per real cell.
+            // Right-aligned in the output width between the marks, cut the same way, and written
+            // into the room the cell already has.
             char formatted[2 * kCut + 8];
             char* at = formatted;
             if (parenthesise)
@@ -54,10 +68,12 @@ long MfcSQL::MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned in
                 *at++ = '$';
             if (outWidth > length)
                 at = std::fill_n(at, std::min<size_t>(outWidth - length, kCut + 1), ' ');
-            at = std::copy(text.GetString(), text.GetString() + length, at);
+            at = std::copy(number, number + length, at);
             if (parenthesise)
                 *at++ = ')';
-            *out = CString(formatted, static_cast<int>(std::min<size_t>(at - formatted, kCut)));
+            const int size = static_cast<int>(std::min<size_t>(at - formatted, kCut));
+            std::copy(formatted, formatted + size, out->GetBufferSetLength(size));
+            out->ReleaseBuffer(size);
         }
     }
     return 0;

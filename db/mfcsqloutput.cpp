@@ -108,7 +108,6 @@ void MfcSQL::flushRow()
     }
 }
 
-
 long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, void*)
 {
     if (!binding)

@@ -80,4 +80,8 @@ private:
         long* row, const char* label, bool subTotals, bool honourLeaveOut, bool restoreSelection);
     void supplyTotalsList(bool subTotals, bool honourLeaveOut);
     CString totalText(int slot, bool subTotals);
+
+    // The room of the last cell's text, lent to the next cell so that cells wider than a short
+    // string cost no allocation.
+    CString m_cellRoom;
 };

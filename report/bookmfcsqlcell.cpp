@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 bool isDateType(SQLSMALLINT type) { return type == SQL_DATE || type == SQL_TIMESTAMP; }
@@ -39,7 +40,12 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     bookReportColumn* layoutColumn = layout ? layout->reportColumn(column) : nullptr;
     // The row cursor is shared by the process: a writer without views leaves it alone.
     const bool writes = m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit;
-    CString cell;
+    CString cell = std::move(m_cellRoom);
+    struct GiveBack {
+        CString& cell;
+        CString& room;
+        ~GiveBack() { room = std::move(cell); }
+    } giveBack { cell, m_cellRoom };
     if (!MfcSQLFormatCell(binding, &cell)) {
         if (!binding->next && writes)
             s_lastOutputRow = -1;
