@@ -167,6 +167,26 @@ TEST(PrintFixed, MatchesPrintfInTheCLocale)
     }
 }
 
+// The stack print: the same text as printFixed without a width, and no text (nullptr) when the
+// room is too small or the precision beyond what the room is meant for.
+TEST(PrintFixedTo, PrintsIntoTheRoomOrRefuses)
+{
+    char room[400];
+    const struct {
+        double value;
+        int precision;
+    } prints[]
+        = { { 2.675, 2 }, { -0.0, 1 }, { 1e300, 60 }, { NAN, 3 }, { -INFINITY, 90 }, { 0.1, -1 } };
+    for (const auto& p : prints) {
+        char* end = printFixedTo(room, room + sizeof room, p.value, p.precision);
+        ASSERT_NE(end, nullptr) << p.value << " " << p.precision;
+        EXPECT_EQ(std::string(room, end), printFixed(p.value, 0, p.precision).GetString());
+    }
+    EXPECT_EQ(printFixedTo(room, room + sizeof room, 1.0, 61), nullptr);
+    EXPECT_EQ(printFixedTo(room, room + 4, 123.5, 2), nullptr);
+    EXPECT_EQ(printFixedTo(room, room + 2, -INFINITY, 2), nullptr);
+}
+
 TEST(LeadingNumber, ReadsAsStrtodInTheCLocale)
 {
     for (const char* text : { "12.5", "   -0.125", "\t\n7", "0.1", "2.675000", ".5", "-.5", "5.",

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -58,6 +59,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDecimalPlace,
         DecimalCase { "WideTextIsCutAt99Characters", "x", true, true, 1.5, -1, 120, 1, 1, 1,
             kCutAt99.c_str(), 1.5 }),
     [](const testing::TestParamInfo<DecimalCase>& info) { return std::string(info.param.name); });
+
+// Prints longer than the report's 99-character buffer, with few decimals and with more than a
+// cell's: the text and the value read back are those of the first 99 characters.
+TEST(FormatDecimalPlaceLong, PrintIsCutAt99BeforeItIsReadBack)
+{
+    MfcSQL sql;
+    for (int decimals : { 0, 2, 80 }) {
+        char print[512];
+        std::snprintf(print, sizeof print, "%.*f", decimals, 1e120);
+        const std::string kept(print, 99);
+        CString out("x");
+        double value = 1e120;
+        sql.MfcSQLFormatDecimalPlace(&out, -1, 5, &value, decimals, 0, 0);
+        EXPECT_EQ(std::string(out.GetString()), kept) << decimals;
+        EXPECT_DOUBLE_EQ(value, std::strtod(kept.c_str(), nullptr)) << decimals;
+    }
+}
 
 TEST(MfcSQLFormatNumber, PadsShortTextAndPrefixesLongTextWithWidthBlanks)
 {
