@@ -250,6 +250,32 @@ TEST_F(RichEdit, AppendsAtTheEndCountInLengthLimitAndFormat)
     EXPECT_NE(got.dwEffects & CFE_BOLD, 0u);
 }
 
+// Every line end of appended text, "\r\n", "\r" or "\n", is one break, also where the text
+// limit cuts right after one or the next append starts with its second half.
+TEST_F(RichEdit, AppendedLineEndsAreOneBreakEachUpToTheLimit)
+{
+    auto write = [&](const char* text) {
+        long end = edit.GetTextLengthEx(GTL_DEFAULT);
+        edit.SetSel(end, end);
+        edit.ReplaceSel(text);
+    };
+    edit.LimitText(9);
+    write("ab\rcd\n");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 6);
+    write("e\r\nfgh");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 9);
+    EXPECT_STREQ(windowText().GetString(), "ab\r\ncd\r\ne\r\nf");
+
+    edit.SetWindowText("");
+    edit.LimitText(5);
+    write("x\r");
+    write("\ny\r\n");
+    EXPECT_STREQ(windowText().GetString(), "x\r\n\r\ny\r\n");
+    write("z");
+    EXPECT_EQ(edit.GetTextLengthEx(GTL_DEFAULT), 5);
+    EXPECT_EQ(edit.GetLineCount(), 4);
+}
+
 TEST_F(RichEdit, ParagraphAlignment)
 {
     edit.SetWindowText("title\r\nbody");

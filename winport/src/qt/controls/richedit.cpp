@@ -37,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace winport {
@@ -48,14 +49,34 @@ namespace {
     const DWORD kStyleOptions = ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_NOHIDESEL | ECO_READONLY
         | ECO_WANTRETURN | ECO_SAVESEL | ECO_SELECTIONBAR | ECO_VERTICAL;
 
-    // Text as the control stores it: every line end ("\r\n", "\r" or "\n") one paragraph break.
+    // Appends the text as the control stores it, at most `room` characters of it: every line end
+    // ("\r\n", "\r" or "\n") one paragraph break. One pass, straight into `out`: an appended
+    // report row starts with a line end.
+    void appendDocumentText(QString& out, const char* text, size_t length, qsizetype room)
+    {
+        const char* at = text;
+        const char* end = text + length;
+        while (at < end && room > 0) {
+            const char* cr = static_cast<const char*>(std::memchr(at, '\r', end - at));
+            const char* stop = cr ? cr : end;
+            const qsizetype run = std::min<qsizetype>(stop - at, room);
+            appendQt(out, at, run);
+            room -= run;
+            if (!cr || room == 0)
+                break;
+            out.append(QChar('\n'));
+            --room;
+            at = cr + 1 < end && cr[1] == '\n' ? cr + 2 : cr + 1;
+        }
+    }
+
     QString toDocumentText(const char* text, int length = -1)
     {
-        QString s = toQt(text, length);
-        if (!s.contains(QChar('\r'))) // most appends: a cell, no line end
-            return s;
-        s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        s.replace(QChar('\r'), QChar('\n'));
+        QString s;
+        if (text)
+            appendDocumentText(s, text,
+                length < 0 ? std::strlen(text) : static_cast<size_t>(length),
+                std::numeric_limits<qsizetype>::max());
         return s;
     }
 
@@ -486,9 +507,8 @@ namespace {
                     return true; // refused: nothing changes
                 m_appendFormat = insertionFormat(end, end);
             }
-            QString s = toDocumentText(text ? text : "");
-            s.truncate(std::min<qsizetype>(s.size(), room(0)));
-            m_appended += s;
+            if (text)
+                appendDocumentText(m_appended, text, std::strlen(text), room(0));
             return true;
         }
 

@@ -14,5 +14,10 @@ inline QString toQt(const std::string& text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+// Appends `length` bytes of text, without a QString of their own.
+inline void appendQt(QString& out, const char* text, qsizetype length)
+{
+    out.append(QLatin1String(text, length));
+}
 inline std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
 }
