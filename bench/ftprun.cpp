@@ -131,8 +131,6 @@ int main(int argc, char** argv)
     // 4 KiB files, on both sides so that gets have their sources.
     std::vector<_DlgFtpItemTransfer> puts;
     std::vector<_DlgFtpItemTransfer> gets;
-    std::string names;
-    std::string getUrls;
     for (int i = 0; i < count; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "f%05d.bin", i);
@@ -141,13 +139,9 @@ int main(int argc, char** argv)
         server.PutFile(std::string("small/") + name, content);
         puts.push_back(Item(port, local + "/small/" + name, std::string("/up/") + name));
         gets.push_back(Item(port, std::string("/small/") + name, work + "/back/small/" + name));
-        names += (i ? "," : "") + local + "/small/" + name;
-        getUrls
-            += std::string(" -o ") + work + "/curl/small/" + name + " " + url + "/small/" + name;
     }
     WriteList(work + "/small.tlp", puts);
     WriteList(work + "/small.tlg", gets);
-    std::ofstream(work + "/getsmall.cfg") << "--ftp-pasv\n-sS\n--fail\n";
     std::string big = TestPattern(mib << 20, 5);
     std::ofstream(local + "/big.bin", std::ios::binary) << big;
     server.PutFile("big.bin", big);
@@ -159,21 +153,26 @@ int main(int argc, char** argv)
     const std::string quiet = " 2>/dev/null";
     const std::string log = " --log " + work + "/bench.flg";
     const std::string curl = "curl -sS --fail --ftp-pasv ";
-    // The argument lists are long: curl reads the get URLs from a config file.
+    // curl reads its URLs from config files: 10,000 names exceed the argument list's limit.
     {
-        std::ofstream config(work + "/getsmall.cfg", std::ios::app);
+        std::ofstream gets(work + "/getsmall.cfg");
+        std::ofstream puts(work + "/putsmall.cfg");
+        gets << "--ftp-pasv\n-sS\n--fail\n";
+        puts << "--ftp-pasv\n-sS\n--fail\n--ftp-create-dirs\n";
         for (int i = 0; i < count; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, "f%05d.bin", i);
-            config << "output = \"" << work << "/curl/small/" << name << "\"\n";
-            config << "url = \"" << url << "/small/" << name << "\"\n";
+            gets << "output = \"" << work << "/curl/small/" << name << "\"\n";
+            gets << "url = \"" << url << "/small/" << name << "\"\n";
+            puts << "upload-file = \"" << local << "/small/" << name << "\"\n";
+            puts << "url = \"" << url << "/up2/" << name << "\"\n";
         }
     }
     const std::string removeUp = "rm -rf " + server.Root() + "/up " + server.Root() + "/upbig "
         + server.Root() + "/up2 " + work + "/bench.flg";
     std::vector<Case> cases = {
         { "put 4 KiB files", run + work + "/small.tlp" + log + quiet,
-            curl + "--ftp-create-dirs -T '{" + names + "}' " + url + "/up2/", removeUp, false },
+            "curl -K " + work + "/putsmall.cfg", removeUp, false },
         { "get 4 KiB files", run + work + "/small.tlg" + log + quiet,
             "curl -K " + work + "/getsmall.cfg",
             "rm -rf " + work + "/back/small/* " + work + "/curl/small/* " + work + "/bench.flg",
