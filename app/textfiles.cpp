@@ -92,38 +92,39 @@ long writeWholeFile(const char* path, const char* data, size_t size)
     }
     return 0;
 }
+
+// Asks which file to load into the control (the dialog starting in initialDir) and reads it
+// whole. False when there is nothing to show: cancelled (*rc 0), no control or the file cannot be
+// read (*rc the error).
+bool askAndRead(char* path, CWnd* edit, const char* initialDir, std::vector<char>* bytes, long* rc)
+{
+    KeepCurrentDirectory keep;
+    if (!askPath(true, path, edit ? edit->GetSafeHwnd() : nullptr, kAllFiles, initialDir))
+        return false;
+    *rc = edit ? readWholeFile(path, bytes) : E_UNEXPECTED;
+    return *rc == 0;
+}
 }
 
 long CTessiloApp::FileGet(char* path, CEdit* edit)
 {
-    KeepCurrentDirectory keep;
-    if (!askPath(true, path, edit ? edit->GetSafeHwnd() : nullptr, kAllFiles, "."))
-        return 0;
-    if (!edit)
-        return E_UNEXPECTED;
     std::vector<char> bytes;
-    long rc = readWholeFile(path, &bytes);
-    if (rc != 0)
-        return rc;
-    edit->SetWindowText(bytes.data());
-    return 0;
+    long rc = 0;
+    if (askAndRead(path, edit, ".", &bytes, &rc))
+        edit->SetWindowText(bytes.data());
+    return rc;
 }
 
 long CTessiloApp::FileGet(char* path, CRichEditCtrl* edit)
 {
-    KeepCurrentDirectory keep;
-    if (!askPath(true, path, edit ? edit->GetSafeHwnd() : nullptr, kAllFiles, ""))
-        return 0;
-    if (!edit)
-        return E_UNEXPECTED;
     std::vector<char> bytes;
-    long rc = readWholeFile(path, &bytes);
-    if (rc != 0)
-        return rc;
-    edit->SetSel(0, -1);
-    edit->ReplaceSel(bytes.data(), FALSE);
-    edit->SetSel(0, 0);
-    return 0;
+    long rc = 0;
+    if (askAndRead(path, edit, "", &bytes, &rc)) {
+        edit->SetSel(0, -1);
+        edit->ReplaceSel(bytes.data(), FALSE);
+        edit->SetSel(0, 0);
+    }
+    return rc;
 }
 
 long CTessiloApp::FilePut(char* path, CEdit* edit)

@@ -7,6 +7,7 @@
 // as shipped and the bare fetch sequence.
 //   bench_odbcfetch [--rows N] [--repeat N]
 #include "db/sqlquery.h"
+#include "benchsupport.h"
 #include "odbcconfig.h"
 
 #include <sql.h>
@@ -23,6 +24,8 @@
 #include <vector>
 
 namespace {
+
+using bench::quoted;
 
 const char* const kQuery
     = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
@@ -58,14 +61,6 @@ Measurement best(const char* name, const std::function<long()>& run, int repeat,
         m.cpuSeconds = std::min(m.cpuSeconds, cpuSecondsSoFar() - cpuStart);
     }
     return m;
-}
-
-std::string quoted(const std::string& s)
-{
-    std::string out = "'";
-    for (char c : s)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
 }
 
 long shell(const std::string& command)

@@ -11,7 +11,7 @@
 //     slower than isql, at most 2x sqlite3.
 //   bench_report [--rows N] [--all N] [--repeat N] [--view rich|edit]
 //   (--all 0 leaves out (2); --view times one of the views alone, for profiling)
-#include "odbcconfig.h"
+#include "benchsupport.h"
 #include "report/bookmfcsql.h"
 #include "views/bookedit.h"
 #include "views/bookrichedit.h"
@@ -30,65 +30,13 @@
 
 namespace {
 
+using bench::fail;
+using bench::quoted;
+using bench::secondsOf;
+using bench::shell;
+
 const char* const kQuery
     = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
-
-double secondsOf(const std::function<void()>& run)
-{
-    auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-std::string quoted(const std::string& s)
-{
-    std::string out = "'";
-    for (char c : s)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-// Runs the message loop until nothing is waiting: the widgets catch up with the controls.
-void settle()
-{
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
-[[noreturn]] void fail(const std::string& why)
-{
-    fprintf(stderr, "bench_report: %s\n", why.c_str());
-    exit(1);
-}
-
-void shell(const std::string& command)
-{
-    if (system(command.c_str()) != 0)
-        fail("failed: " + command);
-}
-
-// The path of a sample database with `rows` readings.
-std::string makeDatabase(const std::string& root, long rows)
-{
-    std::string path = root + "/" + std::to_string(rows) + ".mdb";
-    shell(std::string(TESSILO_BINARY_DIR) + "/bin/tessilo-sampledb --readings "
-        + std::to_string(rows) + " " + quoted(path) + " >/dev/null");
-    return path;
-}
-
-std::string connectString(const std::string& path)
-{
-    return "DBQ=" + path + ";Driver={Microsoft Access Driver (*.mdb)};";
-}
-
-struct Figures {
-    double output = 1e30; // the writer's cells, one by one
-    double bulk = 1e30; // the same text in one insert
-    long length = 0;
-};
 
 // The report into `view`, or written nowhere (the fetch and the writer's own formatting) when
 // `view` is null.
@@ -119,61 +67,10 @@ double writerAlone(const std::string& connect, int repeat)
     return fastest;
 }
 
-Figures edit(CWnd& host, const std::string& connect, int repeat)
+template <typename View>
+bench::ViewTimes timeReport(CWnd& host, const std::string& connect, int repeat)
 {
-    Figures f;
-    for (int i = 0; i < repeat; ++i) {
-        bookEdit view;
-        if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &host, 8))
-            fail("cannot create the edit view");
-        CEdit& control = view.GetEditCtrl();
-        control.SetLimitText(0);
-        settle();
-        f.output = std::min(f.output, secondsOf([&] {
-            runReport(connect, &view);
-            settle();
-        }));
-        CString text;
-        view.GetWindowText(text);
-        f.length = text.GetLength();
-        view.SetWindowText("");
-        settle();
-        f.bulk = std::min(f.bulk, secondsOf([&] {
-            control.SetWindowText(text);
-            settle();
-        }));
-        view.DestroyWindow();
-    }
-    return f;
-}
-
-Figures richEdit(CWnd& host, const std::string& connect, int repeat)
-{
-    Figures f;
-    for (int i = 0; i < repeat; ++i) {
-        bookRichEdit view;
-        if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &host, 9))
-            fail("cannot create the rich-edit view");
-        CRichEditCtrl& control = view.GetRichEditCtrl();
-        control.LimitText(0x7FFFFFFE);
-        settle();
-        f.output = std::min(f.output, secondsOf([&] {
-            runReport(connect, &view);
-            settle();
-        }));
-        CString text;
-        view.GetWindowText(text);
-        f.length = text.GetLength();
-        control.SetWindowText("");
-        settle();
-        f.bulk = std::min(f.bulk, secondsOf([&] {
-            control.SetSel(0, 0);
-            control.ReplaceSel(text);
-            settle();
-        }));
-        view.DestroyWindow();
-    }
-    return f;
+    return bench::timeTextView<View>(host, repeat, [&](View& view) { runReport(connect, &view); });
 }
 
 struct Run {
@@ -228,13 +125,7 @@ int main(int argc, char** argv)
     }
     if (!only.empty() && only != "rich" && only != "edit")
         fail("--view takes rich or edit, not " + only);
-    tessiloUseProjectOdbcConfig();
-    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char root[] = "/tmp/tessilo-bench-XXXXXX";
-    if (!mkdtemp(root))
-        return 1;
-    setenv("RIVANTA_ROOT", root, 1);
+    const std::string root = bench::beginRun();
 
     CWnd host;
     if (!host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
@@ -249,13 +140,15 @@ int main(int argc, char** argv)
         "cells s", "bulk s", "cells ms/1000", "bulk ms/1000", "cells/bulk", "view/bulk");
     bool withinGoal = true;
     for (long n : { rows / 10, rows }) {
-        const std::string connect = connectString(makeDatabase(root, n));
+        const std::string connect = bench::accessConnect(bench::makeSampleDatabase(root, n));
         const double writer = writerAlone(connect, repeat);
-        std::vector<std::pair<const char*, Figures>> figures;
+        std::vector<std::pair<const char*, bench::ViewTimes>> figures;
         if (only.empty() || only == "rich")
-            figures.emplace_back("rich edit (bookRichEdit)", richEdit(host, connect, repeat));
+            figures.emplace_back(
+                "rich edit (bookRichEdit)", timeReport<bookRichEdit>(host, connect, repeat));
         if (only.empty() || only == "edit")
-            figures.emplace_back("plain edit (bookEdit)", edit(host, connect, repeat));
+            figures.emplace_back(
+                "plain edit (bookEdit)", timeReport<bookEdit>(host, connect, repeat));
         for (const auto& [name, f] : figures) {
             const double ratio = f.output / f.bulk;
             withinGoal = withinGoal && (n < rows || ratio <= 2.0);
@@ -268,17 +161,18 @@ int main(int argc, char** argv)
     host.DestroyWindow();
     printf("goal (1) %s\n\n", withinGoal ? "met" : "missed");
     if (all == 0) {
-        shell("rm -rf " + quoted(root));
+        bench::shell("rm -rf " + bench::quoted(root));
         return 0;
     }
 
-    const std::string path = makeDatabase(root, all);
+    const std::string path = bench::makeSampleDatabase(root, all);
     const std::string tessilo = std::string(TESSILO_BINARY_DIR) + "/bin/tessilo report -c "
-        + quoted(connectString(path)) + " " + quoted(kQuery);
+        + quoted(bench::accessConnect(path)) + " " + quoted(kQuery);
     const Run report = measure(tessilo, repeat);
     const Run sqlite = measure("sqlite3 -column " + quoted(path) + " " + quoted(kQuery), repeat);
     const Run isql = measure("sh -c "
-            + quoted("echo " + quoted(kQuery) + " | isql -b -k " + quoted(connectString(path))),
+            + quoted(
+                "echo " + quoted(kQuery) + " | isql -b -k " + quoted(bench::accessConnect(path))),
         repeat);
     printf("(2) %ld readings to standard output, best of %d; goal: no slower than isql, at most "
            "2x sqlite3\n",
@@ -292,6 +186,6 @@ int main(int argc, char** argv)
         report.cpu / sqlite.cpu);
     printf("goal (2) %s\n",
         report.seconds <= isql.seconds && report.seconds <= 2 * sqlite.seconds ? "met" : "missed");
-    shell("rm -rf " + quoted(root));
+    bench::shell("rm -rf " + bench::quoted(root));
     return 0;
 }

@@ -8,9 +8,9 @@
 // to date later (the edit controls) pay for it inside the timing.
 // Goal: the view's share at most 2x the bulk insert.
 //   bench_viewoutput [--rows N] [--repeat N]
+#include "benchsupport.h"
 #include "db/mfcsql.h"
 #include "db/sqlquery.h"
-#include "odbcconfig.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
 #include "views/bookrichedit.h"
@@ -26,41 +26,12 @@
 
 namespace {
 
+using bench::fail;
+using bench::secondsOf;
+using bench::settle;
+
 const char* const kQuery
     = "SELECT ReadingID, MeterID, ReadingDate, MeterReading, Volume FROM MeterReadings";
-
-double secondsOf(const std::function<void()>& run)
-{
-    auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-std::string quoted(const std::string& s)
-{
-    std::string out = "'";
-    for (char c : s)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-// Runs the message loop until nothing is waiting: the widgets catch up with the controls.
-void settle()
-{
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
-void shell(const std::string& command)
-{
-    if (system(command.c_str()) != 0) {
-        fprintf(stderr, "bench_viewoutput: failed: %s\n", command.c_str());
-        exit(1);
-    }
-}
 
 struct Figures {
     const char* view;
@@ -95,63 +66,9 @@ public:
         });
     }
 
-    Figures edit(long rows)
-    {
-        Figures f { "plain edit (bookEdit)", rows, 1e30, 1e30 };
-        for (int i = 0; i < m_repeat; ++i) {
-            bookEdit view;
-            if (!view.Create(
-                    nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &m_host, 8))
-                fail("cannot create the edit view");
-            CEdit& control = view.GetEditCtrl();
-            control.SetLimitText(0);
-            // The user's selection is kept around every append.
-            f.output = std::min(f.output, secondsOf([&] {
-                run(view);
-                settle();
-            }));
-            CString text;
-            view.GetWindowText(text);
-            checkSize(text, rows);
-            view.SetWindowText("");
-            settle();
-            f.bulk = std::min(f.bulk, secondsOf([&] {
-                control.SetWindowText(text);
-                settle();
-            }));
-            view.DestroyWindow();
-        }
-        return f;
-    }
+    Figures edit(long rows) { return textView<bookEdit>("plain edit (bookEdit)", rows); }
 
-    Figures richEdit(long rows)
-    {
-        Figures f { "rich edit (bookRichEdit)", rows, 1e30, 1e30 };
-        for (int i = 0; i < m_repeat; ++i) {
-            bookRichEdit view;
-            if (!view.Create(
-                    nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &m_host, 9))
-                fail("cannot create the rich-edit view");
-            CRichEditCtrl& control = view.GetRichEditCtrl();
-            control.LimitText(0x7FFFFFFE);
-            f.output = std::min(f.output, secondsOf([&] {
-                run(view);
-                settle();
-            }));
-            CString text;
-            view.GetWindowText(text);
-            checkSize(text, rows);
-            control.SetWindowText("");
-            settle();
-            f.bulk = std::min(f.bulk, secondsOf([&] {
-                control.SetSel(0, 0);
-                control.ReplaceSel(text);
-                settle();
-            }));
-            view.DestroyWindow();
-        }
-        return f;
-    }
+    Figures richEdit(long rows) { return textView<bookRichEdit>("rich edit (bookRichEdit)", rows); }
 
     Figures list(long rows)
     {
@@ -191,6 +108,15 @@ public:
     }
 
 private:
+    template <typename View> Figures textView(const char* name, long rows)
+    {
+        const bench::ViewTimes times
+            = bench::timeTextView<View>(m_host, m_repeat, [&](View& view) { run(view); });
+        if (times.length < rows * 5)
+            fail("the view holds only " + std::to_string(times.length) + " characters");
+        return Figures { name, rows, times.output, times.bulk };
+    }
+
     template <typename View> void run(View& view)
     {
         long result = 0;
@@ -214,30 +140,10 @@ private:
         return fastest;
     }
 
-    static void checkSize(const CString& text, long rows)
-    {
-        if (text.GetLength() < rows * 5)
-            fail("the view holds only " + std::to_string(text.GetLength()) + " characters");
-    }
-
-    [[noreturn]] static void fail(const std::string& why)
-    {
-        fprintf(stderr, "bench_viewoutput: %s\n", why.c_str());
-        exit(1);
-    }
-
     std::string m_connect;
     int m_repeat;
     CWnd m_host;
 };
-
-std::string makeDatabase(const std::string& root, long rows)
-{
-    std::string path = root + "/" + std::to_string(rows) + ".mdb";
-    shell(std::string(TESSILO_BINARY_DIR) + "/bin/tessilo-sampledb --readings "
-        + std::to_string(rows) + " " + quoted(path) + " >/dev/null");
-    return "DBQ=" + path + ";Driver={Microsoft Access Driver (*.mdb)};";
-}
 
 } // namespace
 
@@ -251,13 +157,7 @@ int main(int argc, char** argv)
         else if (!strcmp(argv[i], "--repeat"))
             repeat = std::max(1, atoi(argv[i + 1]));
     }
-    tessiloUseProjectOdbcConfig();
-    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char root[] = "/tmp/tessilo-bench-XXXXXX";
-    if (!mkdtemp(root))
-        return 1;
-    setenv("RIVANTA_ROOT", root, 1);
+    const std::string root = bench::beginRun();
 
     printf("Report output into the views, best of %d runs (wall seconds); the goal is output at "
            "most 2x the bulk insert\n",
@@ -268,9 +168,9 @@ int main(int argc, char** argv)
         "ms/1000 rows", "out/bulk", "view/bulk");
     bool withinGoal = true;
     for (long n : { rows / 10, rows }) {
-        Bench bench(makeDatabase(root, n), repeat);
-        const double statement = bench.statementAlone();
-        for (const Figures& f : { bench.list(n), bench.edit(n), bench.richEdit(n) }) {
+        Bench views(bench::accessConnect(bench::makeSampleDatabase(root, n)), repeat);
+        const double statement = views.statementAlone();
+        for (const Figures& f : { views.list(n), views.edit(n), views.richEdit(n) }) {
             const double ratio = f.output / f.bulk;
             const double viewRatio = std::max(0.0, f.output - statement) / f.bulk;
             withinGoal = withinGoal && (n < rows || viewRatio <= 2.0);
@@ -280,6 +180,6 @@ int main(int argc, char** argv)
         }
     }
     printf("goal %s\n", withinGoal ? "met" : "missed");
-    shell("rm -rf " + quoted(root));
+    bench::shell("rm -rf " + bench::quoted(root));
     return 0;
 }

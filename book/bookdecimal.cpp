@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace bookdecimal {
@@ -26,14 +27,27 @@ namespace {
         return parsed.ec == std::errc() ? result : fallback;
     }
 
-    CString pad(const std::string& text, long long width)
+    // The text [first, last) padded with blanks to |width| columns, after it for a negative width.
+    CString pad(const char* first, const char* last, long long width)
     {
-        bool left = width < 0;
-        size_t wanted = static_cast<size_t>(std::min(left ? -width : width, kMaxWidth));
-        if (text.size() >= wanted)
-            return CString(text);
-        std::string fill(wanted - text.size(), ' ');
-        return CString(left ? text + fill : fill + text);
+        const bool left = width < 0;
+        const size_t length = static_cast<size_t>(last - first);
+        const size_t wanted = static_cast<size_t>(std::min(left ? -width : width, kMaxWidth));
+        const size_t fill = wanted > length ? wanted - length : 0;
+        CString out;
+        char* at = out.GetBufferSetLength(static_cast<int>(length + fill));
+        if (!left)
+            at = std::fill_n(at, fill, ' ');
+        at = std::copy(first, last, at);
+        if (left)
+            std::fill_n(at, fill, ' ');
+        out.ReleaseBuffer(static_cast<int>(length + fill));
+        return out;
+    }
+
+    CString pad(const CString& text, long long width)
+    {
+        return pad(text.GetString(), text.GetString() + text.GetLength(), width);
     }
 
 } // namespace
@@ -44,19 +58,25 @@ CString printFixed(double value, int width, int precision)
         precision = 6;
     // Beyond the 1074 significant decimals of a double printf only adds zeros.
     precision = std::min(precision, 1100);
-    std::string digits;
-    if (std::isfinite(value)) {
-        // A double has at most 309 integer digits; the buffer leaves room for the decimals.
-        std::string buffer(330 + static_cast<size_t>(precision), '\0');
-        auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-            std::chars_format::fixed, precision);
-        digits.assign(buffer.data(), printed.ptr);
-    } else if (std::isnan(value)) {
-        digits = std::signbit(value) ? "-nan" : "nan";
-    } else {
-        digits = value < 0 ? "-inf" : "inf";
+    // A double has at most 309 integer digits; the buffer leaves room for the decimals. Report
+    // cells print a few decimals, so their digits stay on the stack.
+    char small[400];
+    std::string large;
+    char* first = small;
+    char* last = small + sizeof small;
+    if (precision > 60) {
+        large.resize(330 + static_cast<size_t>(precision));
+        first = large.data();
+        last = first + large.size();
     }
-    return pad(digits, width);
+    if (std::isfinite(value)) {
+        last = std::to_chars(first, last, value, std::chars_format::fixed, precision).ptr;
+    } else {
+        const char* word = std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                             : (value < 0 ? "-inf" : "inf");
+        last = std::copy(word, word + std::strlen(word), first);
+    }
+    return pad(first, last, width);
 }
 
 long formatDecimalPlace(
@@ -70,7 +90,7 @@ long formatDecimalPlace(
         CString print = printFixed(*value, width, precision);
         *value = readBack(print, *value);
         if (text)
-            *text = pad(print.str(), static_cast<int>(fieldWidth));
+            *text = pad(print, static_cast<int>(fieldWidth));
     }
     return 0;
 }
@@ -144,6 +164,20 @@ double leadingNumber(const char* text)
 {
     if (!text)
         return 0.0;
+    // Plain decimal numbers, as report cells hold, are read by from_chars, which reads the same
+    // double; strtod reads the rest: '+', hexadecimal, words, numbers beyond range.
+    const char* first = text;
+    while (*first == ' ' || (*first >= '\t' && *first <= '\r'))
+        ++first;
+    const char* digit = *first == '-' ? first + 1 : first;
+    if (*digit == '.')
+        ++digit;
+    if (*digit >= '0' && *digit <= '9') {
+        double result = 0;
+        const auto parsed = std::from_chars(first, first + std::strlen(first), result);
+        if (parsed.ec == std::errc() && *parsed.ptr != 'x' && *parsed.ptr != 'X')
+            return result;
+    }
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return cLocale ? strtod_l(text, nullptr, cLocale) : std::strtod(text, nullptr);
 }

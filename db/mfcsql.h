@@ -174,10 +174,26 @@ protected:
     // the row of a failed fetch. Rows are numbered from firstRow; returns the next row number.
     long fetchResultRows(
         void* hstmt, STR_BINDING* bindings, bool keepBindingTypes, long firstRow = 0);
+    // A cell for the edit view: a line break first when it starts a row, the cell padded with
+    // blanks to width, one blank after it. Inside the fetch loop a row's cells gather and reach
+    // the view in one append when the row ends (each append is several messages to the control,
+    // and the notifications they send); outside it the text goes at once.
+    void appendEditCell(bool newLine, const CString& cell, int width);
+    // A cell for the list view: a row other than the last one written starts a new item (the
+    // cell its label, the row number its data, the row its index), the same row sets the cell's
+    // column, without the blanks around it when `trim` says so.
+    void outputListCell(long* row, long column, const CString& cell, bool trim);
 
 private:
     // The owner of m_ODBCItem's environment and connection, shared by copies.
     std::shared_ptr<MfcSQLHandles> m_handles;
+
+    // Writes the cells gathered for the edit view, if any.
+    void endEditRow();
+
+    // Inside fetchResultRows: the edit view's cells gather in m_editRow.
+    bool m_gatherEditRow = false;
+    CString m_editRow;
 
     void clearItem();
     bool hasOutput() const { return m_ODBCItem.list || m_ODBCItem.edit || m_ODBCItem.richEdit; }

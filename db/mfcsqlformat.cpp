@@ -1,6 +1,7 @@
 // MfcSQL helpers for the report writer: totals slots, number formatting, binding buffers and
 // timestamp parsing.
 #include "db/mfcsql.h"
+#include "book/bookdecimal.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,11 @@ long MfcSQL::MfcSQLTotalsClear()
     return 0;
 }
 
+namespace {
+// The longest number text of the report's fixed buffer.
+const size_t kCut = 99;
+}
+
 long MfcSQL::MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned int outWidth,
     double* value, int decimals, int currency, int parenthesise)
 {
@@ -30,26 +36,28 @@ long MfcSQL::MfcSQLFormatDecimalPlace(CString* out, int numberWidth, unsigned in
     if (out && out->IsEmpty())
         *out = "0.0";
     if (value) {
-        char format[64];
-        char text[100];
-        std::snprintf(format, sizeof format, "%%%d.%df", numberWidth, decimals);
-        std::snprintf(text, sizeof text, format, *value);
-        *value = std::atof(text);
+        // Printed and read back with a '.' decimal point whatever the process locale, as the
+        // book's numbers are; the print is cut at 99 characters, as the report's fixed buffer
+        // cuts it.
+        CString text = bookdecimal::printFixed(*value, numberWidth, decimals);
+        const size_t length = std::min<size_t>(static_cast<size_t>(text.GetLength()), kCut);
+        text.Truncate(static_cast<int>(length));
+        *value = bookdecimal::leadingNumber(text);
         if (out) {
-            // Right-aligned in the output width between the marks, cut at 99 characters as the
-            // report's fixed buffer cuts it; written directly, this runs once per real cell.
-            std::string formatted = parenthesise ? "(" : "";
-            if (currency)
-                formatted += '$';
-            const size_t length = std::strlen(text);
-            if (outWidth > length)
-                formatted.append(std::min<size_t>(outWidth - length, sizeof text), ' ');
-            formatted += text;
+            // Right-aligned in the output width between the marks, cut the same way; written
+            // directly, this runs once per real cell.
+            char formatted[2 * kCut + 8];
+            char* at = formatted;
             if (parenthesise)
-                formatted += ')';
-            if (formatted.size() >= sizeof text)
-                formatted.resize(sizeof text - 1);
-            *out = formatted.c_str();
+                *at++ = '(';
+            if (currency)
+                *at++ = '$';
+            if (outWidth > length)
+                at = std::fill_n(at, std::min<size_t>(outWidth - length, kCut + 1), ' ');
+            at = std::copy(text.GetString(), text.GetString() + length, at);
+            if (parenthesise)
+                *at++ = ')';
+            *out = CString(formatted, static_cast<int>(std::min<size_t>(at - formatted, kCut)));
         }
     }
     return 0;

@@ -64,36 +64,15 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
         return 0;
     CString cell;
     if (MfcSQLFormatCell(binding, &cell)) {
-        if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd && row) {
-            CListCtrl& list = view->GetListCtrl();
-            if (*row == s_lastOutputRow) {
-                list.SetItemText(static_cast<int>(*row), static_cast<int>(column), cell);
-            } else {
-                LVITEMA item {};
-                item.mask = LVIF_TEXT | LVIF_PARAM;
-                item.iItem = static_cast<int>(*row);
-                item.pszText = const_cast<char*>(cell.GetString());
-                item.lParam = *row;
-                int index = list.InsertItem(&item);
-                if (index >= 0) {
-                    s_lastOutputRow = index;
-                    *row = index;
-                    list.SetItemData(index, 1);
-                }
-            }
-        }
+        outputListCell(row, column, cell, false);
         if ((m_ODBCItem.edit || m_ODBCItem.richEdit) && row) {
             // A new row starts on a new line of the text views.
-            CString piece;
-            if (*row != s_lastOutputRow) {
-                piece = "\r\n";
+            const bool newLine = *row != s_lastOutputRow;
+            if (newLine)
                 s_lastOutputRow = *row;
-            }
-            piece += cell + " ";
-            if (m_ODBCItem.edit)
-                m_ODBCItem.edit->bookEditAppend(piece);
+            appendEditCell(newLine, cell, 0);
             if (m_ODBCItem.richEdit)
-                appendRichText(m_ODBCItem.richEdit, piece);
+                appendRichText(m_ODBCItem.richEdit, (newLine ? "\r\n" : "") + cell + " ");
         }
     }
     // The row cursor is shared by the process: a statement without views (a lookup, possibly on
@@ -101,6 +80,32 @@ long MfcSQL::MfcSQLOutput(char*, STR_BINDING* binding, long* row, long column, v
     if (!binding->next && hasOutput())
         s_lastOutputRow = -1;
     return 0;
+}
+
+void MfcSQL::outputListCell(long* row, long column, const CString& cell, bool trim)
+{
+    bookListSQL* view = m_ODBCItem.list;
+    if (!view || !view->m_hWnd || !row)
+        return;
+    CListCtrl& list = view->GetListCtrl();
+    if (*row == s_lastOutputRow) {
+        CString text = cell;
+        if (trim)
+            text.Trim(' ');
+        list.SetItemText(static_cast<int>(*row), static_cast<int>(column), text);
+        return;
+    }
+    LVITEMA item {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(*row);
+    item.pszText = const_cast<char*>(cell.GetString());
+    item.lParam = *row;
+    int index = list.InsertItem(&item);
+    if (index >= 0) {
+        s_lastOutputRow = index;
+        *row = index;
+        list.SetItemData(index, 1);
+    }
 }
 
 CString MfcSQL::MfcSQLOutputTitle(long)
@@ -236,6 +241,7 @@ long MfcSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)
 
 long MfcSQL::MfcSQLOutputErr(CString message)
 {
+    endEditRow();
     if (m_ODBCItem.edit)
         m_ODBCItem.edit->bookEditAppend(message);
     else if (m_ODBCItem.richEdit)

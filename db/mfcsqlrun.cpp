@@ -1,6 +1,7 @@
 // MfcSQL running SQL text: splitting at semicolons, one statement handle per statement, column
 // bindings, the fetch loop and diagnostics.
 #include "db/mfcsql.h"
+#include "views/bookedit.h"
 
 #include <afxwin.h>
 
@@ -132,6 +133,16 @@ long MfcSQL::fetchResultRows(
     void* hstmt, STR_BINDING* bindings, bool keepBindingTypes, long firstRow)
 {
     long row = firstRow;
+    // Cells gather only while the loop runs, however it ends.
+    struct Gathering {
+        bool& on;
+        explicit Gathering(bool& flag)
+            : on(flag)
+        {
+            on = true;
+        }
+        ~Gathering() { on = false; }
+    } gathering(m_gatherEditRow);
     for (;;) {
         SQLRETURN rc = SQLFetch(hstmt);
         if (rc != SQL_SUCCESS)
@@ -149,11 +160,37 @@ long MfcSQL::fetchResultRows(
                 binding->isCharacter = isCharacter;
             }
         }
+        endEditRow();
         ++row;
         if (fetchFailed(rc))
             break;
     }
     return row;
+}
+
+void MfcSQL::appendEditCell(bool newLine, const CString& cell, int width)
+{
+    if (!m_ODBCItem.edit)
+        return;
+    CString piece;
+    CString& text = m_gatherEditRow ? m_editRow : piece;
+    if (newLine)
+        text += "\r\n";
+    text += cell;
+    for (int i = cell.GetLength(); i < width; ++i)
+        text += ' ';
+    text += ' ';
+    if (!m_gatherEditRow)
+        m_ODBCItem.edit->bookEditAppend(piece);
+}
+
+void MfcSQL::endEditRow()
+{
+    if (m_editRow.IsEmpty())
+        return;
+    if (m_ODBCItem.edit)
+        m_ODBCItem.edit->bookEditAppend(m_editRow);
+    m_editRow.Empty(); // keeps its room for the next row
 }
 
 long MfcSQL::SQLAllocateBindings(void* hstmt, short columns, STR_BINDING** bindings, short* width)

@@ -6,6 +6,16 @@
 
 namespace mfcdatecalendar {
 
+BOOL open(CDialog& dialog, UINT templateId, CWnd* parent, const CTime* date)
+{
+    if (!dialog.Create(templateId, parent))
+        return FALSE;
+    dialog.ShowWindow(SW_SHOW);
+    if (date)
+        show(dialog.GetSafeHwnd(), *date);
+    return TRUE;
+}
+
 void show(HWND dialog, CTime date)
 {
     HWND calendar = dialog ? ::GetDlgItem(dialog, IDC_MONTHCALENDAR1) : nullptr;

@@ -3,9 +3,14 @@
 #pragma once
 
 #include <afxcmn.h>
+#include <afxwin.h>
 #include <atltime.h>
 
 namespace mfcdatecalendar {
+
+// Creates the dialog from the library's template, shows it and, given a date, selects it; FALSE
+// (and no window) when the template cannot be found or loaded.
+BOOL open(CDialog& dialog, UINT templateId, CWnd* parent, const CTime* date);
 
 // Moves the calendar's today mark to the day of `date` and selects it.
 void show(HWND dialog, CTime date);

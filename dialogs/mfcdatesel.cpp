@@ -36,12 +36,7 @@ mfcDateSel::mfcDateSel(CWnd* parent, HWND target, CTime date)
 
 BOOL mfcDateSel::mfcDateSelCreate(UINT templateId, CWnd* parent, const CTime* date)
 {
-    if (!Create(templateId, parent))
-        return FALSE;
-    ShowWindow(SW_SHOW);
-    if (date)
-        mfcdatecalendar::show(m_hWnd, *date);
-    return TRUE;
+    return mfcdatecalendar::open(*this, templateId, parent, date);
 }
 
 void mfcDateSel::OnOK()
@@ -71,8 +66,7 @@ void mfcDateSel::OnSelchangeMonthcalendar1(NMHDR*, LRESULT* result)
     *result = 0;
 }
 
-void mfcDateSel::OnSelectMonthcalendar1(NMHDR*, LRESULT* result)
+void mfcDateSel::OnSelectMonthcalendar1(NMHDR* header, LRESULT* result)
 {
-    mfcdatecalendar::selectedDay(m_hWnd, &ctMfcDate);
-    *result = 0;
+    OnSelchangeMonthcalendar1(header, result);
 }

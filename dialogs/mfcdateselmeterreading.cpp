@@ -75,12 +75,7 @@ mfcDateSelMeterReading::mfcDateSelMeterReading(CWnd* parent, HWND target, CTime 
 BOOL mfcDateSelMeterReading::mfcMeterCreate(UINT templateId, CWnd* parent, const CTime* date)
 {
     resetReadings();
-    if (!Create(templateId, parent))
-        return FALSE;
-    ShowWindow(SW_SHOW);
-    if (date)
-        mfcdatecalendar::show(m_hWnd, *date);
-    return TRUE;
+    return mfcdatecalendar::open(*this, templateId, parent, date);
 }
 
 BOOL mfcDateSelMeterReading::OnInitDialog()
@@ -221,8 +216,7 @@ void mfcDateSelMeterReading::OnSelchangeMonthcalendar1(NMHDR*, LRESULT* result)
     *result = 0;
 }
 
-void mfcDateSelMeterReading::OnSelectMonthcalendar1(NMHDR*, LRESULT* result)
+void mfcDateSelMeterReading::OnSelectMonthcalendar1(NMHDR* header, LRESULT* result)
 {
-    mfcdatecalendar::selectedDay(m_hWnd, &ctMfcDateMeterReading);
-    *result = 0;
+    OnSelchangeMonthcalendar1(header, result);
 }

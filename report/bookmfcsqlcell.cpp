@@ -2,6 +2,7 @@
 // type, dates reformatted, narrowed for a layout column, and written into the list, edit and
 // rich-edit outputs in that order.
 #include "report/bookmfcsql.h"
+#include "book/bookdecimal.h"
 #include "report/bookreport.h"
 #include "views/bookedit.h"
 #include "views/booklistsql.h"
@@ -90,7 +91,7 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
             integer->on = layoutColumn ? layoutColumn->totalling : 1;
         }
     } else if (type == SQL_FLOAT || type == SQL_REAL || type == SQL_DOUBLE) {
-        double number = std::atof(cell);
+        double number = bookdecimal::leadingNumber(cell);
         int decimals = 2;
         if (decimal) {
             if (!decimal->noAccumulate) {
@@ -165,30 +166,11 @@ long bookMfcSQL::MfcSQLOutput(char* text, STR_BINDING* binding, long* row, long 
     // One decision for both text views: a row number that differs from the last row written
     // starts a new line.
     bool newLine = row && *row != s_lastOutputRow;
-    if (bookListSQL* view = m_ODBCItem.list; view && view->m_hWnd && row) {
-        CListCtrl& list = view->GetListCtrl();
-        if (*row == s_lastOutputRow) {
-            CString trimmed = cell;
-            trimmed.Trim(' ');
-            list.SetItemText(static_cast<int>(*row), static_cast<int>(column), trimmed);
-        } else {
-            LVITEMA item {};
-            item.mask = LVIF_TEXT | LVIF_PARAM;
-            item.iItem = static_cast<int>(*row);
-            item.pszText = const_cast<char*>(cell.GetString());
-            item.lParam = *row;
-            int index = list.InsertItem(&item);
-            if (index >= 0) {
-                s_lastOutputRow = index;
-                *row = index;
-                list.SetItemData(index, 1);
-            }
-        }
-    }
+    outputListCell(row, column, cell, true);
     if (newLine && (m_ODBCItem.edit || m_ODBCItem.richEdit))
         s_lastOutputRow = *row;
     if (bookEdit* view = m_ODBCItem.edit; view && view->m_hWnd)
-        view->bookEditAppend((newLine ? "\r\n" : "") + padded(cell, w) + " ");
+        appendEditCell(newLine, cell, w);
     if (bookRichEdit* view = m_ODBCItem.richEdit; view && view->m_hWnd) {
         CString piece;
         if (narrow) {

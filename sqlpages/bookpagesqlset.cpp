@@ -44,6 +44,79 @@ void check(HWND dialog, int id, bool on)
     ::SendDlgItemMessage(dialog, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+// The check boxes and the profile keys they stand for, in both directions: the dialog shows each
+// from the profile when it starts and a click or leaving the page writes it back.
+enum class BoxKind {
+    // Written when the page is left; a click tells the result page at once (when it has a setter).
+    Report,
+    // Written at every click; starting the dialog writes the profile's value back as a number.
+    Immediate,
+    // As Immediate, and also written when the page is left.
+    ImmediateAndSaved,
+};
+struct Box {
+    int id;
+    const char* key;
+    const char* defaultValue;
+    BoxKind kind;
+    void (BookPageSQLRslt::*tell)(int on);
+};
+const Box kBoxes[] = {
+    { IDC_SQLSET_USELETTERHEAD, "UseLetterHead", "0", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetLetterHead },
+    { IDC_SQLSET_USEHEADERS, "UseHeaders", "0", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetHeaders },
+    { IDC_SQLSET_USEFOOTERS, "UseFooters", "0", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetFooters },
+    { IDC_SQLSET_PAGENUMBERS, "UsePageNumbers", "0", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetPageNumbering },
+    { IDC_SQLSET_FIELDWRAPPING, "UseFieldWrapping", "1", BoxKind::Report, nullptr },
+    { IDC_SQLSET_USETITLES, "UseTitles", "1", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetTitles },
+    { IDC_SQLSET_USETOTALS, "UseTotals", "1", BoxKind::Report,
+        &BookPageSQLRslt::bookpageSetTotals },
+    { IDC_SQLSET_USEDATE, "UseDate", "1", BoxKind::Report, &BookPageSQLRslt::bookpageSetDate },
+    { IDC_SQLSET_SCALEORDERS, "ScaleOrders", "0", BoxKind::Immediate, nullptr },
+    { IDC_SQLSET_FONTREQUESTUSE, "FontRequestUse", "0", BoxKind::ImmediateAndSaved, nullptr },
+    { IDC_SQLSET_FONTREQUEST, "FontRequest", "0", BoxKind::ImmediateAndSaved, nullptr },
+};
+
+const Box* findBox(int id)
+{
+    for (const Box& box : kBoxes)
+        if (box.id == id)
+            return &box;
+    return nullptr;
+}
+
+// The snap-to boxes by kind (1 week, 2 month, 3 year) and the menu keys they switch.
+struct SnapBox {
+    int id;
+    const char* menuKey;
+};
+const SnapBox kSnapBoxes[] = { { IDC_SQLSET_SNAPWEEK, "WaterWeekMenu" },
+    { IDC_SQLSET_SNAPMONTH, "WaterMonthMenu" }, { IDC_SQLSET_SNAPYEAR, "WaterYearMenu" } };
+
+// Ends an open date selection: its window and the object.
+void closeDate(mfcDateSel*& date)
+{
+    if (!date)
+        return;
+    if (date->GetSafeHwnd())
+        date->DestroyWindow();
+    delete date;
+    date = nullptr;
+}
+
+// The kind of a snap-to box, 0 for any other control.
+int snapKind(int id)
+{
+    for (int slot = 0; slot < 3; ++slot)
+        if (kSnapBoxes[slot].id == id)
+            return slot + 1;
+    return 0;
+}
+
 const char kChangeWarningCaption[] = "WARNING : Changing Database.";
 const char kChangeWarning[] = "You are Requesting to Change the current Database.\n\n"
                               "THIS IS NOT A SAFE METHOD TO CHANGE DATABASES !\n"
@@ -105,12 +178,7 @@ long BookPageSQLSet::bookpageCreate() { return 0; }
 
 long BookPageSQLSet::bookpageDestroy()
 {
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-        m_date = nullptr;
-    }
+    closeDate(m_date);
     m_dateKind = -1;
     delete m_font;
     m_font = nullptr;
@@ -256,11 +324,7 @@ long BookPageSQLSet::bookpageCreateFont(int size, char* face)
 
 void BookPageSQLSet::GetDate()
 {
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-    }
+    closeDate(m_date);
     m_date = new mfcDateSel(bookpageGetOwner(), m_dialog, CTime::GetCurrentTime());
 }
 
@@ -276,7 +340,13 @@ void BookPageSQLSet::initDialog()
         std::strcpy(sql->m_ODBCItem.connect, current);
     ::SetDlgItemText(d, IDC_SQLSET_CONNECTSTR, sql ? sql->m_ODBCItem.connect : current.GetString());
 
-    check(d, IDC_SQLSET_USELETTERHEAD, profileInt("UseLetterHead", "0") == 1);
+    for (const Box& box : kBoxes) {
+        int value = profileInt(box.key, box.defaultValue);
+        check(d, box.id, value == 1);
+        if (box.kind != BoxKind::Report)
+            writeNumber(box.key, value);
+    }
+
     char stored[kLetterHeadSize] = {};
     ::GetProfileStringA(
         CTessiloApp::profileSection, "LetterHead", "LetterHead", stored, sizeof stored);
@@ -287,10 +357,6 @@ void BookPageSQLSet::initDialog()
     if (TessiloApp.getPrivateProfileStruct(
             "LetterHeadFontLog", &font, static_cast<long>(sizeof font)))
         bookpageSetFont(::GetDlgItem(d, IDC_SQLSET_LETTERHEAD), &font);
-
-    check(d, IDC_SQLSET_USEHEADERS, profileInt("UseHeaders", "0") == 1);
-    check(d, IDC_SQLSET_USEFOOTERS, profileInt("UseFooters", "0") == 1);
-    check(d, IDC_SQLSET_PAGENUMBERS, profileInt("UsePageNumbers", "0") == 1);
 
     int places = profileInt("DecimalPlaces", "2");
     if (places == 0) {
@@ -304,31 +370,16 @@ void BookPageSQLSet::initDialog()
     ::SetDlgItemText(
         d, IDC_SQLSET_TITLETOTALCHAR, TessiloApp.getProfileString("TitleTotalChar", "-"));
 
-    check(d, IDC_SQLSET_FIELDWRAPPING, profileInt("UseFieldWrapping", "1") == 1);
-    int scale = profileInt("ScaleOrders", "0");
-    check(d, IDC_SQLSET_SCALEORDERS, scale == 1);
-    writeNumber("ScaleOrders", scale);
-
     int align = profileInt("AlignHeader", "1");
     for (int id = IDC_SQLSET_ALIGNLEFT; id <= IDC_SQLSET_ALIGNRIGHT; ++id)
         check(d, id, id - IDC_SQLSET_ALIGNLEFT == align);
-
-    check(d, IDC_SQLSET_USETITLES, profileInt("UseTitles", "1") == 1);
-    check(d, IDC_SQLSET_USETOTALS, profileInt("UseTotals", "1") == 1);
-    check(d, IDC_SQLSET_USEDATE, profileInt("UseDate", "1") == 1);
 
     long bytes = std::atol(TessiloApp.getProfileString("logfilesizeMB", "1048576"));
     ::SendDlgItemMessage(d, IDC_SQLSET_LOGSIZEMB, EM_LIMITTEXT, 5, 0);
     ::SetDlgItemInt(d, IDC_SQLSET_LOGSIZEMB, static_cast<UINT>(bytes / kBytesPerMegabyte), FALSE);
     logSizeChanged();
 
-    int requestUse = profileInt("FontRequestUse", "0");
-    int request = profileInt("FontRequest", "0");
-    writeNumber("FontRequestUse", requestUse);
-    writeNumber("FontRequest", request);
-    check(d, IDC_SQLSET_FONTREQUESTUSE, requestUse == 1);
-    check(d, IDC_SQLSET_FONTREQUEST, request == 1);
-    ::EnableWindow(::GetDlgItem(d, IDC_SQLSET_FONTREQUEST), requestUse >= 1);
+    ::EnableWindow(::GetDlgItem(d, IDC_SQLSET_FONTREQUEST), profileInt("FontRequestUse", "0") >= 1);
 
     ::SetWindowPos(d, nullptr, 2, 27, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ::SendMessage(d, DM_SETDEFID, IDOK, 0);
@@ -336,15 +387,10 @@ void BookPageSQLSet::initDialog()
 
 void BookPageSQLSet::readSnapTo()
 {
-    static const struct {
-        int id;
-        const char* key;
-    } boxes[] = { { IDC_SQLSET_SNAPWEEK, "WaterWeekMenu" },
-        { IDC_SQLSET_SNAPMONTH, "WaterMonthMenu" }, { IDC_SQLSET_SNAPYEAR, "WaterYearMenu" } };
-    for (const auto& box : boxes) {
-        int value = profileInt(box.key, "1");
+    for (const SnapBox& box : kSnapBoxes) {
+        int value = profileInt(box.menuKey, "1");
         check(m_dialog, box.id, value > 0);
-        writeNumber(box.key, value);
+        writeNumber(box.menuKey, value);
     }
     writeNumber("WaterYearDay", profileInt("WaterYearDay", "1"));
 }
@@ -355,15 +401,13 @@ void BookPageSQLSet::save()
     BookSQL* owner = sqlBook();
     if (bookMfcSQLBookSQL* sql = owner ? owner->bookSQLGetStatement() : nullptr)
         TessiloApp.writeProfileString("ConnectStr", sql->m_ODBCItem.connect);
-    writeFlag("UseLetterHead", checked(d, IDC_SQLSET_USELETTERHEAD));
+    for (const Box& box : kBoxes)
+        if (box.kind != BoxKind::Immediate)
+            writeFlag(box.key, checked(d, box.id));
     char text[kLetterHeadSize] = {};
     ::GetDlgItemText(d, IDC_SQLSET_LETTERHEAD, text, kLetterHeadSize);
     ::WriteProfileStringA(
         CTessiloApp::profileSection, "LetterHead", letterHeadToProfile(text).c_str());
-    writeFlag("UseHeaders", checked(d, IDC_SQLSET_USEHEADERS));
-    writeFlag("UseFooters", checked(d, IDC_SQLSET_USEFOOTERS));
-    writeFlag("UsePageNumbers", checked(d, IDC_SQLSET_PAGENUMBERS));
-    writeFlag("UseFieldWrapping", checked(d, IDC_SQLSET_FIELDWRAPPING));
 
     BOOL number = FALSE;
     UINT places = ::GetDlgItemInt(d, IDC_SQLSET_DECIMALPLACES, &number, FALSE);
@@ -381,19 +425,12 @@ void BookPageSQLSet::save()
         if (checked(d, id))
             writeNumber("AlignHeader", id - IDC_SQLSET_ALIGNLEFT);
 
-    writeFlag("UseTitles", checked(d, IDC_SQLSET_USETITLES));
-    writeFlag("UseTotals", checked(d, IDC_SQLSET_USETOTALS));
-    writeFlag("UseDate", checked(d, IDC_SQLSET_USEDATE));
-
     logSizeChanged();
     char megabytes[9] = {};
     ::GetDlgItemText(d, IDC_SQLSET_LOGSIZEMB, megabytes, sizeof megabytes);
     long bytes = std::atol(megabytes) * kBytesPerMegabyte;
     writeNumber("logfilesizeMB", bytes);
     book::bookSetLogSize(bytes);
-
-    writeFlag("FontRequestUse", checked(d, IDC_SQLSET_FONTREQUESTUSE));
-    writeFlag("FontRequest", checked(d, IDC_SQLSET_FONTREQUEST));
 }
 
 void BookPageSQLSet::logSizeChanged()
@@ -448,14 +485,12 @@ void BookPageSQLSet::changeDatabase()
 
 void BookPageSQLSet::dateDone()
 {
-    static const char* const menuKeys[] = { "WaterWeekMenu", "WaterMonthMenu", "WaterYearMenu" };
-    static const int boxes[] = { IDC_SQLSET_SNAPWEEK, IDC_SQLSET_SNAPMONTH, IDC_SQLSET_SNAPYEAR };
     if (m_dateKind < 1 || m_dateKind > 3)
         return;
-    int slot = m_dateKind - 1;
+    const SnapBox& box = kSnapBoxes[m_dateKind - 1];
     if (!m_date || !m_date->GetSafeHwnd() || !m_date->bConfirmed) {
-        TessiloApp.writeProfileString(menuKeys[slot], "0");
-        check(m_dialog, boxes[slot], false);
+        TessiloApp.writeProfileString(box.menuKey, "0");
+        check(m_dialog, box.id, false);
     } else {
         CTime day = mfcDateGet();
         if (m_dateKind == 1) {
@@ -466,15 +501,10 @@ void BookPageSQLSet::dateDone()
             writeNumber("WaterYearMonth", day.GetMonth());
             writeNumber("WaterYearDay", day.GetDay());
         }
-        TessiloApp.writeProfileString(menuKeys[slot], "1");
-        check(m_dialog, boxes[slot], true);
+        TessiloApp.writeProfileString(box.menuKey, "1");
+        check(m_dialog, box.id, true);
     }
-    if (m_date) {
-        if (m_date->GetSafeHwnd())
-            m_date->DestroyWindow();
-        delete m_date;
-        m_date = nullptr;
-    }
+    closeDate(m_date);
     m_dateKind = -1;
 }
 
@@ -507,67 +537,24 @@ void BookPageSQLSet::command(int id, int code)
     }
     if (code != BN_CLICKED)
         return;
-    switch (id) {
-    case IDC_SQLSET_USELETTERHEAD:
-        if (result)
-            result->bookpageSetLetterHead(on);
-        break;
-    case IDC_SQLSET_USEHEADERS:
-        if (result)
-            result->bookpageSetHeaders(on);
-        break;
-    case IDC_SQLSET_USEFOOTERS:
-        if (result)
-            result->bookpageSetFooters(on);
-        break;
-    case IDC_SQLSET_PAGENUMBERS:
-        if (result)
-            result->bookpageSetPageNumbering(on);
-        break;
-    case IDC_SQLSET_USETITLES:
-        if (result)
-            result->bookpageSetTitles(on);
-        break;
-    case IDC_SQLSET_USETOTALS:
-        if (result)
-            result->bookpageSetTotals(on);
-        break;
-    case IDC_SQLSET_USEDATE:
-        if (result)
-            result->bookpageSetDate(on);
-        break;
-    case IDC_SQLSET_ALIGNLEFT:
-    case IDC_SQLSET_ALIGNCENTER:
-    case IDC_SQLSET_ALIGNRIGHT:
+    if (const Box* box = findBox(id)) {
+        if (box->kind != BoxKind::Report)
+            writeFlag(box->key, on);
+        else if (box->tell && result)
+            (result->*box->tell)(on);
+        if (id == IDC_SQLSET_FONTREQUESTUSE)
+            ::EnableWindow(::GetDlgItem(d, IDC_SQLSET_FONTREQUEST), on);
+    } else if (id >= IDC_SQLSET_ALIGNLEFT && id <= IDC_SQLSET_ALIGNRIGHT) {
         if (result)
             result->bookpageSetLetterHeadAlign(
                 static_cast<unsigned int>(id - IDC_SQLSET_ALIGNLEFT));
-        break;
-    case IDC_SQLSET_SCALEORDERS:
-        writeFlag("ScaleOrders", on);
-        break;
-    case IDC_SQLSET_FONTREQUEST:
-        writeFlag("FontRequest", on);
-        break;
-    case IDC_SQLSET_FONTREQUESTUSE:
-        writeFlag("FontRequestUse", on);
-        ::EnableWindow(::GetDlgItem(d, IDC_SQLSET_FONTREQUEST), on);
-        break;
-    case IDC_SQLSET_SNAPWEEK:
-    case IDC_SQLSET_SNAPMONTH:
-    case IDC_SQLSET_SNAPYEAR: {
-        static const char* const keys[] = { "WaterWeekMenu", "WaterMonthMenu", "WaterYearMenu" };
-        int kind = id == IDC_SQLSET_SNAPWEEK ? 1 : id == IDC_SQLSET_SNAPMONTH ? 2 : 3;
-        writeFlag(keys[kind - 1], on);
+    } else if (int kind = snapKind(id)) {
+        writeFlag(kSnapBoxes[kind - 1].menuKey, on);
         // Checking a box asks for the snap-to day of its calendar.
         if (on) {
             m_dateKind = kind;
             GetDate();
         }
-        break;
-    }
-    default:
-        break;
     }
 }
 

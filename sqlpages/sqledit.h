@@ -9,13 +9,14 @@
 class MfcControlSQL;
 class cfSQLExecSQL;
 
-class TESSILO40_API SQLEdit : public bookEdit {
+// The SQL text and executor of a report view, over the view class it extends.
+template <class View> class TESSILO40_API SQLTextView : public View {
 public:
     // Creates the view's window (hidden) in rect of the frame and a connected executor writing
     // into it; 0x80004005 in *result when either cannot be made, a connect failure's code when
     // the executor cannot connect.
-    SQLEdit(MfcControlSQL* frame, unsigned int id, RECT rect, long* result);
-    ~SQLEdit() override;
+    SQLTextView(MfcControlSQL* frame, unsigned int id, RECT rect, long* result);
+    ~SQLTextView() override;
 
     virtual long SetSQL(CString sql);
     virtual long SetSQLExec(cfSQLExecSQL* executor);
@@ -32,21 +33,15 @@ protected:
     RECT m_rect;
 };
 
-class TESSILO40_API SQLRichEdit : public bookRichEdit {
+extern template class SQLTextView<bookEdit>;
+extern template class SQLTextView<bookRichEdit>;
+
+class TESSILO40_API SQLEdit : public SQLTextView<bookEdit> {
 public:
-    SQLRichEdit(MfcControlSQL* frame, unsigned int id, RECT rect, long* result);
-    ~SQLRichEdit() override;
+    using SQLTextView<bookEdit>::SQLTextView;
+};
 
-    virtual long SetSQL(CString sql);
-    virtual long SetSQLExec(cfSQLExecSQL* executor);
-    virtual long SQLExecute();
-    cfSQLExecSQL* GetSQLExec() const { return m_executor; }
-    CString GetSQL() const { return m_sql; }
-
-protected:
-    cfSQLExecSQL* m_executor;
-    CString m_sql;
-    MfcControlSQL* m_frame;
-    unsigned int m_id;
-    RECT m_rect;
+class TESSILO40_API SQLRichEdit : public SQLTextView<bookRichEdit> {
+public:
+    using SQLTextView<bookRichEdit>::SQLTextView;
 };

@@ -15,7 +15,8 @@ bookEdit::bookEdit()
 }
 
 bookEdit::bookEdit(CWnd* parent, BookPageSQLRslt* page)
-    : m_parent(parent)
+    : bookPrintOptions(0)
+    , m_parent(parent)
     , m_page(page)
 {
     init();
@@ -27,16 +28,6 @@ void bookEdit::init()
     m_totalLines = 0;
     m_linesPerPage = 0;
     m_printerFont = nullptr;
-    m_headerLines = 0;
-    m_footerLines = 0;
-    m_pageNumbering = 0;
-    m_headers = 0;
-    m_footers = 0;
-    m_titles = 0;
-    m_letterHead = 0;
-    m_letterHeadAlign = -1;
-    m_decimalPlaces = 2;
-    m_separator = '-';
     m_marginTop = m_marginBottom = m_marginLeft = m_marginRight = 0;
     m_font = nullptr;
     m_fontPoints = 0;
@@ -107,46 +98,6 @@ void bookEdit::bookEditAppend(const CString& text)
     edit.SetSel(start, end, TRUE);
 }
 
-long bookEdit::bookEditSetPageNumbering(int on)
-{
-    if (on)
-        ++m_footerLines;
-    else if (m_footerLines > 0)
-        --m_footerLines;
-    m_pageNumbering = on;
-    return 0;
-}
-
-long bookEdit::bookEditSetHeaders(int on)
-{
-    m_headers = on;
-    return 0;
-}
-
-long bookEdit::bookEditSetFooters(int on)
-{
-    m_footers = on;
-    return 0;
-}
-
-long bookEdit::bookEditSetTitles(int on)
-{
-    m_titles = on;
-    return 0;
-}
-
-long bookEdit::bookEditSetHeaderLines(long lines)
-{
-    m_headerLines = lines;
-    return 0;
-}
-
-long bookEdit::bookEditSetFooterLines(long lines)
-{
-    m_footerLines = lines;
-    return 0;
-}
-
 long bookEdit::bookEditSetMargins(unsigned top, unsigned bottom, unsigned left, unsigned right)
 {
     m_marginTop = top;
@@ -167,24 +118,6 @@ long bookEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
 {
     if (line && info)
         line->Format("Footer %u", info->m_nCurPage);
-    return 0;
-}
-
-long bookEdit::bookEditSetLetterHead(int on)
-{
-    m_letterHead = on;
-    return 0;
-}
-
-long bookEdit::bookEditSetLetterHeadAlign(unsigned alignment)
-{
-    m_letterHeadAlign = static_cast<long>(alignment);
-    return 0;
-}
-
-long bookEdit::bookEditSetDecimalPlaces(unsigned places)
-{
-    m_decimalPlaces = places;
     return 0;
 }
 

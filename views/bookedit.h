@@ -3,12 +3,13 @@
 #pragma once
 
 #include "tessilo40_api.h"
+#include "views/bookprintoptions.h"
 #include <afxext.h>
 
 class BookPageSQLRslt;
 class CFontDialog;
 
-class TESSILO40_API bookEdit : public CEditView {
+class TESSILO40_API bookEdit : public CEditView, public bookPrintOptions {
 public:
     bookEdit();
     bookEdit(CWnd* parent, BookPageSQLRslt* page);
@@ -41,23 +42,9 @@ public:
     virtual long bookEditSupplyLetterHeadFont(LOGFONTA* font, long* points);
     virtual long bookEditSupplyAlignment(unsigned int* alignment);
 
-    long bookEditSetPageNumbering(int on);
-    long bookEditSetHeaders(int on);
-    long bookEditSetFooters(int on);
-    long bookEditSetTitles(int on);
-    // Kept for owners; printing here does not read them.
-    long bookEditSetLetterHead(int on);
-    long bookEditSetLetterHeadAlign(unsigned alignment);
-    long bookEditSetDecimalPlaces(unsigned places);
-    int bookEditGetLetterHead() const { return m_letterHead; }
-    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
-    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
-    char bookEditGetSeparator() const { return m_separator; }
-    long bookEditSetHeaderLines(long lines);
-    long bookEditSetFooterLines(long lines);
-    // Margins in the printer's device units.
+    // The letterhead, its alignment and the decimal places are kept for owners; printing here
+    // does not read them. Margins in the printer's device units.
     long bookEditSetMargins(unsigned top, unsigned bottom, unsigned left, unsigned right);
-    long bookEditGetFooterLines() const { return m_footerLines; }
     long bookEditGetLinesPerPage() const { return m_linesPerPage; }
 
     long bookEditOutputTitleString(CString titles);
@@ -80,16 +67,6 @@ protected:
     long m_totalLines;
     long m_linesPerPage;
     CFont* m_printerFont;
-    long m_headerLines;
-    long m_footerLines;
-    int m_pageNumbering;
-    int m_headers;
-    int m_footers;
-    int m_titles;
-    int m_letterHead;
-    long m_letterHeadAlign;
-    unsigned m_decimalPlaces;
-    char m_separator;
     unsigned m_marginTop;
     unsigned m_marginBottom;
     unsigned m_marginLeft;

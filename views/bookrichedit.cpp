@@ -21,7 +21,8 @@ bookRichEdit::bookRichEdit()
 }
 
 bookRichEdit::bookRichEdit(CWnd* parent, BookPageSQLRslt* page)
-    : m_parent(parent)
+    : bookPrintOptions(1)
+    , m_parent(parent)
     , m_page(page)
 {
     init();
@@ -39,16 +40,6 @@ void bookRichEdit::init()
     m_printerFont = m_printerFontBold = m_printerFontBoldUnderline = m_previousFont = nullptr;
     m_printerLineHeight = 0;
     m_deviceLineHeight = 0;
-    m_headerLines = 0;
-    m_footerLines = 0;
-    m_pageNumbering = 0;
-    m_titles = 1;
-    m_headers = 0;
-    m_footers = 0;
-    m_letterHead = 0;
-    m_letterHeadAlign = -1;
-    m_decimalPlaces = 2;
-    m_separator = '-';
     m_screenLineHeight = 0;
     m_columns = nullptr;
     m_columnCount = 0;

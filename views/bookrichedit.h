@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tessilo40_api.h"
+#include "views/bookprintoptions.h"
 #include <afxrich.h>
 #include <afxext.h>
 
@@ -37,7 +38,7 @@ struct _bookRichEditColumn {
 
 class CFontDialog;
 
-class TESSILO40_API bookRichEdit : public CRichEditView {
+class TESSILO40_API bookRichEdit : public CRichEditView, public bookPrintOptions {
 public:
     bookRichEdit();
     bookRichEdit(CWnd* parent, BookPageSQLRslt* page);
@@ -104,19 +105,6 @@ public:
     virtual long bookEditSupplyHeaderLine(CString* line, CPrintInfo* info);
     virtual long bookEditSupplyFooterLine(CString* line, CPrintInfo* info);
 
-    // Settings kept for owners (printing here does not read them).
-    long bookEditSetHeaders(int on);
-    long bookEditSetFooters(int on);
-    long bookEditSetLetterHead(int on);
-    long bookEditSetLetterHeadAlign(unsigned alignment);
-    long bookEditSetDecimalPlaces(unsigned places);
-    int bookEditGetHeaders() const { return m_headers; }
-    int bookEditGetFooters() const { return m_footers; }
-    int bookEditGetLetterHead() const { return m_letterHead; }
-    long bookEditGetLetterHeadAlign() const { return m_letterHeadAlign; }
-    unsigned bookEditGetDecimalPlaces() const { return m_decimalPlaces; }
-    char bookEditGetSeparator() const { return m_separator; }
-
     // The column table: named columns by identifier.
     long ColsInsert(long id, const char* name);
     long ColsAlloc(long id, const char* name);
@@ -137,11 +125,6 @@ public:
     virtual CFont* bookEditSetPrinterFont(CFont* screenFont, CDC* dc);
     long PrintPage(CDC* dc, CPrintInfo* info, long start, long end);
     long PrintLine(CDC* dc, CPrintInfo* info, CString text, int where);
-    long bookEditSetPageNumbering(int on);
-    long bookEditSetTitles(int on);
-    long bookEditSetHeaderLines(long lines);
-    long bookEditSetFooterLines(long lines);
-    long bookEditGetFooterLines() const { return m_footerLines; }
     // Margins in inches; read back in twips.
     long bookEditSetMargins(double top, double bottom, double left, double right);
     long bookEditGetMargins(double* top, double* bottom, double* left, double* right);
@@ -190,16 +173,6 @@ protected:
     CFont* m_previousFont;
     long m_printerLineHeight; // four times the printer font's line, for the page estimate
     long m_deviceLineHeight;
-    long m_headerLines;
-    long m_footerLines;
-    int m_pageNumbering;
-    int m_titles;
-    int m_headers;
-    int m_footers;
-    int m_letterHead;
-    long m_letterHeadAlign;
-    unsigned m_decimalPlaces;
-    char m_separator;
     long m_screenLineHeight;
     _bookRichEditColumn* m_columns;
     long m_columnCount;

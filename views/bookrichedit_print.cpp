@@ -226,34 +226,6 @@ long bookRichEdit::ReportIDFindLast(long start, long end, long* position)
     return id;
 }
 
-long bookRichEdit::bookEditSetPageNumbering(int on)
-{
-    if (on)
-        ++m_footerLines;
-    else if (m_footerLines > 0)
-        --m_footerLines;
-    m_pageNumbering = on;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetTitles(int on)
-{
-    m_titles = on;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetHeaderLines(long lines)
-{
-    m_headerLines = lines;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetFooterLines(long lines)
-{
-    m_footerLines = lines;
-    return 0;
-}
-
 long bookRichEdit::bookEditSetMargins(double top, double bottom, double left, double right)
 {
     m_marginTop = std::lround(top * 1440);

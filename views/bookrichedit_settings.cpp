@@ -71,36 +71,6 @@ long bookRichEdit::bookEditSupplyFooterLine(CString* line, CPrintInfo* info)
     return 0;
 }
 
-long bookRichEdit::bookEditSetHeaders(int on)
-{
-    m_headers = on;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetFooters(int on)
-{
-    m_footers = on;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetLetterHead(int on)
-{
-    m_letterHead = on;
-    return 0;
-}
-
-long bookRichEdit::bookEditSetLetterHeadAlign(unsigned alignment)
-{
-    m_letterHeadAlign = static_cast<long>(alignment);
-    return 0;
-}
-
-long bookRichEdit::bookEditSetDecimalPlaces(unsigned places)
-{
-    m_decimalPlaces = places;
-    return 0;
-}
-
 long bookRichEdit::ColsInsert(long id, const char* name) { return ColsAlloc(id, name); }
 
 long bookRichEdit::ColsAllocInit(_bookRichEditColumn* records, long count)

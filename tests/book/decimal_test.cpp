@@ -3,6 +3,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace bookdecimal;
 
@@ -143,4 +145,40 @@ TEST(PrintFixed, WildArgumentsStayBounded)
     EXPECT_STREQ(printFixed(-INFINITY, 0, 2), "-inf");
     EXPECT_EQ(printFixed(1e308, 0, 2).GetLength(), 312);
     EXPECT_EQ(printFixed(1.0, 0, 5000).GetLength(), 1102);
+}
+
+// The C library in the C locale is the reference: the same text for every width and precision
+// the report uses, halfway cases and long prints included.
+TEST(PrintFixed, MatchesPrintfInTheCLocale)
+{
+    const double values[] = { 0.0, -0.0, 0.125, 2.675, -2.5, 1.005, 0.0049, 123456.789, -0.001,
+        1e15 + 0.5, 9.995, 1e-7, 4503599627370497.0, 1e300, -3.0 / 7 };
+    const int widths[] = { -1, 0, 3, 12, -12, 60 };
+    const int precisions[] = { 0, 1, 2, 6, 17, 70 };
+    for (double value : values) {
+        for (int width : widths) {
+            for (int precision : precisions) {
+                char expected[512];
+                std::snprintf(expected, sizeof expected, "%*.*f", width, precision, value);
+                EXPECT_STREQ(printFixed(value, width, precision), expected)
+                    << value << " " << width << " " << precision;
+            }
+        }
+    }
+}
+
+TEST(LeadingNumber, ReadsAsStrtodInTheCLocale)
+{
+    for (const char* text : { "12.5", "   -0.125", "\t\n7", "0.1", "2.675000", ".5", "-.5", "5.",
+             "1e5", "1.5e-3x", "1e", "-1e+2", "+3", "0x1p3", "0x", "00x1", "inf", "-nan", "1e400",
+             "-1e400", "1e-400", "123456789012345678901234567890", "abc", "", "-", "- 1",
+             "4503599627370496.5", "9007199254740993" }) {
+        const double expected = std::strtod(text, nullptr);
+        const double got = leadingNumber(text);
+        if (std::isnan(expected))
+            EXPECT_TRUE(std::isnan(got)) << text;
+        else
+            EXPECT_EQ(got, expected) << text;
+        EXPECT_EQ(std::signbit(got), std::signbit(expected)) << text;
+    }
 }

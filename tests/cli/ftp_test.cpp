@@ -4,39 +4,22 @@
 
 #include "ftp/dlgftpitem.h"
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 #include "testserver.h"
 
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-struct CommandResult {
-    int exitCode;
-    std::string output; // standard output
-    std::string errors; // standard error
-};
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+using CommandResult = testsupport::TessiloResult;
+using testsupport::fileText;
 
 class TessiloFtp : public testing::Test {
 protected:
@@ -44,21 +27,7 @@ protected:
 
     CommandResult Run(const std::string& arguments)
     {
-        const std::string errors = root.path() + "/stderr.txt";
-        const std::string command = "cd '" + root.path() + "' && RIVANTA_ROOT='" + root.path()
-            + "' '" + TESSILO_BINARY_DIR + "/bin/tessilo' " + arguments + " 2>'" + errors + "'";
-        CommandResult result { -1, "", "" };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            result.output.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.errors = Slurp(errors);
-        return result;
+        return testsupport::runTessilo(root.path(), arguments, true);
     }
 
     _DlgFtpItemTransfer Item(DWORD type, const std::string& source, const std::string& destination,
@@ -103,7 +72,7 @@ TEST_F(TessiloFtp, HelpDescribesEveryOption)
     EXPECT_EQ(r.exitCode, 0);
     for (const char* part : { "ftp run LIST.tlp|LIST.tlg", "--log FILE.flg", "ftp log FILE.flg",
              "--put", "--get", "passwords in clear" })
-        EXPECT_TRUE(Contains(r.output, part)) << part << "\n" << r.output;
+        EXPECT_TRUE(testsupport::contains(r.output, part)) << part << "\n" << r.output;
     EXPECT_EQ(Run("ftp").exitCode, 2);
     EXPECT_EQ(Run("ftp run list.txt").exitCode, 2);
     EXPECT_EQ(Run("ftp log").exitCode, 2);
@@ -117,8 +86,8 @@ TEST_F(TessiloFtp, PutAndGetRunsEndToEndWithTheirLog)
     CommandResult r = Run("ftp run put.tlp --log run.flg");
     EXPECT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(r.output, "") << "data on standard output only";
-    EXPECT_TRUE(Contains(r.errors, "/remote/sub/b c.bin  65536 bytes  ")) << r.errors;
-    EXPECT_TRUE(Contains(r.errors, "/s  Transfer OK\n")) << r.errors;
+    EXPECT_TRUE(testsupport::contains(r.errors, "/remote/sub/b c.bin  65536 bytes  ")) << r.errors;
+    EXPECT_TRUE(testsupport::contains(r.errors, "/s  Transfer OK\n")) << r.errors;
     EXPECT_EQ(server.ReadFile("remote/a.txt"), "alpha");
 
     List("get.tlg", { Item(2, "/remote/sub/b c.bin", root.path() + "/down/x/b c.bin") });
@@ -132,10 +101,10 @@ TEST_F(TessiloFtp, PutAndGetRunsEndToEndWithTheirLog)
     for (std::string line; std::getline(text, line);)
         lines.push_back(line);
     ASSERT_EQ(lines.size(), 3u) << r.output;
-    EXPECT_TRUE(Contains(
+    EXPECT_TRUE(testsupport::contains(
         lines[2], "\tGet\t/remote/sub/b c.bin\t" + root.path() + "/down/x/b c.bin\tTransfer OK"))
         << lines[2];
-    EXPECT_FALSE(Contains(r.output, "pass")) << "passwords are not listed";
+    EXPECT_FALSE(testsupport::contains(r.output, "pass")) << "passwords are not listed";
     EXPECT_EQ(Run("ftp log run.flg --put").output.size(), lines[0].size() + lines[1].size() + 2);
     EXPECT_EQ(Run("ftp log run.flg --get").output, lines[2] + "\n");
 }
@@ -147,7 +116,8 @@ TEST_F(TessiloFtp, AnyItemThatDidNotEndTransferOkFailsTheRun)
         { Item(2, root.path() + "/missing.txt", "/missing.txt"), Item(2, ok, "/ok.txt") });
     CommandResult r = Run("ftp run mixed.tlp --log mixed.flg");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.errors, "missing.txt  skipped: the source was not found")) << r.errors;
+    EXPECT_TRUE(testsupport::contains(r.errors, "missing.txt  skipped: the source was not found"))
+        << r.errors;
     EXPECT_EQ(server.ReadFile("ok.txt"), "fine") << "the run goes on";
     EXPECT_EQ(fs::file_size(root.path() + "/mixed.flg"), 1620u) << "no record for a missing source";
 
@@ -156,7 +126,7 @@ TEST_F(TessiloFtp, AnyItemThatDidNotEndTransferOkFailsTheRun)
     List("refused.tlp", { refused });
     r = Run("ftp run refused.tlp --log mixed.flg");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.errors, "530")) << r.errors;
+    EXPECT_TRUE(testsupport::contains(r.errors, "530")) << r.errors;
     EXPECT_EQ(fs::file_size(root.path() + "/mixed.flg"), 2 * 1620u);
 }
 
@@ -164,7 +134,7 @@ TEST_F(TessiloFtp, TruncatedOrForeignFilesAreRefusedAndLeftAlone)
 {
     std::string ok = Local("ok.txt", "fine");
     std::string list = List("good.tlp", { Item(2, ok, "/ok.txt") });
-    std::string bytes = Slurp(list);
+    std::string bytes = fileText(list);
     Local("cut.tlp", bytes.substr(0, 1000));
     Local("foreign.tlg", std::string(1316, 'x'));
     Local("notes.flg", "these are my notes, not a log\n");
@@ -184,8 +154,8 @@ TEST_F(TessiloFtp, TruncatedOrForeignFilesAreRefusedAndLeftAlone)
     for (const Case& c : cases) {
         CommandResult r = Run(c.arguments);
         EXPECT_EQ(r.exitCode, 1) << c.arguments;
-        EXPECT_TRUE(Contains(r.errors, c.reason)) << c.arguments << ": " << r.errors;
+        EXPECT_TRUE(testsupport::contains(r.errors, c.reason)) << c.arguments << ": " << r.errors;
     }
-    EXPECT_EQ(Slurp(root.path() + "/notes.flg"), "these are my notes, not a log\n");
+    EXPECT_EQ(fileText(root.path() + "/notes.flg"), "these are my notes, not a log\n");
     EXPECT_FALSE(fs::exists(server.Root() + "/ok.txt")) << "nothing ran";
 }

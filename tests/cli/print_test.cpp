@@ -3,38 +3,21 @@
 
 #include "pdftext.h"
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-struct Result {
-    int exitCode;
-    std::string output;
-};
+using Result = testsupport::TessiloResult;
 
 class PrintCommand : public testing::Test {
 protected:
     Result run(const std::string& arguments)
     {
-        const std::string command = "cd '" + root.path()
-            + "' && QT_QPA_PLATFORM=offscreen RIVANTA_ROOT='" + root.path() + "' '"
-            + TESSILO_BINARY_DIR + "/bin/tessilo' " + arguments + " 2>&1";
-        Result result { -1, "" };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            result.output.append(buffer.data(), n);
-        int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        return testsupport::runTessilo(root.path(), arguments);
     }
     std::string path(const char* name) const { return root.path() + "/" + name; }
 

@@ -5,6 +5,7 @@
 
 #include "pdftext.h"
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 #include "testdb.h"
 
 #include <atltime.h>
@@ -13,15 +14,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = testsupport::TessiloResult;
 
 class ReportCommand : public testing::Test {
 protected:
@@ -35,26 +31,8 @@ protected:
     }
     Result run(const std::string& arguments)
     {
-        const std::string errors = root.path() + "/stderr.txt";
-        const std::string command = "cd '" + root.path()
-            + "' && QT_QPA_PLATFORM=offscreen RIVANTA_ROOT='" + root.path() + "' '"
-            + TESSILO_BINARY_DIR + "/bin/tessilo' report --connect '" + m_db->connectString() + "' "
-            + arguments + " 2>'" + errors + "'";
-        Result result { -1, "", "" };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream in(errors);
-        std::stringstream text;
-        text << in.rdbuf();
-        result.err = text.str();
-        return result;
+        return testsupport::runTessilo(
+            root.path(), "report --connect '" + m_db->connectString() + "' " + arguments, true);
     }
 
     std::unique_ptr<TestDb> m_db;
@@ -64,8 +42,8 @@ protected:
 TEST_F(ReportCommand, EditViewTextWithLetterheadTitlesRowsAndTotals)
 {
     Result r = run("--totals --letterhead 'Rivanta Water' 'SELECT name, qty FROM m ORDER BY name'");
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out,
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(r.output,
         "Rivanta Water\n"
         "name     qty        \n"
         "------------------\n"
@@ -73,14 +51,14 @@ TEST_F(ReportCommand, EditViewTextWithLetterheadTitlesRowsAndTotals)
         "south            10 \n"
         "------ Totals -------\n"
         "                 13\n");
-    EXPECT_EQ(r.err, ""); // no row counter when standard error is not a terminal
+    EXPECT_EQ(r.errors, ""); // no row counter when standard error is not a terminal
 }
 
 TEST_F(ReportCommand, ListViewRowsAndTotalsAsTabSeparatedLines)
 {
     Result r = run("--view list --totals 'SELECT name, qty FROM m ORDER BY name;'");
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out,
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(r.output,
         "name\tqty\n"
         "north   \t3\n"
         "south   \t10\n"
@@ -92,9 +70,9 @@ TEST_F(ReportCommand, FailingStatementKeepsTheTextAndExitsOne)
 {
     Result r = run("'SELECT name FROM m WHERE qty = 3; SELECT nowhere FROM m'");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "name     \n-------\nnorth    \n");
-    EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
-    EXPECT_EQ(r.err[0], '[') << r.err;
+    EXPECT_EQ(r.output, "name     \n-------\nnorth    \n");
+    EXPECT_NE(r.errors.find("nowhere"), std::string::npos) << r.errors;
+    EXPECT_EQ(r.errors[0], '[') << r.errors;
 }
 
 TEST_F(ReportCommand, ReportLongerThanOneBlockComesOutWhole)
@@ -107,7 +85,7 @@ TEST_F(ReportCommand, ReportLongerThanOneBlockComesOutWhole)
             &why))
         << why;
     Result r = run("'SELECT n FROM big ORDER BY n'");
-    ASSERT_EQ(r.exitCode, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
     // The title padded to 10 and a blank; the underline is 11 - 2 long. 12 bytes a row: about
     // 1.2 MB, more than one block of text.
     std::string expected = "n          \n---------\n";
@@ -115,8 +93,8 @@ TEST_F(ReportCommand, ReportLongerThanOneBlockComesOutWhole)
         std::string number = std::to_string(i);
         expected += std::string(10 - number.size(), ' ') + number + " \n";
     }
-    EXPECT_EQ(r.out.size(), expected.size());
-    EXPECT_TRUE(r.out == expected);
+    EXPECT_EQ(r.output.size(), expected.size());
+    EXPECT_TRUE(r.output == expected);
 }
 
 TEST_F(ReportCommand, DateLineBeforeTheReport)
@@ -127,8 +105,8 @@ TEST_F(ReportCommand, DateLineBeforeTheReport)
     std::string date = std::string(months[now.GetMonth() - 1]) + " " + std::to_string(now.GetDay())
         + "," + std::to_string(now.GetYear()) + "\n\n";
     Result r = run("--date 'SELECT qty FROM m WHERE qty = 10'");
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, date + "qty        \n---------\n        10 \n");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(r.output, date + "qty        \n---------\n        10 \n");
 }
 
 TEST_F(ReportCommand, BothTextViewsPrintToPdfWithTitlesOnEveryPage)
@@ -137,10 +115,10 @@ TEST_F(ReportCommand, BothTextViewsPrintToPdfWithTitlesOnEveryPage)
                              "WHERE i < 150) SELECT i AS meter, \"m-\" || i AS label FROM n'";
     for (const char* view : { "edit", "rich" }) {
         Result r = run(std::string("--view ") + view + " --pdf out.pdf " + rows);
-        ASSERT_EQ(r.exitCode, 0) << view << ": " << r.err;
-        EXPECT_EQ(r.out, root.path() + "/out.pdf\n");
+        ASSERT_EQ(r.exitCode, 0) << view << ": " << r.errors;
+        EXPECT_EQ(r.output, root.path() + "/out.pdf\n");
         std::vector<std::string> pages = pdftext::pages(root.path() + "/out.pdf");
-        ASSERT_GE(pages.size(), 2u) << view << ": " << r.err;
+        ASSERT_GE(pages.size(), 2u) << view << ": " << r.errors;
         EXPECT_TRUE(pdftext::contains(pages[0], "m-1")) << view;
         EXPECT_TRUE(pdftext::contains(pages.back(), "m-150")) << view;
         EXPECT_TRUE(pdftext::contains(pages[1], "meter")) << view << ": " << pages[1];
@@ -153,8 +131,8 @@ TEST_F(ReportCommand, UsageErrorsExitTwo)
              "' '", "--frobnicate 'SELECT 1'", "--letterhead" }) {
         Result r = run(arguments);
         EXPECT_EQ(r.exitCode, 2) << arguments;
-        EXPECT_EQ(r.out, "") << arguments;
-        EXPECT_EQ(r.err.rfind("tessilo: ", 0), 0u) << arguments << ": " << r.err;
+        EXPECT_EQ(r.output, "") << arguments;
+        EXPECT_EQ(r.errors.rfind("tessilo: ", 0), 0u) << arguments << ": " << r.errors;
     }
 }
 

@@ -2,49 +2,28 @@
 #include <gtest/gtest.h>
 
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-struct CommandResult {
-    int exitCode;
-    std::string output; // standard output and error together
-};
+using testsupport::contains;
+using CommandResult = testsupport::TessiloResult;
 
 class TessiloCommand : public testing::Test {
 protected:
     CommandResult run(const std::string& arguments)
     {
-        const std::string command = "cd '" + root.path() + "' && RIVANTA_ROOT='" + root.path()
-            + "' '" + TESSILO_BINARY_DIR + "/bin/tessilo' " + arguments + " 2>&1";
-        CommandResult result { -1, "" };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            result.output.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        return testsupport::runTessilo(root.path(), arguments);
     }
     void writeWinIni(const std::string& text) { std::ofstream(root.path() + "/win.ini") << text; }
 
     ScopedTempDir root;
 };
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 } // namespace
 
 TEST_F(TessiloCommand, StatusOnAFreshRootSucceedsAndExplainsTheEmptyChoice)
@@ -96,37 +75,36 @@ TEST_F(TessiloCommand, StatusFallsBackToTheInstalledString)
     EXPECT_TRUE(contains(r.output, "set to an empty value: no template is used")) << r.output;
 }
 
-TEST_F(TessiloCommand, ErrorsExitNonZeroWithAMessage)
+// Each call's exit code and a line its output must hold ("" for none).
+TEST_F(TessiloCommand, ExitCodesAndMessagesOfUsageAndHelp)
 {
-    CommandResult r = run("frobnicate");
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(contains(r.output, "tessilo: unknown command \"frobnicate\"")) << r.output;
-    r = run("");
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(contains(r.output, "usage: tessilo COMMAND")) << r.output;
-    r = run("status extra");
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(contains(r.output, "status takes no arguments")) << r.output;
+    const struct {
+        const char* arguments;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        { "frobnicate", 2, "tessilo: unknown command \"frobnicate\"" },
+        { "", 2, "usage: tessilo COMMAND" },
+        { "status extra", 2, "status takes no arguments" },
+        { "help", 0, "  status " },
+        { "help", 0, "  help " },
+        { "help status", 0, "usage: tessilo status" },
+        { "status --help", 0, "usage: tessilo status" },
+        { "help nothing", 2, "" },
+    };
+    for (const auto& c : cases) {
+        const CommandResult r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments << "\n" << r.output;
+        EXPECT_TRUE(contains(r.output, c.says)) << c.arguments << "\n" << r.output;
+    }
+}
+
+TEST_F(TessiloCommand, AProfileThatCannotBeReadFailsTheStatus)
+{
     fs::create_directories(root.path() + "/win.ini");
-    r = run("status");
+    const CommandResult r = run("status");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(contains(r.output, "win.ini, section [tessilo40] (not a file)")) << r.output;
     EXPECT_TRUE(contains(r.output, "tessilo: a profile file exists but cannot be read"))
         << r.output;
-}
-
-TEST_F(TessiloCommand, HelpListsAndDescribesCommands)
-{
-    CommandResult r = run("help");
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(contains(r.output, "  status ")) << r.output;
-    EXPECT_TRUE(contains(r.output, "  help ")) << r.output;
-    r = run("help status");
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(contains(r.output, "usage: tessilo status")) << r.output;
-    r = run("status --help");
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(contains(r.output, "usage: tessilo status")) << r.output;
-    r = run("help nothing");
-    EXPECT_EQ(r.exitCode, 2);
 }

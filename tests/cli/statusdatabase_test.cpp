@@ -1,39 +1,25 @@
 // tessilo status on the kind of database the chosen connect string reaches and whether it
 // answers, with its own RIVANTA_ROOT.
 #include "odbctest.h"
+#include "testserver.h"
 #include "scopedcwd.h"
+#include "tessilocommand.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A loopback port nobody listens on.
-int closedPort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 TEST(StatusDatabase, SaysWhatTheChosenConnectStringReachesAndWhetherItAnswers)
 {
     const std::string file = "C:\\orlamo40\\Rivanta40.mdb";
     const std::string dbq = "DBQ=" + file + ";";
-    const std::string port = std::to_string(closedPort());
+    const std::string port = std::to_string(ClosedPort());
     struct Case {
         const char* name;
         std::string content; // of the database file
@@ -64,10 +50,9 @@ TEST(StatusDatabase, SaysWhatTheChosenConnectStringReachesAndWhetherItAnswers)
         std::ofstream(root.path() + "/drives/c/orlamo40/Rivanta40.mdb", std::ios::binary)
             << c.content;
         std::ofstream(root.path() + "/win.ini") << "[tessilo40]\nConnectStr=" << c.connect << "\n";
-        std::string output;
-        const int rc = testsupport::runCommand("RIVANTA_ROOT='" + root.path() + "' '"
-                + TESSILO_BINARY_DIR + "/bin/tessilo' status 2>&1",
-            &output);
+        const testsupport::TessiloResult run = testsupport::runTessilo(root.path(), "status");
+        const int rc = run.exitCode;
+        const std::string& output = run.output;
         EXPECT_EQ(rc, c.exitCode) << c.name << "\n" << output;
         EXPECT_NE(output.find("reaches              " + c.reaches), std::string::npos)
             << c.name << "\n"

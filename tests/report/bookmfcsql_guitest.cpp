@@ -22,6 +22,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -169,6 +170,31 @@ TEST_P(ReportWriter, EditViewTotalsKeepTextColumnsAndNullPlaces)
     std::string titles = "name     " + left("qty", q) + " zone   " + left("flow", f) + " \r\n"
         + repeat('-', 9 + (q + 1) + 7 + (f + 1) - 2);
     EXPECT_EQ(textOf(view), titles + rows() + totalsBlock(" Totals "));
+}
+
+// Each append to the edit control costs several messages, so a row's cells reach the view in one
+// append when the row is complete.
+TEST_P(ReportWriter, EditViewTakesEachRowInOneAppend)
+{
+    class RecordingEdit : public bookEdit {
+    public:
+        void bookEditAppend(const CString& text) override
+        {
+            appends.emplace_back(text.GetString());
+            bookEdit::bookEditAppend(text);
+        }
+        std::vector<std::string> appends;
+    } view;
+    create(view);
+    writer->MfcSQLWantTotals(1);
+    run("SELECT name, qty, zone, flow FROM m ORDER BY name;");
+    const std::string all = rows();
+    for (size_t from = 0; from < all.size();) {
+        const size_t next = std::min(all.find("\r\n", from + 2), all.size());
+        const std::string row = all.substr(from, next - from);
+        EXPECT_EQ(std::count(view.appends.begin(), view.appends.end(), row), 1) << row;
+        from = next;
+    }
 }
 
 TEST_P(ReportWriter, RichViewWritesSubTotalsThenTotalsInBold)

@@ -5,6 +5,7 @@
 #include "db/tessiloappinterface.h"
 #include "odbcclient.h"
 #include "odbctest.h"
+#include "testserver.h"
 #include "testdb.h"
 
 #include <windows.h>
@@ -14,9 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -53,20 +52,6 @@ std::string conninfo(const std::string& odbc, const std::string& database)
 {
     return "host=" + odbcEntry(odbc, "Server") + " port=" + odbcEntry(odbc, "Port")
         + " user=" + odbcEntry(odbc, "UID") + " dbname=" + database;
-}
-
-// A loopback port nobody listens on.
-int closedPort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
 }
 
 std::string quoted(const std::string& text)
@@ -228,7 +213,7 @@ TEST_F(SampleDbPostgres, AFailedLoadChangesNothing)
         std::string conninfo;
         const char* message;
     };
-    const std::string port = std::to_string(closedPort());
+    const std::string port = std::to_string(ClosedPort());
     const Case cases[] = {
         { "host=127.0.0.1 port=" + port + " dbname=x", "Connection refused" },
         { "postgresql://127.0.0.1:" + port + "/x", "Connection refused" },

@@ -2,6 +2,7 @@
 // sample database, and the user's actions on its pages through command messages.
 #pragma once
 
+#include "app/tessilo.h"
 #include "odbctest.h"
 #include "resources/resource.h"
 #include "sqlpages/booksql.h"
@@ -18,10 +19,29 @@
 
 class SqlBookTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::buildSampleDatabase(40); }
+    // The profile section as the first suite of the process found it; every test starts from it,
+    // so settings one test saved do not show in the next test of the same process.
+    static std::string& startSection()
+    {
+        static std::string section;
+        return section;
+    }
+    static void SetUpTestSuite()
+    {
+        testsupport::buildSampleDatabase(40);
+        if (!startSection().empty())
+            return;
+        std::string buffer(32768, '\0');
+        DWORD length = ::GetPrivateProfileSection(
+            CTessiloApp::profileSection, &buffer[0], static_cast<DWORD>(buffer.size()), "win.ini");
+        ASSERT_LT(length, buffer.size() - 2) << "profile section too long to keep";
+        startSection().assign(buffer.data(), length + 1); // keys end with a double NUL
+    }
 
     void SetUp() override
     {
+        ASSERT_TRUE(::WritePrivateProfileSection(
+            CTessiloApp::profileSection, startSection().c_str(), "win.ini"));
         winport::testing::ClearScripts();
         ASSERT_TRUE(m_host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
             760, 560, nullptr, nullptr));

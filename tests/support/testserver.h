@@ -51,5 +51,8 @@ public:
     std::string Url(const std::string& path = "/") const;
 };
 
+// A loopback port nobody listens on (the system's choice of a free port, released at once).
+int ClosedPort();
+
 // Deterministic bytes for transfer checks.
 std::string TestPattern(size_t size, unsigned seed);

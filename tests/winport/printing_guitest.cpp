@@ -177,25 +177,35 @@ TEST_F(Printing, PrintDialogReturnsTheChosenPrintersContext)
     EXPECT_EQ(request.hDC, nullptr);
 }
 
-// An edit view of numbered lines, printed through the framework's print command.
+// An edit view of numbered lines in 10-point Courier New over a host window, printed through the
+// framework's print command.
 class LinesView : public CEditView {
 public:
     std::vector<UINT> starts() const { return m_aPageStart; }
+
+    bool show(HWND host, const std::string& text)
+    {
+        if (!Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300),
+                CWnd::FromHandle(host), 1))
+            return false;
+        m_font.CreatePointFont(100, "Courier New");
+        SetFont(&m_font);
+        SetWindowText(text.c_str());
+        return true;
+    }
+
+private:
+    CFont m_font;
 };
 
 TEST_F(Printing, EditViewPagesFollowTheText)
 {
     HWND host = makeTopLevel(400, 300);
-    LinesView view;
-    ASSERT_TRUE(view.Create(
-        nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), CWnd::FromHandle(host), 1));
-    CFont font;
-    font.CreatePointFont(100, "Courier New");
-    view.SetFont(&font);
     std::string text;
     for (int i = 1; i <= 150; ++i)
         text += "line " + std::to_string(i) + (i < 150 ? "\r\n" : "");
-    view.SetWindowText(text.c_str());
+    LinesView view;
+    ASSERT_TRUE(view.show(host, text));
 
     winport::testing::ScriptPrintDialog("PDF", pdf("edit.pdf"));
     view.OnFilePrint();
@@ -271,16 +281,11 @@ TEST_F(Printing, CancelInThePrintingWindowAbortsTheJobBetweenPages)
 TEST_F(Printing, PreviewShowsThePagesThatPrint)
 {
     HWND host = makeTopLevel(400, 300);
-    LinesView view;
-    ASSERT_TRUE(view.Create(
-        nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), CWnd::FromHandle(host), 1));
-    CFont font;
-    font.CreatePointFont(100, "Courier New");
-    view.SetFont(&font);
     std::string text;
     for (int i = 1; i <= 400; ++i)
         text += "row " + std::to_string(i) + "\r\n";
-    view.SetWindowText(text.c_str());
+    LinesView view;
+    ASSERT_TRUE(view.show(host, text));
     int previewPages = 0;
     winport::testing::ScriptPrintPreview([&](winport::testing::PrintPreviewDriver& preview) {
         previewPages = preview.PageCount();

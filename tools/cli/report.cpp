@@ -1,6 +1,7 @@
 // tessilo report: runs SQL through the library's report writer into one of its report views (no
 // display needed) and prints the report text, or prints the view to a PDF file or a printer.
 #include "cliconnect.h"
+#include "clisqltext.h"
 #include "command.h"
 #include "printjob.h"
 
@@ -11,9 +12,6 @@
 #include <winport/paths.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <memory>
 #include <unistd.h>
 #include <utility>
@@ -280,19 +278,8 @@ int runReport(const std::vector<std::string>& args)
     if (int rc = parse(args, &o); rc != cliOk)
         return rc;
     std::string text = o.sql;
-    if (!o.file.empty()) {
-        std::ifstream in(winport::toNativePath(o.file.c_str()), std::ios::binary);
-        if (!in)
-            return cliError(cliFailed, "cannot read " + o.file);
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } else if (text.empty()) {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    }
-    size_t last = text.find_last_not_of(" \t\r\n");
-    if (last == std::string::npos)
-        return cliError(cliUsage, "no SQL to run");
-    if (text[last] != ';')
-        text.insert(last + 1, ";");
+    if (int rc = cliReadSQL(o.file, &text); rc != cliOk)
+        return rc;
     std::string why;
     std::string connect = cliConnectString(o.haveConnect, o.connect, &why);
     if (connect.empty())

@@ -1,14 +1,12 @@
 // tessilo sql: runs SQL text through the library's statement class and prints the plain output
 // (titles with their underline, one line per row) and the ODBC diagnostics.
 #include "cliconnect.h"
+#include "clisqltext.h"
 #include "command.h"
 
 #include "db/mfcsql.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -121,20 +119,8 @@ int runSql(const std::vector<std::string>& args)
     }
     if (!file.empty() && !text.empty())
         return cliError(cliUsage, "give the SQL either as arguments or with -f, not both");
-    if (!file.empty()) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in)
-            return cliError(cliFailed, "cannot read " + file);
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } else if (text.empty()) {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    }
-    // Only statements ended by a semicolon run: a last statement without one gets it here.
-    size_t last = text.find_last_not_of(" \t\r\n");
-    if (last == std::string::npos)
-        return cliError(cliUsage, "no SQL to run");
-    if (text[last] != ';')
-        text.insert(last + 1, ";");
+    if (int rc = cliReadSQL(file, &text); rc != cliOk)
+        return rc;
 
     std::string why;
     connect = cliConnectString(haveConnect, connect, &why);

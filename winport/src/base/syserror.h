@@ -3,6 +3,7 @@
 
 #include "wintypes.h"
 
+#include <cerrno>
 #include <string>
 
 namespace winport {
@@ -13,6 +14,8 @@ DWORD errorFromErrno(int err, const std::string& nativePath = std::string());
 
 // Sets the thread's last error and returns the given failure value.
 template <class T> T fail(DWORD error, T result);
+// The same with the code for errno after a failed call on the native path.
+template <class T> T failFromErrno(const std::string& nativePath, T result);
 
 } // namespace winport
 
@@ -22,4 +25,9 @@ template <class T> T winport::fail(DWORD error, T result)
 {
     SetLastError(error);
     return result;
+}
+
+template <class T> T winport::failFromErrno(const std::string& nativePath, T result)
+{
+    return fail(errorFromErrno(errno, nativePath), result);
 }

@@ -122,7 +122,7 @@ BOOL SetCurrentDirectoryA(LPCSTR path)
         struct stat st;
         if (errno == ENOTDIR && stat(native.c_str(), &st) == 0)
             return winport::fail(ERROR_DIRECTORY, FALSE);
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+        return winport::failFromErrno(native, FALSE);
     }
     return TRUE;
 }

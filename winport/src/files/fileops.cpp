@@ -26,6 +26,28 @@ std::string nativeOf(LPCSTR path)
     return native;
 }
 
+// The native paths of a source and a target; false (last error set) when either has none.
+bool nativePair(LPCSTR from, LPCSTR to, std::string& nativeFrom, std::string& nativeTo)
+{
+    nativeFrom = nativeOf(from);
+    if (nativeFrom.empty())
+        return false;
+    nativeTo = nativeOf(to);
+    return !nativeTo.empty();
+}
+
+// The native path of an existing entry (not followed when it is a link) and its status; false
+// (last error set) when there is no such path or entry.
+bool nativeEntry(LPCSTR path, std::string& native, struct stat& st)
+{
+    native = nativeOf(path);
+    if (native.empty())
+        return false;
+    if (lstat(native.c_str(), &st) == 0)
+        return true;
+    return winport::failFromErrno(native, false);
+}
+
 bool isDriveRoot(LPCSTR path) { return winport::fullWindowsPath(path).size() == 3; }
 
 bool copyContents(int from, int to)
@@ -68,12 +90,10 @@ BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES)
 
 BOOL RemoveDirectoryA(LPCSTR path)
 {
-    const std::string native = nativeOf(path);
-    if (native.empty())
-        return FALSE;
+    std::string native;
     struct stat st;
-    if (lstat(native.c_str(), &st) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+    if (!nativeEntry(path, native, st))
+        return FALSE;
     if (!S_ISDIR(st.st_mode))
         return winport::fail(ERROR_DIRECTORY, FALSE);
     if (isDriveRoot(path))
@@ -82,17 +102,14 @@ BOOL RemoveDirectoryA(LPCSTR path)
     if (stat(".", &cwd) == 0 && cwd.st_dev == st.st_dev && cwd.st_ino == st.st_ino)
         return winport::fail(ERROR_SHARING_VIOLATION, FALSE); // in use as the current directory
     if (rmdir(native.c_str()) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+        return winport::failFromErrno(native, FALSE);
     return TRUE;
 }
 
 BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
 {
-    const std::string from = nativeOf(existingFile);
-    if (from.empty())
-        return FALSE;
-    const std::string to = nativeOf(newFile);
-    if (to.empty())
+    std::string from, to;
+    if (!nativePair(existingFile, newFile, from, to))
         return FALSE;
     DWORD error;
     auto source = winport::openFile(
@@ -101,7 +118,7 @@ BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
         return winport::fail(error, FALSE);
     struct stat st;
     if (fstat(source->fd(), &st) != 0)
-        return winport::fail(winport::errorFromErrno(errno, from), FALSE);
+        return winport::failFromErrno(from, FALSE);
     auto target = winport::openFile(
         to, GENERIC_WRITE, 0, failIfExists ? CREATE_NEW : CREATE_ALWAYS, 0, error);
     if (!target)
@@ -120,12 +137,10 @@ BOOL CopyFileA(LPCSTR existingFile, LPCSTR newFile, BOOL failIfExists)
 
 BOOL DeleteFileA(LPCSTR fileName)
 {
-    const std::string native = nativeOf(fileName);
-    if (native.empty())
-        return FALSE;
+    std::string native;
     struct stat st;
-    if (lstat(native.c_str(), &st) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+    if (!nativeEntry(fileName, native, st))
+        return FALSE;
     if (S_ISDIR(st.st_mode) || (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)))
         return winport::fail(ERROR_ACCESS_DENIED, FALSE);
     const DWORD error = winport::withDeleteAccess(
@@ -135,15 +150,12 @@ BOOL DeleteFileA(LPCSTR fileName)
 
 BOOL MoveFileExA(LPCSTR existingFile, LPCSTR newFile, DWORD flags)
 {
-    const std::string from = nativeOf(existingFile);
-    if (from.empty())
-        return FALSE;
-    const std::string to = nativeOf(newFile);
-    if (to.empty())
+    std::string from, to;
+    if (!nativePair(existingFile, newFile, from, to))
         return FALSE;
     struct stat source, target;
     if (lstat(from.c_str(), &source) != 0)
-        return winport::fail(winport::errorFromErrno(errno, from), FALSE);
+        return winport::failFromErrno(from, FALSE);
     const bool replace = flags & MOVEFILE_REPLACE_EXISTING;
     if (lstat(to.c_str(), &target) == 0) {
         const bool same = source.st_dev == target.st_dev && source.st_ino == target.st_ino;
@@ -185,7 +197,7 @@ DWORD GetFileAttributesA(LPCSTR fileName)
         return INVALID_FILE_ATTRIBUTES;
     struct stat st;
     if (stat(native.c_str(), &st) != 0 && lstat(native.c_str(), &st) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), INVALID_FILE_ATTRIBUTES);
+        return winport::failFromErrno(native, INVALID_FILE_ATTRIBUTES);
     const size_t slash = native.find_last_of('/');
     return winport::attributesOf(st, native.c_str() + slash + 1);
 }
@@ -197,10 +209,10 @@ BOOL SetFileAttributesA(LPCSTR fileName, DWORD attributes)
         return FALSE;
     struct stat st;
     if (stat(native.c_str(), &st) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+        return winport::failFromErrno(native, FALSE);
     const mode_t mode
         = (attributes & FILE_ATTRIBUTE_READONLY) ? (st.st_mode & ~0222) : (st.st_mode | S_IWUSR);
     if (chmod(native.c_str(), mode & 07777) != 0)
-        return winport::fail(winport::errorFromErrno(errno, native), FALSE);
+        return winport::failFromErrno(native, FALSE);
     return TRUE;
 }

@@ -22,7 +22,7 @@ BOOL createOwnerOnlyFile(LPCSTR path)
     }
     if (errno == EEXIST)
         return TRUE;
-    return fail(errorFromErrno(errno, native), FALSE);
+    return failFromErrno(native, FALSE);
 }
 
 BOOL appendToOwnerOnlyFile(LPCSTR path, const void* data, DWORD size)
@@ -59,11 +59,11 @@ BOOL restrictToOwner(LPCSTR path)
         return fail(ERROR_INVALID_NAME, FALSE);
     struct stat st;
     if (::stat(native.c_str(), &st) != 0)
-        return fail(errorFromErrno(errno, native), FALSE);
+        return failFromErrno(native, FALSE);
     if ((st.st_mode & 077) == 0)
         return TRUE;
     if (::chmod(native.c_str(), st.st_mode & 07700) != 0)
-        return fail(errorFromErrno(errno, native), FALSE);
+        return failFromErrno(native, FALSE);
     return TRUE;
 }
 }

@@ -109,10 +109,10 @@ BOOL updateProfile(LPCSTR fileName, const std::function<bool(winport::IniFile&)>
     std::lock_guard<std::mutex> guard(profileMutex());
     FileDescriptor lock(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
     if (lock.get() < 0)
-        return winport::fail(winport::errorFromErrno(errno, path), FALSE);
+        return winport::failFromErrno(path, FALSE);
     while (flock(lock.get(), LOCK_EX) != 0) {
         if (errno != EINTR)
-            return winport::fail(winport::errorFromErrno(errno, path), FALSE);
+            return winport::failFromErrno(path, FALSE);
     }
     std::string text;
     DWORD error;
@@ -128,7 +128,7 @@ BOOL updateProfile(LPCSTR fileName, const std::function<bool(winport::IniFile&)>
     const std::string temporary = path + ".tmp";
     FileDescriptor out(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
     if (out.get() < 0)
-        return winport::fail(winport::errorFromErrno(errno, temporary), FALSE);
+        return winport::failFromErrno(temporary, FALSE);
     fchmod(out.get(), mode);
     if (!writeAll(out.get(), ini.serialize()) || fdatasync(out.get()) != 0
         || rename(temporary.c_str(), path.c_str()) != 0) {

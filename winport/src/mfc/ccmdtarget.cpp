@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, nullptr } };
@@ -11,8 +13,8 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(
-    const AFX_MSGMAP* map, UINT message, UINT code, UINT id)
+namespace {
+const AFX_MSGMAP_ENTRY* searchMaps(const AFX_MSGMAP* map, UINT message, UINT code, UINT id)
 {
     for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e && e->pfn; ++e) {
@@ -21,6 +23,41 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(
         }
     }
     return nullptr;
+}
+
+// The answers of recent searches, found or not. Message maps are constant tables, so an answer
+// stays right; most messages a window gets have no handler and would otherwise walk every map
+// of the class's chain each time. Window objects handle their messages on the one thread that
+// runs the windows, as the objects' own table in cwnd.cpp assumes.
+struct Searched {
+    const AFX_MSGMAP* map = nullptr;
+    UINT message = 0;
+    UINT code = 0;
+    UINT id = 0;
+    const AFX_MSGMAP_ENTRY* entry = nullptr;
+};
+const size_t kSearchedSlots = 256;
+Searched g_searched[kSearchedSlots];
+
+size_t slotOf(const AFX_MSGMAP* map, UINT message, UINT code, UINT id)
+{
+    size_t h = reinterpret_cast<uintptr_t>(map) >> 4;
+    h = h * 31 + message;
+    h = h * 31 + code;
+    h = h * 31 + id;
+    return (h ^ (h >> 8)) % kSearchedSlots;
+}
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(
+    const AFX_MSGMAP* map, UINT message, UINT code, UINT id)
+{
+    if (!map)
+        return nullptr;
+    Searched& slot = g_searched[slotOf(map, message, code, id)];
+    if (slot.map != map || slot.message != message || slot.code != code || slot.id != id)
+        slot = Searched { map, message, code, id, searchMaps(map, message, code, id) };
+    return slot.entry;
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo)

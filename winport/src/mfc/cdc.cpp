@@ -1,5 +1,6 @@
 // The CDC family: thin owners of device contexts.
 #include "cdc.h"
+#include "handlemember.h"
 #include "cfont.h"
 #include "cwnd.h"
 #include "tempobject.h"
@@ -40,17 +41,16 @@ void CDC::DeleteTempMap(HDC dc) { g_tempDcs.erase(dc); }
 
 BOOL CDC::Attach(HDC dc)
 {
-    if (!dc || m_hDC)
+    if (!winport::attachHandle(m_hDC, dc))
         return FALSE;
-    m_hDC = m_hAttribDC = dc;
+    m_hAttribDC = dc;
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
-    HDC dc = m_hDC;
-    m_hDC = m_hAttribDC = nullptr;
-    return dc;
+    m_hAttribDC = nullptr;
+    return winport::detachHandle(m_hDC);
 }
 
 BOOL CDC::DeleteDC()

@@ -1,5 +1,6 @@
 // CGdiObject and CFont: thin owners of GDI object handles.
 #include "cfont.h"
+#include "handlemember.h"
 #include "cdc.h"
 #include "tempobject.h"
 
@@ -19,20 +20,9 @@ HGDIOBJ CGdiObject::GetSafeHandle() const
     return self ? m_hObject : nullptr;
 }
 
-BOOL CGdiObject::Attach(HGDIOBJ object)
-{
-    if (!object || m_hObject)
-        return FALSE;
-    m_hObject = object;
-    return TRUE;
-}
+BOOL CGdiObject::Attach(HGDIOBJ object) { return winport::attachHandle(m_hObject, object); }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ object = m_hObject;
-    m_hObject = nullptr;
-    return object;
-}
+HGDIOBJ CGdiObject::Detach() { return winport::detachHandle(m_hObject); }
 
 BOOL CGdiObject::DeleteObject()
 {

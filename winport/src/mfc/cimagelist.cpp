@@ -1,4 +1,5 @@
 #include "cimagelist.h"
+#include "handlemember.h"
 
 CImageList::~CImageList() { DeleteImageList(); }
 
@@ -19,20 +20,9 @@ BOOL CImageList::DeleteImageList()
     return done;
 }
 
-BOOL CImageList::Attach(HIMAGELIST list)
-{
-    if (m_hImageList || !list)
-        return FALSE;
-    m_hImageList = list;
-    return TRUE;
-}
+BOOL CImageList::Attach(HIMAGELIST list) { return winport::attachHandle(m_hImageList, list); }
 
-HIMAGELIST CImageList::Detach()
-{
-    HIMAGELIST list = m_hImageList;
-    m_hImageList = nullptr;
-    return list;
-}
+HIMAGELIST CImageList::Detach() { return winport::detachHandle(m_hImageList); }
 
 int CImageList::Add(HICON icon) { return ImageList_ReplaceIcon(m_hImageList, -1, icon); }
 

@@ -1,4 +1,5 @@
 #include "cmenu.h"
+#include "handlemember.h"
 #include "cwnd.h"
 
 CMenu::~CMenu()
@@ -20,20 +21,9 @@ BOOL CMenu::DestroyMenu()
     return menu ? ::DestroyMenu(menu) : FALSE;
 }
 
-BOOL CMenu::Attach(HMENU menu)
-{
-    if (m_hMenu || !menu)
-        return FALSE;
-    m_hMenu = menu;
-    return TRUE;
-}
+BOOL CMenu::Attach(HMENU menu) { return winport::attachHandle(m_hMenu, menu); }
 
-HMENU CMenu::Detach()
-{
-    HMENU menu = m_hMenu;
-    m_hMenu = nullptr;
-    return menu;
-}
+HMENU CMenu::Detach() { return winport::detachHandle(m_hMenu); }
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 {

@@ -12,7 +12,45 @@
 
 namespace {
 CWnd* g_pendingCreate = nullptr;
-std::unordered_map<HWND, CWnd*> g_permanent;
+// The objects attached to windows. Each message finds its window's object, and a control's
+// notification goes to its parent and back, so the objects found last are kept at hand, one slot
+// per few handles (handles go up in steps of 4).
+class PermanentObjects {
+public:
+    CWnd* find(HWND hwnd)
+    {
+        Found& slot = slotOf(hwnd);
+        if (hwnd && slot.hwnd == hwnd)
+            return slot.wnd;
+        auto it = m_objects.find(hwnd);
+        if (it == m_objects.end())
+            return nullptr;
+        slot = Found { hwnd, it->second };
+        return slot.wnd;
+    }
+    void attach(HWND hwnd, CWnd* wnd)
+    {
+        m_objects[hwnd] = wnd;
+        slotOf(hwnd) = Found {};
+    }
+    void erase(HWND hwnd)
+    {
+        m_objects.erase(hwnd);
+        slotOf(hwnd) = Found {};
+    }
+
+private:
+    struct Found {
+        HWND hwnd = nullptr;
+        CWnd* wnd = nullptr;
+    };
+    Found& slotOf(HWND hwnd) { return m_found[(reinterpret_cast<uintptr_t>(hwnd) >> 2) % kSlots]; }
+
+    static const size_t kSlots = 16;
+    std::unordered_map<HWND, CWnd*> m_objects;
+    Found m_found[kSlots];
+};
+PermanentObjects g_permanent;
 std::unordered_map<HWND, std::unique_ptr<CWnd>> g_temporary;
 
 struct CurrentMessage {
@@ -46,11 +84,10 @@ void attachPendingObject(HWND hwnd)
 void forgetObjects(HWND hwnd)
 {
     g_temporary.erase(hwnd);
-    auto it = g_permanent.find(hwnd);
-    if (it == g_permanent.end())
+    CWnd* wnd = g_permanent.find(hwnd);
+    if (!wnd)
         return;
-    CWnd* wnd = it->second;
-    g_permanent.erase(it);
+    g_permanent.erase(hwnd);
     wnd->m_hWnd = nullptr;
     wnd->PostNcDestroy();
 }
@@ -132,18 +169,14 @@ CWnd* CWnd::FromHandle(HWND hwnd)
     return temp.get();
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hwnd)
-{
-    auto it = g_permanent.find(hwnd);
-    return it == g_permanent.end() ? nullptr : it->second;
-}
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) { return g_permanent.find(hwnd); }
 
 BOOL CWnd::Attach(HWND hwnd)
 {
     if (!hwnd || m_hWnd || !IsWindow(hwnd) || FromHandlePermanent(hwnd))
         return FALSE;
     m_hWnd = hwnd;
-    g_permanent[hwnd] = this;
+    g_permanent.attach(hwnd, this);
     g_temporary.erase(hwnd);
     return TRUE;
 }

@@ -373,10 +373,9 @@ namespace {
             applySelection();
         }
 
-        void replaceSelection(const std::string& insert)
+        void replaceSelection(std::string text)
         {
             size_t keep = m_text.size() - (m_selEnd - m_selStart);
-            std::string text = insert;
             if (keep + text.size() > m_limit) {
                 text.resize(m_limit > keep ? m_limit - keep : 0);
                 notifyCommand(EN_MAXTEXT);
@@ -407,12 +406,12 @@ namespace {
             const size_t lastNow = last - (to - from) + insert.size();
             for (auto moved = gone; moved != m_breaks.end(); ++moved)
                 *moved = *moved - (to - from) + insert.size();
-            std::vector<size_t> added;
+            m_added.clear();
             for (size_t i = first; i + 1 < lastNow; ++i) {
                 if (isBreak(i))
-                    added.push_back(i++);
+                    m_added.push_back(i++);
             }
-            m_breaks.insert(gone, added.begin(), added.end());
+            m_breaks.insert(gone, m_added.begin(), m_added.end());
 
             if (!m_plain) {
                 m_updating = true;
@@ -586,6 +585,7 @@ namespace {
         std::string m_text;
         // Starts of the "\r\n" pairs of m_text, in order (none in a single-line edit).
         std::vector<size_t> m_breaks;
+        std::vector<size_t> m_added; // splice's breaks found in the new text, kept for its room
         // Program changes not yet in the multi-line widget: the text from m_staleFrom up to the
         // last m_staleTail characters.
         bool m_stale = false;

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 namespace winport {
 namespace {
@@ -127,6 +128,16 @@ DeviceContext* findDc(HDC dc)
 {
     auto it = g_dcs.find(dc);
     return it == g_dcs.end() ? nullptr : it->second.get();
+}
+
+namespace {
+    // Sets one drawing state of a device context and returns the one it had; `failure` when the
+    // handle names no device context.
+    template <class T> T exchangeState(HDC dc, T DeviceContext::*state, T value, T failure)
+    {
+        DeviceContext* d = findDc(dc);
+        return d ? std::exchange(d->*state, value) : failure;
+    }
 }
 
 QFont fontFromLogFont(const LOGFONTA& lf)
@@ -455,32 +466,19 @@ int GetTextFace(HDC dc, int size, LPSTR faceName)
 
 COLORREF SetTextColor(HDC dc, COLORREF color)
 {
-    DeviceContext* d = findDc(dc);
-    if (!d)
-        return 0xFFFFFFFF;
-    COLORREF old = d->textColor;
-    d->textColor = color;
-    return old;
+    return exchangeState(dc, &DeviceContext::textColor, color, COLORREF(0xFFFFFFFF));
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color)
 {
-    DeviceContext* d = findDc(dc);
-    if (!d)
-        return 0xFFFFFFFF;
-    COLORREF old = d->backColor;
-    d->backColor = color;
-    return old;
+    return exchangeState(dc, &DeviceContext::backColor, color, COLORREF(0xFFFFFFFF));
 }
 
 int SetBkMode(HDC dc, int mode)
 {
-    DeviceContext* d = findDc(dc);
-    if (!d || (mode != OPAQUE && mode != TRANSPARENT))
+    if (mode != OPAQUE && mode != TRANSPARENT)
         return 0;
-    int old = d->backMode;
-    d->backMode = mode;
-    return old;
+    return exchangeState(dc, &DeviceContext::backMode, mode, 0);
 }
 
 int MulDiv(int number, int numerator, int denominator)

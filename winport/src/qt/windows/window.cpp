@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <unordered_map>
 
@@ -137,10 +138,30 @@ LRESULT Control::notify(UINT code, NMHDR* header) const
     return SendMessage(m_window.parent, WM_NOTIFY, m_window.id, reinterpret_cast<LPARAM>(header));
 }
 
+namespace {
+    // Every message looks its window up two or three times, and a control's notification goes to
+    // its parent and back, so the windows found last are kept at hand, one slot per few handles
+    // (handles go up in steps of 4). A window being destroyed leaves its slot first.
+    const size_t kFoundSlots = 16;
+    std::atomic<Window*> g_found[kFoundSlots];
+
+    std::atomic<Window*>& foundSlot(HWND hwnd)
+    {
+        return g_found[(reinterpret_cast<uintptr_t>(hwnd) >> 2) % kFoundSlots];
+    }
+}
+
 Window* findWindow(HWND hwnd)
 {
+    std::atomic<Window*>& slot = foundSlot(hwnd);
+    Window* found = slot.load(std::memory_order_acquire);
+    if (found && found->handle == hwnd)
+        return found;
     auto it = windows().find(hwnd);
-    return it == windows().end() ? nullptr : it->second.get();
+    if (it == windows().end())
+        return nullptr;
+    slot.store(it->second.get(), std::memory_order_release);
+    return it->second.get();
 }
 
 HWND windowOfWidget(const QObject* object)
@@ -488,6 +509,7 @@ void destroyTree(HWND hwnd)
         widget->deleteLater();
     }
     w->control.reset(); // the widget may outlive the control by a turn of the event loop
+    foundSlot(hwnd).store(nullptr, std::memory_order_release);
     windows().erase(hwnd);
 }
 
