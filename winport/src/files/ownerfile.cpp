@@ -27,12 +27,14 @@ BOOL createOwnerOnlyFile(LPCSTR path)
 
 BOOL appendToOwnerOnlyFile(LPCSTR path, const void* data, DWORD size)
 {
+    if (!data && size)
+        return fail(ERROR_INVALID_PARAMETER, FALSE);
     std::string native = toNativePath(path);
-    if (native.empty() || (!data && size))
+    if (native.empty())
         return fail(ERROR_INVALID_NAME, FALSE);
     int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (fd < 0)
-        return fail(errorFromErrno(errno, native), FALSE);
+        return failFromErrno(native, FALSE);
     const char* bytes = static_cast<const char*>(data);
     size_t left = size;
     while (left > 0) {
@@ -40,15 +42,18 @@ BOOL appendToOwnerOnlyFile(LPCSTR path, const void* data, DWORD size)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            int error = written < 0 ? errno : ENOSPC;
+            if (written == 0)
+                errno = ENOSPC;
+            int error = errno;
             ::close(fd);
-            return fail(errorFromErrno(error, native), FALSE);
+            errno = error;
+            return failFromErrno(native, FALSE);
         }
         bytes += written;
         left -= static_cast<size_t>(written);
     }
     if (::close(fd) != 0)
-        return fail(errorFromErrno(errno, native), FALSE);
+        return failFromErrno(native, FALSE);
     return TRUE;
 }
 
