@@ -1,7 +1,8 @@
 // "tessilo ftp run" next to one curl process over one connection, against the same loopback
 // server in the same run: a list of 1,000 files of 4 KiB and a list of one 200 MiB file, put and
 // got. Prints files per second and MB/s with the ratio to the faster of curl's passive and
-// active modes (the workbench's own connections are active, as the library asks for).
+// active modes (the workbench's own connections are active, as the library asks for), and the
+// processor time per file of each side's processes next to curl's active mode.
 //
 // usage: bench_ftprun [files] [MiB] [rounds]     (default 1000 files, 200 MiB, median of 3)
 #include <ftp/dlgftpitem.h>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -24,11 +26,24 @@ namespace fs = std::filesystem;
 namespace {
 using Clock = std::chrono::steady_clock;
 
-double Seconds(const std::string& command)
+double ChildCpu()
 {
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Wall time; *cpu gets the processor time of the command's processes (the shell's included),
+// which a loaded machine disturbs less than the wall time.
+double Seconds(const std::string& command, double* cpu = nullptr)
+{
+    double cpuBefore = ChildCpu();
     auto started = Clock::now();
     int status = std::system(command.c_str());
     double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    if (cpu)
+        *cpu = ChildCpu() - cpuBefore;
     if (status != 0) {
         std::fprintf(stderr, "failed (%d): %.300s\n", status, command.c_str());
         std::exit(1);
@@ -82,13 +97,18 @@ void Compare(const Case& c, int rounds, double files, double megabytes)
     if (c.passive)
         commands.push_back(c.curl);
     std::vector<std::vector<double>> times(commands.size());
+    std::vector<std::vector<double>> cpus(commands.size());
     for (int round = 0; round < rounds; ++round) {
         for (size_t side = 0; side < commands.size(); ++side) {
             size_t which = (side + static_cast<size_t>(round)) % commands.size();
             Seconds(c.clean);
-            times[which].push_back(Seconds(commands[which]));
+            double cpu = 0;
+            times[which].push_back(Seconds(commands[which], &cpu));
+            cpus[which].push_back(cpu);
         }
     }
+    double oursCpu = Median(cpus[0]);
+    double activeCpu = Median(cpus[1]);
     double ours = Median(times[0]);
     double active = Median(times[1]);
     double passive = c.passive ? Median(times[2]) : 0.0;
@@ -96,8 +116,9 @@ void Compare(const Case& c, int rounds, double files, double megabytes)
     char passiveText[32] = "         -";
     if (c.passive)
         std::snprintf(passiveText, sizeof passiveText, "%8.3f s", passive);
-    std::printf("%-17s %8.3f s %s %8.3f s %8.1f %8.1f %8.1f %6.2f\n", c.name, ours, passiveText,
-        active, files / ours, files / best, megabytes / ours, best / ours);
+    std::printf("%-17s %8.3f s %s %8.3f s %8.1f %8.1f %8.1f %6.2f %7.3f %7.3f %6.2f\n", c.name,
+        ours, passiveText, active, files / ours, files / best, megabytes / ours, best / ours,
+        1000 * oursCpu / files, 1000 * activeCpu / files, activeCpu / oursCpu);
 }
 }
 
@@ -131,8 +152,6 @@ int main(int argc, char** argv)
     // 4 KiB files, on both sides so that gets have their sources.
     std::vector<_DlgFtpItemTransfer> puts;
     std::vector<_DlgFtpItemTransfer> gets;
-    std::string names;
-    std::string getUrls;
     for (int i = 0; i < count; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "f%05d.bin", i);
@@ -141,13 +160,9 @@ int main(int argc, char** argv)
         server.PutFile(std::string("small/") + name, content);
         puts.push_back(Item(port, local + "/small/" + name, std::string("/up/") + name));
         gets.push_back(Item(port, std::string("/small/") + name, work + "/back/small/" + name));
-        names += (i ? "," : "") + local + "/small/" + name;
-        getUrls
-            += std::string(" -o ") + work + "/curl/small/" + name + " " + url + "/small/" + name;
     }
     WriteList(work + "/small.tlp", puts);
     WriteList(work + "/small.tlg", gets);
-    std::ofstream(work + "/getsmall.cfg") << "--ftp-pasv\n-sS\n--fail\n";
     std::string big = TestPattern(mib << 20, 5);
     std::ofstream(local + "/big.bin", std::ios::binary) << big;
     server.PutFile("big.bin", big);
@@ -159,21 +174,26 @@ int main(int argc, char** argv)
     const std::string quiet = " 2>/dev/null";
     const std::string log = " --log " + work + "/bench.flg";
     const std::string curl = "curl -sS --fail --ftp-pasv ";
-    // The argument lists are long: curl reads the get URLs from a config file.
+    // curl reads its URLs from config files: 10,000 names exceed the argument list's limit.
     {
-        std::ofstream config(work + "/getsmall.cfg", std::ios::app);
+        std::ofstream gets(work + "/getsmall.cfg");
+        std::ofstream puts(work + "/putsmall.cfg");
+        gets << "--ftp-pasv\n-sS\n--fail\n";
+        puts << "--ftp-pasv\n-sS\n--fail\n--ftp-create-dirs\n";
         for (int i = 0; i < count; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, "f%05d.bin", i);
-            config << "output = \"" << work << "/curl/small/" << name << "\"\n";
-            config << "url = \"" << url << "/small/" << name << "\"\n";
+            gets << "output = \"" << work << "/curl/small/" << name << "\"\n";
+            gets << "url = \"" << url << "/small/" << name << "\"\n";
+            puts << "upload-file = \"" << local << "/small/" << name << "\"\n";
+            puts << "url = \"" << url << "/up2/" << name << "\"\n";
         }
     }
     const std::string removeUp = "rm -rf " + server.Root() + "/up " + server.Root() + "/upbig "
         + server.Root() + "/up2 " + work + "/bench.flg";
     std::vector<Case> cases = {
         { "put 4 KiB files", run + work + "/small.tlp" + log + quiet,
-            curl + "--ftp-create-dirs -T '{" + names + "}' " + url + "/up2/", removeUp, false },
+            "curl -K " + work + "/putsmall.cfg", removeUp, false },
         { "get 4 KiB files", run + work + "/small.tlg" + log + quiet,
             "curl -K " + work + "/getsmall.cfg",
             "rm -rf " + work + "/back/small/* " + work + "/curl/small/* " + work + "/bench.flg",
@@ -187,8 +207,8 @@ int main(int argc, char** argv)
     std::printf("tessilo ftp run next to one curl process (one connection), loopback pyftpdlib, "
                 "median of %d\n",
         rounds);
-    std::printf("%-17s %10s %10s %10s %8s %8s %8s %6s\n", "", "tessilo", "curl pasv", "curl PORT",
-        "files/s", "curl f/s", "MB/s", "ratio");
+    std::printf("%-17s %10s %10s %10s %8s %8s %8s %6s %7s %7s %6s\n", "", "tessilo", "curl pasv",
+        "curl PORT", "files/s", "curl f/s", "MB/s", "ratio", "cpu ms", "curl ms", "cpu r");
     double smallMegabytes = count * 4096.0 / 1e6;
     double bigMegabytes = static_cast<double>(mib << 20) / 1e6;
     Compare(cases[0], rounds, count, smallMegabytes);

@@ -153,18 +153,14 @@ int CDlgDirStruct::CreateLevels(_DlgFtpItemTransfer* item, bool host)
             if (!failed && m_bReused)
                 m_knownHostLevels.insert(built);
         } else {
-            WIN32_FIND_DATA found;
-            HANDLE find = ::FindFirstFile(built.c_str(), &found);
-            bool exists = find != INVALID_HANDLE_VALUE
-                && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-            if (find != INVALID_HANDLE_VALUE)
-                ::FindClose(find);
-            if (exists)
+            if (LocalLevelExists(built))
                 status = "Exists";
             else if (::CreateDirectory(built.c_str(), nullptr))
                 status = "Created";
             else
                 failed = true;
+            if (!failed && m_bReused)
+                m_knownLocalLevels.insert(built);
         }
         if (failed) {
             status = GetError();
@@ -227,6 +223,18 @@ void CDlgDirStruct::RunCommand(bool host)
     if (m_hWnd)
         SendDlgItemMessage(IDC_LIST_DIRSTRUCT, LB_RESETCONTENT);
     m_nResult = host ? CreateDirStructFtp(m_pItem) : CreateDirStruct(m_pItem);
+}
+
+bool CDlgDirStruct::LocalLevelExists(const std::string& path)
+{
+    if (m_knownLocalLevels.count(path))
+        return true;
+    WIN32_FIND_DATA found;
+    HANDLE find = ::FindFirstFile(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(find);
+    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 void CDlgDirStruct::CloseWhenUnattended()

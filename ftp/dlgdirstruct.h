@@ -60,6 +60,8 @@ private:
     int CreateLevels(_DlgFtpItemTransfer* item, bool host);
     // Host side: whether the level exists, asking the host only for levels not known yet.
     bool HostLevelExists(const std::string& path);
+    // Local side: the same for the local file system.
+    bool LocalLevelExists(const std::string& path);
     void RunCommand(bool host);
     // Hidden and modal: the command closes the dialog.
     void CloseWhenUnattended();
@@ -75,4 +77,5 @@ private:
     CString m_strError;
     bool m_bReused = false;
     std::set<std::string> m_knownHostLevels;
+    std::set<std::string> m_knownLocalLevels;
 };

@@ -7,8 +7,6 @@
 #include <cstring>
 
 namespace {
-// Binary, write, create when missing, never truncate, others may read but not write.
-const UINT kAppendFlags = 0xB021;
 // Binary, read, create when missing, never truncate, deny writes.
 const UINT kReadFlags = 0xB020;
 const size_t kStatusMax = 255;
@@ -22,21 +20,8 @@ int dlgftplogAppend(const char* logPath, _DlgFtpLogItem* record)
     GetSystemTimeAsFileTime(&now);
     record->time = now;
     std::memcpy(record->endMark, DLGFTPLOG_ENDMARK, sizeof record->endMark);
-    if (!winport::createOwnerOnlyFile(logPath))
-        return 0;
-    CFile file;
-    if (!file.Open(logPath, kAppendFlags))
-        return 0;
-    int written = 0;
-    try {
-        file.SeekToEnd();
-        file.Write(record, sizeof *record);
-        written = 1;
-    } catch (CException* e) {
-        e->Delete();
-    }
-    file.Abort();
-    return written;
+    // One write at the end of the file: the record is in it, whole, once this returns.
+    return winport::appendToOwnerOnlyFile(logPath, record, sizeof *record) ? 1 : 0;
 }
 
 CString dlgftplogOutcome(int result, const CString& errorText)

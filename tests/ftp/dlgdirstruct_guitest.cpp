@@ -200,3 +200,32 @@ TEST(DlgDirStruct, UnattendedChecksOfARunAskTheHostOncePerLevel)
     EXPECT_EQ(checks.Check(&second), 1);
     EXPECT_TRUE(checks.GetErrorText().IsEmpty()) << "each check starts without errors";
 }
+
+// The local side of a get run: levels seen once are not looked up again (a folder removed in the
+// middle of a run is therefore not made again: the file's own open fails and says so), new
+// levels are created.
+TEST(DlgDirStruct, UnattendedChecksOfARunLookUpLocalLevelsOnce)
+{
+    fs::remove_all(Drive("lrun"));
+    auto file = [](const std::string& path) {
+        return Item("h", DLGFTPITEM_FILE, "src", DLGFTPITEM_FILE, path);
+    };
+    _DlgFtpItemTransfer first = file("C:\\lrun\\a\\f1");
+    CDlgDirStruct checks(nullptr, &first, 0, 1, nullptr);
+    EXPECT_EQ(checks.Check(&first), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "a - Status : Created", "lrun - Status : Created" }));
+
+    fs::remove_all(Drive("lrun/a"));
+    _DlgFtpItemTransfer second = file("C:\\lrun\\a\\f2");
+    EXPECT_EQ(checks.Check(&second), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "a - Status : Exists", "lrun - Status : Exists" }));
+    EXPECT_FALSE(fs::exists(Drive("lrun/a"))) << "a known level is not looked up";
+
+    _DlgFtpItemTransfer sibling = file("C:\\lrun\\b\\f3");
+    EXPECT_EQ(checks.Check(&sibling), 1);
+    EXPECT_EQ(Levels(checks),
+        (std::vector<std::string> { "b - Status : Created", "lrun - Status : Exists" }));
+    EXPECT_TRUE(fs::is_directory(Drive("lrun/b")));
+}

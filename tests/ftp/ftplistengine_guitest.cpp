@@ -198,9 +198,14 @@ TEST_F(ListEngine, CancelStopsAfterTheCurrentBlockAndKeepsThePartialFile)
 {
     const std::string h = HostOf(server);
     const size_t size = 16 << 20;
-    _DlgFtpItemTransfer first = Item(h, DLGFTPITEM_FILE, Local("a", "a"), DLGFTPITEM_FILE, "/a");
-    _DlgFtpItemTransfer big
-        = Item(h, DLGFTPITEM_FILE, Local("big", TestPattern(size, 5)), DLGFTPITEM_FILE, "/big");
+    _DlgFtpItemTransfer first
+        = Item(h, DLGFTPITEM_FILE, Local("a", "a"), DLGFTPITEM_FILE, "/a", 0, "slow");
+    _DlgFtpItemTransfer big = Item(
+        h, DLGFTPITEM_FILE, Local("big", TestPattern(size, 5)), DLGFTPITEM_FILE, "/big", 0, "slow");
+    // The server takes in 2 MiB a second from this user: the copy cannot end before the
+    // pointer moves, however late a loaded machine runs the thread that moves it.
+    std::strcpy(first.userId, "slow");
+    std::strcpy(big.userId, "slow");
     ASSERT_EQ(engine->PutTransfer(&first), 1);
     HWND cancel = GetDlgItem(engine->GetPutProgressWindow(), 3052);
     // Once the file is on its way, the pointer moves over Cancel Transfer with no button held.

@@ -2,7 +2,8 @@
 """Loopback FTP server for the tests: serves ROOT on 127.0.0.1 at a free port and prints
 "PORT <n>" once it listens. Users: user/pass (every right), ro/ro (read only), home/home (every
 right, logged into the folder "/users/home" as real servers log users into their home folders),
-dos/dos (every right, listings in the MS-DOS form of Windows servers).
+dos/dos (every right, listings in the MS-DOS form of Windows servers), slow/slow (every right,
+uploads received at 2 MiB/s at most, so that a test can act while one is under way).
 
 usage: ftpd.py ROOT
 """
@@ -14,7 +15,7 @@ import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 root = sys.argv[1]
@@ -25,6 +26,7 @@ authorizer.add_user("user", "pass", root, perm="elradfmwMT")
 authorizer.add_user("ro", "ro", root, perm="elr")
 authorizer.add_user("home", "home", root, perm="elradfmwMT")
 authorizer.add_user("dos", "dos", root, perm="elradfmwMT")
+authorizer.add_user("slow", "slow", root, perm="elradfmwMT")
 HOME_FOLDER = "/users/home"
 
 
@@ -39,6 +41,10 @@ class DosFS(AbstractedFS):
             yield ("%s %s %s\r\n" % (when, size, name)).encode("utf8")
 
 
+class SlowUploads(ThrottledDTPHandler):
+    read_limit = 2 << 20
+
+
 class Handler(FTPHandler):
     def on_login(self, username):
         if username == "home":
@@ -47,6 +53,8 @@ class Handler(FTPHandler):
             self.fs.cwd = HOME_FOLDER
         if username == "dos":
             self.fs.__class__ = DosFS
+        if username == "slow":
+            self.dtp_handler = SlowUploads
 
 
 Handler.authorizer = authorizer

@@ -25,6 +25,38 @@ BOOL createOwnerOnlyFile(LPCSTR path)
     return failFromErrno(native, FALSE);
 }
 
+BOOL appendToOwnerOnlyFile(LPCSTR path, const void* data, DWORD size)
+{
+    if (!data && size)
+        return fail(ERROR_INVALID_PARAMETER, FALSE);
+    std::string native = toNativePath(path);
+    if (native.empty())
+        return fail(ERROR_INVALID_NAME, FALSE);
+    int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return failFromErrno(native, FALSE);
+    const char* bytes = static_cast<const char*>(data);
+    size_t left = size;
+    while (left > 0) {
+        ssize_t written = ::write(fd, bytes, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            int error = errno;
+            ::close(fd);
+            errno = error;
+            return failFromErrno(native, FALSE);
+        }
+        bytes += written;
+        left -= static_cast<size_t>(written);
+    }
+    if (::close(fd) != 0)
+        return failFromErrno(native, FALSE);
+    return TRUE;
+}
+
 BOOL restrictToOwner(LPCSTR path)
 {
     std::string native = toNativePath(path);

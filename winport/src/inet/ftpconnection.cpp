@@ -252,6 +252,10 @@ CInternetFile* CFtpConnection::OpenFile(
             channel.Easy(), CURLOPT_TRANSFERTEXT, (flags & FTP_TRANSFER_TYPE_ASCII) ? 1L : 0L);
         if (writing)
             curl_easy_setopt(channel.Easy(), CURLOPT_UPLOAD, 1L);
+        else
+            // RETR alone, as WinInet sends it: no SIZE round trip first. The end of the data
+            // connection and the server's final reply still decide whether the file came whole.
+            curl_easy_setopt(channel.Easy(), CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
         channel.Start();
         channel.WaitStarted();
     } catch (CInternetException*) {
