@@ -29,8 +29,9 @@ template <class Call> SQLRETURN withNewResult(SQLHSTMT h, bool executes, Call ca
 
 ACCESSDRIVER_EXPORT SQLRETURN SQLExecDirect(SQLHSTMT h, SQLCHAR* sql, SQLINTEGER length)
 {
-    return withNewResult(h, true,
-        [&] { return forwardStatement(h, &BackendApi::SQLExecDirect, "SQLExecDirect", sql, length); });
+    return withNewResult(h, true, [&] {
+        return forwardStatement(h, &BackendApi::SQLExecDirect, "SQLExecDirect", sql, length);
+    });
 }
 
 ACCESSDRIVER_EXPORT SQLRETURN SQLPrepare(SQLHSTMT h, SQLCHAR* sql, SQLINTEGER length)
@@ -302,8 +303,8 @@ ACCESSDRIVER_EXPORT SQLRETURN SQLColAttribute(SQLHSTMT h, SQLUSMALLINT column, S
         return s->api().SQLColAttributes(
             s->backend, column, odbc2Field(field), text, max, length, number);
     }
-    SQLRETURN rc
-        = forwardStatement(h, &BackendApi::SQLColAttribute, "SQLColAttribute", column, field, text, max, length, number);
+    SQLRETURN rc = forwardStatement(h, &BackendApi::SQLColAttribute, "SQLColAttribute", column,
+        field, text, max, length, number);
     if (!s || !SQL_SUCCEEDED(rc) || !isTypeField(field))
         return rc;
     ComputedType computed = computedType(*s, column);
