@@ -90,7 +90,7 @@ ACCESSDRIVER_EXPORT SQLRETURN SQLFreeStmt(SQLHSTMT h, SQLUSMALLINT option)
     if (option == SQL_DROP)
         return freeStatement(s);
     if (option == SQL_CLOSE)
-        endResult(*s);
+        closeResult(*s);
     else if (option == SQL_UNBIND)
         s->bindings.clear();
     return s->api().SQLFreeStmt(s->backend, option);

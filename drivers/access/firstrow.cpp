@@ -75,6 +75,7 @@ namespace {
         sqlite3_stmt* statement = startedStatement(database, before);
         if (!statement)
             return rc;
+        s.result.running = statement;
         int columns = sqlite3_column_count(statement);
         s.result.computed.assign(static_cast<size_t>(columns), ComputedType::None);
         for (int i = 0; i < columns; ++i)
@@ -133,8 +134,16 @@ void startResult(Statement& s, SQLRETURN rc)
     s.result.unfetched = SQL_SUCCEEDED(rc) && s.connection->sqliteDatabase;
 }
 
+void closeResult(Statement& s)
+{
+    if (s.result.running)
+        sqlite3_reset(s.result.running);
+    endResult(s);
+}
+
 void endResult(Statement& s)
 {
+    s.result.running = nullptr;
     s.result.unfetched = false;
     s.result.early = false;
     s.result.earlyDiagnostics.clear();

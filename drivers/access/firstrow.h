@@ -27,6 +27,11 @@ public:
 void startResult(Statement& s, SQLRETURN rc);
 // The result set is gone (closed cursor, next result, catalog function).
 void endResult(Statement& s);
+// SQLFreeStmt(SQL_CLOSE), SQLCloseCursor: before the backend closes the cursor. The SQLite3
+// driver leaves SQLite's statement running when its cursor is closed half way, and with it the
+// read lock on the database file, until the statement runs again or is freed; the cursor's
+// statement is reset here, so that other connections may write at once.
+void closeResult(Statement& s);
 // SQLFetch: the early row first, then the backend's rows.
 SQLRETURN fetchRow(Statement& s);
 

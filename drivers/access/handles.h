@@ -8,6 +8,7 @@
 #include <cstdint>
 
 struct sqlite3;
+struct sqlite3_stmt;
 #include <string>
 #include <vector>
 
@@ -87,6 +88,7 @@ struct SteppedResult {
     SQLRETURN earlyRc = SQL_SUCCESS;
     Diagnostics earlyDiagnostics; // the records of a failed early fetch
     std::vector<ComputedType> computed; // per column, from the first row
+    sqlite3_stmt* running = nullptr; // SQLite's statement, once the first row is fetched
 };
 
 struct Statement : Handle {

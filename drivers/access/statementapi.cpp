@@ -165,7 +165,7 @@ ACCESSDRIVER_EXPORT SQLRETURN SQLCloseCursor(SQLHSTMT h)
 {
     Statement* s = Statement::from(h);
     if (s)
-        endResult(*s);
+        closeResult(*s);
     if (s && !s->api().SQLCloseCursor) {
         s->diagnostics.clear();
         return s->api().SQLFreeStmt(s->backend, SQL_CLOSE);
