@@ -136,8 +136,13 @@ void startResult(Statement& s, SQLRETURN rc)
 
 void closeResult(Statement& s)
 {
-    if (s.result.running)
-        sqlite3_reset(s.result.running);
+    // Only a statement of the connection that is still running: one the SQLite3 driver has
+    // finalized in the meantime is not touched.
+    if (s.result.running) {
+        std::vector<sqlite3_stmt*> running = runningStatements(s.connection->sqliteDatabase);
+        if (std::find(running.begin(), running.end(), s.result.running) != running.end())
+            sqlite3_reset(s.result.running);
+    }
     endResult(s);
 }
 
@@ -169,9 +174,11 @@ SQLRETURN fetchRow(Statement& s)
         }
         return rc;
     }
-    if (s.result.unfetched)
-        return fetchFirst(s);
-    return s.api().SQLFetch(s.backend);
+    SQLRETURN rc = s.result.unfetched ? fetchFirst(s) : s.api().SQLFetch(s.backend);
+    // At its end the SQLite3 driver finalizes SQLite's statement: nothing is left to reset.
+    if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
+        s.result.running = nullptr;
+    return rc;
 }
 
 ComputedType computedType(Statement& s, SQLUSMALLINT column)
