@@ -152,7 +152,9 @@ Figures runBook(CWnd& host, bool allOutput, int repeat, const std::string& png)
             fail("the book's pages cannot be made");
         book.MoveWindow(0, 0, 800, 600);
         book.bookToPage(0);
-        winport::testing::PumpEvents(0); // on screen, as the window a user clicks Execute in
+        // On screen, as the window a user clicks Execute in.
+        if (!winport::testing::WaitExposed(book.GetSafeHwnd()))
+            fail("the book is not shown");
         BookPageSQL* query = book.bookSQLGetQueryPage();
         query->PageQueryGetAllOutput().SetCheck(allOutput ? BST_CHECKED : BST_UNCHECKED);
         query->PageQueryGetEdit().SetWindowText((std::string(kQuery) + ";").c_str());

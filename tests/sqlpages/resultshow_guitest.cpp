@@ -85,7 +85,8 @@ protected:
         m_book = std::make_unique<WatchedBook>(&m_host, 1001u, &status);
         ASSERT_EQ(status, 0);
         m_book->MoveWindow(0, 0, 760, 560);
-        winport::testing::PumpEvents(0); // on screen, as a window a user clicks in
+        // On screen, as a window a user clicks in.
+        ASSERT_TRUE(winport::testing::WaitExposed(m_book->GetSafeHwnd()));
     }
     WatchedBook& watched() { return static_cast<WatchedBook&>(bk()); }
 };

@@ -1,10 +1,12 @@
-// Paint events of a window's widgets, seen by an event filter.
+// Paint events of a window's widgets, seen by an event filter; waiting for a window to be exposed.
 #include "winport/testinput.h"
 #include "windowwidget.h"
 
 #include <QEvent>
 #include <QObject>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -27,6 +29,13 @@ namespace {
     private:
         std::function<void()> m_onPaint;
     };
+}
+
+bool WaitExposed(HWND hwnd, int timeoutMs)
+{
+    QWidget* widget = widgetOfWindow(hwnd);
+    QWindow* window = widget ? widget->window()->windowHandle() : nullptr;
+    return window && QTest::qWaitForWindowExposed(window, timeoutMs);
 }
 
 bool WatchPaints(HWND hwnd, std::function<void()> onPaint)

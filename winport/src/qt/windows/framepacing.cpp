@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
+#include <QVariant>
 #include <QWidget>
 
 namespace winport {
@@ -48,6 +49,12 @@ namespace {
             return true;
         }
     };
+}
+
+void paintNextAtOnce(QWidget* topLevel)
+{
+    if (topLevel)
+        topLevel->setProperty(kLastPaint, QVariant());
 }
 
 void paceRepaints(QWidget* topLevel)

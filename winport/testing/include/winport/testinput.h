@@ -14,6 +14,9 @@ bool SaveWindowPng(HWND hwnd, const char* path);
 // paint event, before it paints; for as long as the window lives. False for a handle that is not
 // a window.
 bool WatchPaints(HWND hwnd, std::function<void()> onPaint);
+// Runs the event loop until the window's top-level window is exposed: until then the window
+// system discards its paints. False when it is not within timeoutMs.
+bool WaitExposed(HWND hwnd, int timeoutMs = 5000);
 
 // Real input at a point in the window's client coordinates. The window must be visible.
 // button: VK_LBUTTON or VK_RBUTTON.
