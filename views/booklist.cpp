@@ -114,19 +114,25 @@ long bookList::listColAutoWidth()
         counts[c] = n;
         widths[c] = list.GetStringWidth(std::string(static_cast<size_t>(n), 'X').c_str());
     }
+    // The widths of runs of "X" grow with their length, so only a cell longer than its column's
+    // longest so far is measured; a cell is written back only when trimming changed it.
     for (int i = 0; i < items; ++i) {
         for (int c = 0; c < m_columnCount; ++c) {
             char cell[512] = {};
             list.GetItemText(i, c, cell, sizeof cell);
-            CString text(cell);
-            if (text.GetLength() > 0 && text[0] == '-') {
+            if (cell[0] == '-') {
                 list.SetItemText(i, c, std::string(static_cast<size_t>(counts[c]), '-').c_str());
                 continue;
             }
+            CString text(cell);
+            const int length = text.GetLength();
             text.Trim(' ');
-            list.SetItemText(i, c, text);
+            if (text.GetLength() != length)
+                list.SetItemText(i, c, text);
             int m = text.GetLength() < 5 ? 5 : text.GetLength();
             m += m / 2;
+            if (widths[c] >= 0 && m <= counts[c])
+                continue;
             int width = list.GetStringWidth(std::string(static_cast<size_t>(m), 'X').c_str());
             if (widths[c] < 0 || width > widths[c]) {
                 widths[c] = width;
