@@ -1,7 +1,7 @@
 // Showing the result view while a run writes rows into it. Without it, nothing is painted until
 // the run returns to the event loop, however soon the first rows are written: once the rows that
 // fill the view are in, the book turns to its result page (when it turns there after runs) and the
-// view is painted; after that it is painted again at most once a frame while rows keep coming.
+// view is painted; after that it is painted again a few times a second while rows keep coming.
 #pragma once
 
 #include <chrono>
