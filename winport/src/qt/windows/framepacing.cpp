@@ -1,19 +1,23 @@
 // The widget repaint manager asks for a top-level repaint with one UpdateRequest event and asks
 // no more until that request is handled; holding the request back therefore coalesces every
-// change until it is handled.
+// change until it is handled. A headless process drops the request instead, and the exposure
+// of a newly shown window that would paint it first: the manager then never asks again.
 #include "framepacing.h"
+#include "winport/headless.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace winport {
 namespace {
     constexpr qint64 kFrameMs = 16;
     const char* const kLastPaint = "winportLastPaintMs";
     const char* const kHeldBack = "winportPaintHeldBack";
+    bool g_headless = false;
 
     qint64 nowMs()
     {
@@ -29,6 +33,15 @@ namespace {
     public:
         bool eventFilter(QObject* object, QEvent* event) override
         {
+            if (g_headless) {
+                if (event->type() == QEvent::Show && object->isWidgetType()) {
+                    // The window's surface exists now; its exposure comes later.
+                    if (QWindow* surface = static_cast<QWidget*>(object)->windowHandle())
+                        surface->installEventFilter(this);
+                    return false;
+                }
+                return event->type() == QEvent::UpdateRequest || event->type() == QEvent::Expose;
+            }
             if (event->type() != QEvent::UpdateRequest || !object->isWidgetType())
                 return false;
             const qint64 now = nowMs();
@@ -56,5 +69,7 @@ void paceRepaints(QWidget* topLevel)
     if (topLevel)
         topLevel->installEventFilter(pacer);
 }
+
+void setHeadless() { g_headless = true; }
 
 }
