@@ -151,9 +151,7 @@ int ftpRunCommand(const std::vector<std::string>& args)
         }
     }
 
-    // The progress dialogs exist without a display too; nobody sees them, so they are never
-    // painted.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The progress dialogs exist without a display too; nobody sees them.
     winport::setHeadless();
     CliListEngine engine(log);
     if (get)

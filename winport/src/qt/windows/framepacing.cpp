@@ -3,7 +3,7 @@
 // change until it is handled. A headless process drops the request instead, and the exposure
 // of a newly shown window that would paint it first: the manager then never asks again.
 #include "framepacing.h"
-#include "winport/headless.h"
+#include "qtapp.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,6 @@ namespace {
     constexpr qint64 kFrameMs = 16;
     const char* const kLastPaint = "winportLastPaintMs";
     const char* const kHeldBack = "winportPaintHeldBack";
-    bool g_headless = false;
 
     qint64 nowMs()
     {
@@ -33,7 +32,7 @@ namespace {
     public:
         bool eventFilter(QObject* object, QEvent* event) override
         {
-            if (g_headless) {
+            if (headless()) {
                 if (event->type() == QEvent::Show && object->isWidgetType()) {
                     // The window's surface exists now; its exposure comes later.
                     if (QWindow* surface = static_cast<QWidget*>(object)->windowHandle())
@@ -69,7 +68,5 @@ void paceRepaints(QWidget* topLevel)
     if (topLevel)
         topLevel->installEventFilter(pacer);
 }
-
-void setHeadless() { g_headless = true; }
 
 }
