@@ -193,6 +193,26 @@ TEST_F(EditControl, OnlyASingleLineEditReportsTextTheProgramSets)
     EXPECT_EQ(changes(8), (std::vector<int> { EN_UPDATE, EN_CHANGE }));
 }
 
+// A hidden single-line edit takes the program's text only when it is shown; typing then edits
+// the last text set, at the selection set while it was hidden.
+TEST_F(EditControl, HiddenSingleLineEditTypesIntoTheTextSetWhileHidden)
+{
+    line.ShowWindow(SW_HIDE);
+    line.SetWindowText("first");
+    line.SetWindowText("abcd");
+    EXPECT_EQ(changes(8), (std::vector<int> { EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE }));
+    line.SetSel(1, 3);
+    EXPECT_EQ(text(line), "abcd");
+    line.ShowWindow(SW_SHOW);
+    line.SetFocus();
+    ASSERT_TRUE(winport::testing::TypeText(line.m_hWnd, "Z"));
+    EXPECT_EQ(text(line), "aZd");
+    int start, end;
+    line.GetSel(start, end);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 2);
+}
+
 TEST_F(EditControl, UserTypingIsStoredWithWindowsLineEnds)
 {
     edit.SetFocus();

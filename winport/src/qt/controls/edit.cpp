@@ -5,11 +5,15 @@
 // conversion is a binary search. Text the program replaces reaches a multi-line widget later, in
 // one change covering every replacement since the last: when the event loop runs, or before the
 // widget handles any event (input, painting). So appending costs in proportion to the text
-// appended, however long the program writes without returning to the event loop. User edits
-// arrive as changed ranges of the widget and are applied to the kept text; past the text limit
-// they are undone and EN_MAXTEXT is sent.
+// appended, however long the program writes without returning to the event loop. A single-line
+// widget nobody can see (hidden, or in a process whose windows are never shown) takes the text
+// set by the program only before it handles its next event (showing, painting, input): laying
+// text out is most of what setting it costs, and a progress dialog sets its texts per file. User
+// edits arrive as changed ranges of the widget and are applied to the kept text; past the text
+// limit they are undone and EN_MAXTEXT is sent.
 #include "controlclasses.h"
 #include "qt/controls/beforeevents.h"
+#include "qt/windows/qtapp.h"
 #include "qt/windows/latin1.h"
 #include "qt/windows/window.h"
 
@@ -83,6 +87,7 @@ namespace {
                     [this] { readSelection(); });
                 QObject::connect(
                     m_line, &QLineEdit::selectionChanged, &m_context, [this] { readSelection(); });
+                m_line->installEventFilter(new BeforeEvents([this] { syncWidget(); }, &m_context));
             }
             setReadOnly((cs.style & ES_READONLY) != 0);
             setLimit(kDefaultLimit);
@@ -340,6 +345,8 @@ namespace {
 
         void display()
         {
+            if (deferLine())
+                return;
             m_stale = false;
             m_updating = true;
             if (m_plain)
@@ -449,6 +456,8 @@ namespace {
             }
 
             if (!m_plain) {
+                if (deferLine())
+                    return;
                 m_updating = true;
                 m_line->setText(shown());
                 m_updating = false;
@@ -469,12 +478,29 @@ namespace {
             }
         }
 
+        // Whether the single-line widget is left behind the text until its next event, as
+        // nobody sees it now. Its selection catches up with the text then.
+        bool deferLine()
+        {
+            if (!m_line || (m_line->isVisible() && !headless()))
+                return false;
+            m_stale = true;
+            return true;
+        }
+
         // Brings the widget up to the text with one replacement, then shows the selection.
         void syncWidget()
         {
             if (!m_stale)
                 return;
             m_stale = false;
+            if (m_line) {
+                m_updating = true;
+                m_line->setText(shown());
+                m_updating = false;
+                applySelection();
+                return;
+            }
             const size_t end = m_text.size() - m_staleTail;
             const int widgetTail = toWidget(m_text.size()) - toWidget(end);
             QTextDocument* document = m_plain->document();
@@ -554,6 +580,7 @@ namespace {
         void setLimit(size_t limit)
         {
             m_limit = limit;
+            syncWidget(); // the widget cuts its own text to the new limit
             if (m_line)
                 m_line->setMaxLength(static_cast<int>(std::min<size_t>(limit, 0x7FFFFFFF)));
         }
@@ -621,8 +648,8 @@ namespace {
         // Starts of the "\r\n" pairs of m_text, in order (none in a single-line edit).
         std::vector<size_t> m_breaks;
         std::vector<size_t> m_added; // splice's breaks found in the new text, kept for its room
-        // Program changes not yet in the multi-line widget: the text from m_staleFrom up to the
-        // last m_staleTail characters.
+        // Program changes not yet in the widget: for a multi-line one, the text from m_staleFrom
+        // up to the last m_staleTail characters; a single-line one takes the whole text.
         bool m_stale = false;
         size_t m_staleFrom = 0, m_staleTail = 0;
         size_t m_selStart = 0, m_selEnd = 0;
