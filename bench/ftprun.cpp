@@ -172,7 +172,8 @@ int main(int argc, char** argv)
 
     // BENCH_FTPRUN_WRAP, if set, goes before the workbench's command (a profiler, say).
     const char* wrap = std::getenv("BENCH_FTPRUN_WRAP");
-    const std::string run = (wrap ? std::string(wrap) + " " : std::string()) + tessilo + " ftp run ";
+    const std::string run
+        = (wrap ? std::string(wrap) + " " : std::string()) + tessilo + " ftp run ";
     const std::string quiet = " 2>/dev/null";
     const std::string log = " --log " + work + "/bench.flg";
     const std::string curl = "curl -sS --fail --ftp-pasv ";

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -205,8 +206,11 @@ bool ParseMlstFacts(const std::string& line, const std::string& name, WIN32_FIND
     if (!SetName(record, name))
         return false;
     bool typed = false;
-    std::istringstream facts(line.substr(0, end));
-    for (std::string fact; std::getline(facts, fact, ';');) {
+    // The facts are "key=value;" pieces before the first blank after the leading one.
+    for (size_t from = 0; from < end;) {
+        size_t stop = std::min(line.find(';', from), end);
+        std::string fact = line.substr(from, stop - from);
+        from = stop + 1;
         size_t equals = fact.find('=');
         if (equals == std::string::npos)
             continue;
