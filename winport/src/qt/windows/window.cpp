@@ -999,8 +999,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if (w->control)
             w->control->showText();
-        else if (w->widget && !w->isChild())
-            w->widget->setWindowTitle(toQt(w->text));
+        else if (w->widget && !w->isChild() && !headless())
+            w->widget->setWindowTitle(toQt(w->text)); // a title bar only a person sees
         return TRUE;
     }
     case WM_GETTEXT: {
