@@ -218,6 +218,10 @@ long BookPageSQL::PageQueryOk(int, long* count)
         return E_UNEXPECTED;
     PageQueryOKSet();
     long result = sql->MfcSQLExecStr(&m_edit.GetEditCtrl(), count);
+    // Rows in the list arrive padded to their display width, which is all the width their column
+    // was given: the columns are fitted to the texts, or every padded cell would show cut short.
+    if (sql->m_ODBCItem.list)
+        sql->listColAutoWidth();
     return PageQueryOKSetDone(result);
 }
 

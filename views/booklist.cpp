@@ -1,6 +1,7 @@
 #include "views/booklist.h"
 #include "views/viewfont.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -114,19 +115,27 @@ long bookList::listColAutoWidth()
         counts[c] = n;
         widths[c] = list.GetStringWidth(std::string(static_cast<size_t>(n), 'X').c_str());
     }
+    // The widths of runs of "X" grow with their length, so only a cell longer than its column's
+    // longest so far is measured; a cell is written back only when trimming changed it.
     for (int i = 0; i < items; ++i) {
         for (int c = 0; c < m_columnCount; ++c) {
-            char cell[512] = {};
-            list.GetItemText(i, c, cell, sizeof cell);
-            CString text(cell);
-            if (text.GetLength() > 0 && text[0] == '-') {
+            char cell[512];
+            cell[0] = '\0';
+            int length = std::max(0, list.GetItemText(i, c, cell, sizeof cell));
+            if (cell[0] == '-') {
                 list.SetItemText(i, c, std::string(static_cast<size_t>(counts[c]), '-').c_str());
                 continue;
             }
-            text.Trim(' ');
-            list.SetItemText(i, c, text);
-            int m = text.GetLength() < 5 ? 5 : text.GetLength();
+            if (length > 0 && (cell[0] == ' ' || cell[length - 1] == ' ')) {
+                CString text(cell, length);
+                text.Trim(' ');
+                list.SetItemText(i, c, text);
+                length = text.GetLength();
+            }
+            int m = length < 5 ? 5 : length;
             m += m / 2;
+            if (widths[c] >= 0 && m <= counts[c])
+                continue;
             int width = list.GetStringWidth(std::string(static_cast<size_t>(m), 'X').c_str());
             if (widths[c] < 0 || width > widths[c]) {
                 widths[c] = width;

@@ -102,6 +102,31 @@ TEST_F(SqlBook, ExecuteShowsReportOrListAsAllOutputAsks)
     EXPECT_TRUE(has(resultText(), "Meters"));
 }
 
+// The list's cells arrive padded to their column's display width, the width the column was
+// made: after the run every text is trimmed and its column is wider than it with room to spare,
+// so no cell shows cut short.
+TEST_F(SqlBook, ListColumnsFitTheirCellsAfterARun)
+{
+    setAllOutput(false);
+    execute(kReadingsPerMeter);
+    ASSERT_EQ(result().PageRsltGetMode(), BookPageSQLRslt::modeList);
+    CListCtrl& list = result().PageRsltGetList()->GetListCtrl();
+    const int columns = result().PageRsltGetList()->bookListGetColumnCount();
+    ASSERT_GT(columns, 1);
+    ASSERT_GT(list.GetItemCount(), 1);
+    const int spare = list.GetStringWidth("XX");
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            CString text = list.GetItemText(row, column);
+            CString trimmed = text;
+            trimmed.Trim(' ');
+            EXPECT_STREQ(text, trimmed) << row << "," << column;
+            EXPECT_GE(list.GetColumnWidth(column), list.GetStringWidth(text) + spare)
+                << row << "," << column << " '" << text.GetString() << "'";
+        }
+    }
+}
+
 TEST_F(SqlBook, FailingAndEmptyQueriesKeepThePagesUsable)
 {
     execute("SELECT x FROM NoSuchTable;");

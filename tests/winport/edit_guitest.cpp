@@ -3,6 +3,7 @@
 #include "wintest.h"
 
 #include <afxwin.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using winport::testing::PumpEvents;
@@ -104,6 +105,8 @@ TEST_F(EditControl, ReplacementsThatJoinOrSplitLineBreaksKeepLinesInStep)
         { "\n", 0, 0, "\r", "\r\n", 2, 2 },
         { "1\r\n2\r\n3", 1, 6, "\r\n\r\n", "1\r\n\r\n3", 3, 3 },
         { "x", 1, 1, "\r\ny\r\nz", "x\r\ny\r\nz", 3, 3 },
+        // lone "\r" and "\n" inside a line show as blanks; a pair after them still breaks
+        { "a\nb", 3, 3, "\rc\r\nd\n", "a\nb\rc\r\nd\n", 2, 7 },
         // into a widget that shows nothing yet
         { "", 0, 0, "a\r\nb\r", "a\r\nb\r", 2, 3 },
     };
@@ -120,6 +123,42 @@ TEST_F(EditControl, ReplacementsThatJoinOrSplitLineBreaksKeepLinesInStep)
         ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "z"));
         EXPECT_EQ(text(edit), CString(c.after) + "z") << c.before;
     }
+}
+
+// A report appends row after row at the end, putting the caret back each time, without the event
+// loop running in between: every message reads the text as appended so far, the owner hears of
+// every change, and the widget then shows it all (typing compares the shown text with the kept).
+TEST_F(EditControl, AppendsAtTheEndReadBackBeforeTheWidgetCatchesUp)
+{
+    edit.SetLimitText(0);
+    edit.SetFocus();
+    CString expected;
+    const char* pieces[] = { "\r\nrow  1", "\r", "\nrow\n2 ", "\r\n\r\n", "end\r" };
+    int appends = 0;
+    for (int round = 0; round < 40; ++round) {
+        for (const char* piece : pieces) {
+            const int length = edit.GetWindowTextLength();
+            edit.SetSel(length, length);
+            edit.ReplaceSel(piece);
+            edit.SetSel(0, 0);
+            expected += piece;
+            ++appends;
+        }
+        ASSERT_EQ(text(edit), expected) << round;
+        // Lines: 1 + four pairs a round, one of them joined across two appends.
+        ASSERT_EQ(edit.GetLineCount(), 1 + 4 * (round + 1)) << round;
+        ASSERT_EQ(edit.LineIndex(4 * (round + 1)), expected.GetLength() - 4) << round;
+        int start = -1, end = -1;
+        edit.GetSel(start, end);
+        ASSERT_EQ(start, 0);
+        ASSERT_EQ(end, 0);
+    }
+    const std::vector<int> codes = changes(7);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_CHANGE), appends);
+    const int length = edit.GetWindowTextLength();
+    edit.SetSel(length, length);
+    ASSERT_TRUE(winport::testing::TypeText(edit.m_hWnd, "z"));
+    EXPECT_EQ(text(edit), expected + "z");
 }
 
 TEST_F(EditControl, TextLimitCutsReplacementsAndUserTyping)

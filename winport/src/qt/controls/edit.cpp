@@ -243,24 +243,38 @@ namespace {
 
     private:
         // Text [from, to) as the widget shows it: one character per position, "\r\n" as one
-        // break. The range must not split a pair.
+        // break. The range must not split a pair. The text between two breaks goes over in one
+        // piece.
         QString shown(size_t from = 0, size_t to = std::string::npos) const
         {
             to = std::min(to, m_text.size());
+            from = std::min(from, to);
             QString out;
-            out.reserve(static_cast<qsizetype>(to - std::min(from, to)));
-            for (size_t i = from; i < to; ++i) {
-                char c = m_text[i];
-                if (isBreak(i)) {
-                    out += QChar('\n');
-                    ++i;
-                } else if (c == '\r' || c == '\n') {
-                    out += QChar(' ');
-                } else {
-                    out += QChar(static_cast<unsigned char>(c));
-                }
+            out.reserve(static_cast<qsizetype>(to - from));
+            auto next = std::lower_bound(m_breaks.begin(), m_breaks.end(), from);
+            while (from < to) {
+                const size_t stop = next != m_breaks.end() && *next < to ? *next : to;
+                appendShownRun(out, m_text.data() + from, stop - from);
+                if (stop == to)
+                    break;
+                out += QChar('\n');
+                from = stop + 2;
+                ++next;
             }
             return out;
+        }
+
+        // Text with no line break in it: a lone "\r" or "\n" shows as a blank.
+        static void appendShownRun(QString& out, const char* text, size_t length)
+        {
+            const qsizetype start = out.size();
+            appendQt(out, text, static_cast<qsizetype>(length));
+            if (!std::memchr(text, '\r', length) && !std::memchr(text, '\n', length))
+                return;
+            for (QChar* c = out.data() + start; c != out.data() + out.size(); ++c) {
+                if (*c == QChar('\r') || *c == QChar('\n'))
+                    *c = QChar(' ');
+            }
         }
 
         // Whether a "\r\n" line break starts at position i.
@@ -273,9 +287,24 @@ namespace {
         void indexBreaks()
         {
             m_breaks.clear();
-            for (size_t i = 0; i + 1 < m_text.size(); ++i) {
-                if (isBreak(i))
-                    m_breaks.push_back(i++);
+            findBreaks(0, m_text.size(), m_breaks);
+        }
+
+        // Adds the starts of the "\r\n" pairs that lie whole inside text [from, to), in order.
+        void findBreaks(size_t from, size_t to, std::vector<size_t>& out) const
+        {
+            if (!m_multiline)
+                return;
+            const char* text = m_text.data();
+            while (from + 1 < to) {
+                const void* cr = std::memchr(text + from, '\r', to - 1 - from);
+                if (!cr)
+                    return;
+                const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - text);
+                const bool pair = text[at + 1] == '\n';
+                if (pair)
+                    out.push_back(at);
+                from = at + (pair ? 2 : 1);
             }
         }
 
@@ -373,15 +402,20 @@ namespace {
             applySelection();
         }
 
-        void replaceSelection(std::string text)
+        void replaceSelection(const std::string& text)
+        {
+            replaceSelection(text.data(), text.size());
+        }
+        void replaceSelection(const char* text) { replaceSelection(text, std::strlen(text)); }
+        void replaceSelection(const char* text, size_t length)
         {
             size_t keep = m_text.size() - (m_selEnd - m_selStart);
-            if (keep + text.size() > m_limit) {
-                text.resize(m_limit > keep ? m_limit - keep : 0);
+            if (keep + length > m_limit) {
+                length = m_limit > keep ? m_limit - keep : 0;
                 notifyCommand(EN_MAXTEXT);
             }
-            splice(m_selStart, m_selEnd, text);
-            m_selStart = m_selEnd = m_selStart + text.size();
+            splice(m_selStart, m_selEnd, text, length);
+            m_selStart = m_selEnd = m_selStart + length;
             m_modified = true;
             applySelection();
             notifyCommand(EN_UPDATE);
@@ -391,7 +425,7 @@ namespace {
         // Replaces text [from, to) with insert; the breaks after the change move by its length
         // difference. One character either side may join or leave a "\r\n" pair, so the range
         // the widget must redo reaches one character past each end (two to keep a pair whole).
-        void splice(size_t from, size_t to, const std::string& insert)
+        void splice(size_t from, size_t to, const char* insert, size_t length)
         {
             size_t first = from > 0 ? from - 1 : 0;
             if (first > 0 && isBreak(first - 1))
@@ -402,16 +436,17 @@ namespace {
 
             auto gone = std::lower_bound(m_breaks.begin(), m_breaks.end(), first);
             gone = m_breaks.erase(gone, std::lower_bound(gone, m_breaks.end(), last));
-            m_text.replace(from, to - from, insert);
-            const size_t lastNow = last - (to - from) + insert.size();
+            m_text.replace(from, to - from, insert, length);
+            const size_t lastNow = last - (to - from) + length;
             for (auto moved = gone; moved != m_breaks.end(); ++moved)
-                *moved = *moved - (to - from) + insert.size();
-            m_added.clear();
-            for (size_t i = first; i + 1 < lastNow; ++i) {
-                if (isBreak(i))
-                    m_added.push_back(i++);
+                *moved = *moved - (to - from) + length;
+            if (gone == m_breaks.end()) { // at the end: the new breaks follow the others
+                findBreaks(first, lastNow, m_breaks);
+            } else {
+                m_added.clear();
+                findBreaks(first, lastNow, m_added);
+                m_breaks.insert(gone, m_added.begin(), m_added.end());
             }
-            m_breaks.insert(gone, m_added.begin(), m_added.end());
 
             if (!m_plain) {
                 m_updating = true;
