@@ -26,7 +26,22 @@ bookMfcSQLBookSQL::bookMfcSQLBookSQL(char* connect, BookSQL* owner, long* result
 
 long bookMfcSQLBookSQL::MfcSQLExecStrPre(CEdit* edit, long* count)
 {
+    m_show.reset();
     return m_book ? m_book->MfcSQLExecStrPre(edit, count) : E_UNEXPECTED;
+}
+
+long bookMfcSQLBookSQL::MfcSQLOutput(
+    char* text, STR_BINDING* binding, long* row, long column, void* hstmt)
+{
+    long rc = bookMfcSQL::MfcSQLOutput(text, binding, row, column, hstmt);
+    if (!m_book || !binding || binding->next || !row)
+        return rc;
+    BookPageSQLRslt* page = m_book->bookSQLGetResultPage();
+    if (m_show.due(*row + 1, page ? page->PageRsltGetView() : nullptr)) {
+        flushRow(); // the row's cells wait to be written in one piece
+        ResultShow::show(*m_book);
+    }
+    return rc;
 }
 
 long bookMfcSQLBookSQL::MfcSQLExecStrPost(CEdit* edit, long* count, long result)

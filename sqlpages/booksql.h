@@ -7,6 +7,7 @@
 
 #include "book/book.h"
 #include "report/bookmfcsql.h"
+#include "sqlpages/resultshow.h"
 #include "tessilo40_api.h"
 
 class BookSQL;
@@ -26,11 +27,16 @@ public:
     // The book's hooks; without a book every run from an edit control is refused (0x8000FFFF).
     long MfcSQLExecStrPre(CEdit* edit, long* count) override;
     long MfcSQLExecStrPost(CEdit* edit, long* count, long result) override;
+    // The report writer's output; when a row is complete, the result view is shown as the rows
+    // come (ResultShow).
+    long MfcSQLOutput(
+        char* text, STR_BINDING* binding, long* row, long column, void* hstmt) override;
 
     BookSQL* bookMfcSQLGetBook() const { return m_book; }
 
 private:
     BookSQL* m_book;
+    ResultShow m_show;
 };
 
 class TESSILO40_API BookSQL : public book {

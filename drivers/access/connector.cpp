@@ -2,6 +2,7 @@
 
 #include "connectstring.h"
 #include "databasefile.h"
+#include "firstrow.h"
 
 #include <odbcinst.h>
 
@@ -92,7 +93,8 @@ namespace {
         if (file.kind == DatabaseKind::Jet)
             return "DBQ=" + file.nativePath + ";";
         // NoCreat: never let SQLite create an empty database in place of a missing file.
-        return "Database=" + file.nativePath + ";NoCreat=1;";
+        // StepAPI: rows are stepped as they are fetched, so that the first ones come at once.
+        return "Database=" + file.nativePath + ";NoCreat=1;StepAPI=1;";
     }
 
     // Moves the backend's records of a failed connect into the connection's own, so that the
@@ -172,6 +174,8 @@ SQLRETURN connectConnection(Connection& c, const std::string& connectString, SQL
     std::string forwarded = backendConnectString(file);
     SQLCHAR backendCompleted[1024];
     SQLSMALLINT backendLength = 0;
+    sqlite3* database = nullptr;
+    SqliteHandleCapture capture(file.kind == DatabaseKind::Sqlite ? &database : nullptr);
     SQLRETURN rc = c.api().SQLDriverConnect(c.backendConnection, nullptr,
         reinterpret_cast<SQLCHAR*>(const_cast<char*>(forwarded.c_str())), SQL_NTS, backendCompleted,
         sizeof backendCompleted, &backendLength, SQL_DRIVER_NOPROMPT);
@@ -181,6 +185,7 @@ SQLRETURN connectConnection(Connection& c, const std::string& connectString, SQL
         return rc;
     }
     c.connected = true;
+    c.sqliteDatabase = database;
     // The completed form may be longer than the caller's string (the data source's DBQ is added):
     // when only the caller's string fits the buffer, it is given back as it came, since it names
     // the same database. A caller whose string filled its buffer gets no truncation warning.

@@ -18,7 +18,13 @@ struct DiagnosticRecord {
 
 class Diagnostics {
 public:
-    void clear() { records_.clear(); }
+    // Called on every forwarded call (each fetch, each cell read): an empty queue is left alone,
+    // as clearing a deque walks its blocks even when it holds nothing.
+    void clear()
+    {
+        if (!records_.empty())
+            records_.clear();
+    }
     void post(const char* state, SQLINTEGER native, const std::string& message);
     // A backend's record, kept as the backend wrote it.
     void keep(const std::string& state, SQLINTEGER native, const std::string& message);

@@ -1,4 +1,5 @@
 // Handle allocation and the environment's attributes.
+#include "firstrow.h"
 #include "forwarding.h"
 
 using namespace accessdriver;
@@ -88,6 +89,10 @@ ACCESSDRIVER_EXPORT SQLRETURN SQLFreeStmt(SQLHSTMT h, SQLUSMALLINT option)
     s->diagnostics.clear();
     if (option == SQL_DROP)
         return freeStatement(s);
+    if (option == SQL_CLOSE)
+        closeResult(*s);
+    else if (option == SQL_UNBIND)
+        s->bindings.clear();
     return s->api().SQLFreeStmt(s->backend, option);
 }
 

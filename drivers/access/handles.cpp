@@ -30,6 +30,7 @@ void Connection::releaseBackend()
         api().SQLFreeHandle(SQL_HANDLE_ENV, backendEnvironment);
     backendConnection = SQL_NULL_HDBC;
     backendEnvironment = SQL_NULL_HENV;
+    sqliteDatabase = nullptr;
     connected = false;
 }
 

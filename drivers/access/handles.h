@@ -6,6 +6,9 @@
 #include "diagnostics.h"
 
 #include <cstdint>
+
+struct sqlite3;
+struct sqlite3_stmt;
 #include <string>
 #include <vector>
 
@@ -57,12 +60,35 @@ struct Connection : Handle {
     BackendDriver* backend = nullptr; // set by a connect attempt
     SQLHENV backendEnvironment = SQL_NULL_HENV;
     SQLHDBC backendConnection = SQL_NULL_HDBC;
+    sqlite3* sqliteDatabase = nullptr; // the SQLite backend's database, when it is that backend
     bool connected = false;
 
     const BackendApi& api() const { return backend->api(); }
     // Frees the backend's connection and environment handles (after a disconnect or a failed
     // connect whose diagnostics have been read).
     void releaseBackend();
+};
+
+// What the first row of a result set holds in a computed column (firstrow.h).
+enum class ComputedType : unsigned char { None, Integer, Real };
+
+// A column bound with SQLBindCol, kept to fill it again for a row fetched early.
+struct ColumnBinding {
+    SQLUSMALLINT column;
+    SQLSMALLINT type;
+    SQLPOINTER buffer;
+    SQLLEN max;
+    SQLLEN* indicator;
+};
+
+// The state of a SQLite result set that is stepped as it is fetched (firstrow.cpp).
+struct SteppedResult {
+    bool unfetched = false; // executed; the backend has not fetched its first row yet
+    bool early = false; // the backend is on the first row, which the caller has not had yet
+    SQLRETURN earlyRc = SQL_SUCCESS;
+    Diagnostics earlyDiagnostics; // the records of a failed early fetch
+    std::vector<ComputedType> computed; // per column, from the first row
+    sqlite3_stmt* running = nullptr; // SQLite's statement, once the first row is fetched
 };
 
 struct Statement : Handle {
@@ -76,6 +102,9 @@ struct Statement : Handle {
 
     Connection* connection;
     SQLHSTMT backend;
+    std::vector<ColumnBinding> bindings;
+    SQLULEN rowsPerFetch = 1;
+    SteppedResult result;
 
     const BackendApi& api() const { return connection->api(); }
     SQLINTEGER odbcVersion() const { return connection->environment->odbcVersion; }

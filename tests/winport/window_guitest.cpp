@@ -1,10 +1,13 @@
 // Windows: the z-order of siblings and SetWindowPos flags, parents and ids, the order in which
-// a window and its children hear of their end, the error of a dead handle, and window text copied
-// into a caller's buffer.
+// a window and its children hear of their end, the error of a dead handle, window text copied
+// into a caller's buffer, and the windows of a headless process.
 #include "wintest.h"
 
 #include <gtest/gtest.h>
+#include <winport/headless.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <utility>
@@ -164,5 +167,36 @@ TEST_F(Windows, WindowTextIsTruncatedToTheCallersBuffer)
     char untouched = 'x';
     EXPECT_EQ(GetWindowText(kids[0], &untouched, 0), 0);
     EXPECT_EQ(untouched, 'x');
+}
+
+// Headless holds for the rest of the process: the test runs in a process of its own.
+TEST(Headless, WindowsPaintOnlyForAnImageTakenOfThem)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string png = ::testing::TempDir() + "headless.png";
+    EXPECT_EXIT(
+        {
+            winport::setHeadless();
+            HWND top = makeTopLevel(200, 100);
+            HWND kid = makeChild(top, recorderClass(), "kid", 0, 10, 10, 50, 30, 1);
+            SetWindowText(top, "changed");
+            SetWindowPos(kid, nullptr, 20, 20, 60, 40, SWP_NOZORDER);
+            InvalidateRect(kid, nullptr, TRUE);
+            UpdateWindow(kid);
+            winport::testing::PumpEvents(50);
+            const size_t unasked
+                = recordedFor(top, WM_PAINT).size() + recordedFor(kid, WM_PAINT).size();
+            char text[16] = {};
+            GetWindowText(top, text, sizeof text);
+            const bool saved = winport::testing::SaveWindowPng(top, png.c_str());
+            const size_t forImage
+                = recordedFor(top, WM_PAINT).size() + recordedFor(kid, WM_PAINT).size() - unasked;
+            std::fprintf(stderr, "painted %zu times unasked, %zu for the image; %s %s%s\n", unasked,
+                forImage, text, IsWindowVisible(kid) ? "visible" : "hidden",
+                saved ? "" : "; no image");
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0),
+        "painted 0 times unasked, [1-9][0-9]* for the image; changed visible\n");
 }
 }

@@ -5,6 +5,7 @@
 #include "ftpfiles.h"
 
 #include <ftp/ftplistengine.h>
+#include <winport/headless.h>
 
 #include <chrono>
 #include <cstdio>
@@ -150,8 +151,8 @@ int ftpRunCommand(const std::vector<std::string>& args)
         }
     }
 
-    // The progress dialogs exist without a display too.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The progress dialogs exist without a display too; nobody sees them.
+    winport::setHeadless();
     CliListEngine engine(log);
     if (get)
         engine.ListRunGet(items.data(), items.size());

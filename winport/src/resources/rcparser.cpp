@@ -132,10 +132,13 @@ namespace {
             }
         }
 
+        // The value is one line of tokens; names in it are looked up in the symbols, so the
+        // lexer reading it needs no symbols of its own (a copy of every symbol per #define made
+        // reading a header quadratic).
         long evaluateDefine(const std::string& value)
         {
-            std::map<std::string, long> scratch = m_symbols;
-            Lexer sub(value, scratch);
+            std::map<std::string, long> none;
+            Lexer sub(value, none);
             Token t = sub.next();
             long sign = 1;
             while (t.kind == Tok::Punct && (t.text == "(" || t.text == "-")) {

@@ -74,8 +74,11 @@ namespace {
             return well.isEmpty() ? QRect() : well;
         }
 
+        // The clock starts at the request too: a window that is never painted (a headless
+        // process) would otherwise ask again on every step.
         void paintNow()
         {
+            m_clock.start();
             if (isVisible())
                 repaint();
             else

@@ -11,4 +11,9 @@ namespace winport {
 // per block, texts set per file) pays for one paint per frame, not one per change.
 void paceRepaints(QWidget* topLevel);
 
+// Lets the window's next repaint through at once, whenever the last one was: UpdateWindow, the
+// program's own request to see the window painted now (a result view showing its first rows while
+// the rest are still being written). The frame starts again from that paint.
+void paintNextAtOnce(QWidget* topLevel);
+
 }

@@ -1,5 +1,6 @@
 #include "qtapp.h"
 #include "input.h"
+#include "winport/headless.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,6 +12,8 @@
 
 namespace winport {
 namespace {
+    bool g_headless = false;
+
     // Windows face names the suite uses, resolved to the metric-compatible Liberation faces.
     void addFontSubstitutions()
     {
@@ -62,5 +65,16 @@ void ensureApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     addFontSubstitutions();
     installInputFilter();
+}
+
+bool headless() { return g_headless; }
+
+void setHeadless()
+{
+    g_headless = true;
+    // Nothing is shown or painted: the minimal platform needs no screen and reads no font
+    // files; text is measured in plain boxes, which only placement inside the windows sees.
+    if (!QCoreApplication::instance())
+        setenv("QT_QPA_PLATFORM", "minimal", 1);
 }
 }

@@ -974,8 +974,10 @@ BOOL UpdateWindow(HWND hwnd)
     Window* w = check(hwnd);
     if (!w)
         return FALSE;
-    if (w->widget->isVisible())
+    if (w->widget->isVisible()) {
+        paintNextAtOnce(w->widget->window());
         w->widget->repaint();
+    }
     return TRUE;
 }
 

@@ -5,9 +5,18 @@
 
 #include <winuser.h>
 
+#include <functional>
+
 namespace winport::testing {
 // Saves what the window shows as a PNG file; false when it cannot.
 bool SaveWindowPng(HWND hwnd, const char* path);
+// Calls onPaint when the window or one of its inner widgets (a scroll area's viewport) receives a
+// paint event, before it paints; for as long as the window lives. False for a handle that is not
+// a window.
+bool WatchPaints(HWND hwnd, std::function<void()> onPaint);
+// Runs the event loop until the window's top-level window is exposed: until then the window
+// system discards its paints. False when it is not within timeoutMs.
+bool WaitExposed(HWND hwnd, int timeoutMs = 5000);
 
 // Real input at a point in the window's client coordinates. The window must be visible.
 // button: VK_LBUTTON or VK_RBUTTON.
