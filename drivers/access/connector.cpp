@@ -101,21 +101,7 @@ namespace {
     // backend's handles can go; a backend that failed without a word gets one from the driver.
     void takeBackendDiagnostics(Connection& c, const std::string& dbq)
     {
-        bool any = false;
-        for (int i = 0; i < 64; ++i) {
-            SQLCHAR state[6] = "";
-            SQLCHAR message[2048] = "";
-            SQLINTEGER native = 0;
-            SQLSMALLINT length = 0;
-            SQLRETURN rc = c.api().SQLError(SQL_NULL_HENV, c.backendConnection, SQL_NULL_HSTMT,
-                state, &native, message, sizeof message, &length);
-            if (!SQL_SUCCEEDED(rc))
-                break;
-            c.diagnostics.keep(
-                reinterpret_cast<char*>(state), native, reinterpret_cast<char*>(message));
-            any = true;
-        }
-        if (!any) {
+        if (keepBackendRecords(c.api(), c.backendConnection, SQL_NULL_HSTMT, c.diagnostics) == 0) {
             c.diagnostics.post("HY000", -1032,
                 std::string("The ") + c.backend->name() + " cannot open '" + dbq + "'.");
         }

@@ -83,23 +83,6 @@ namespace {
         return rc;
     }
 
-    // Keeps the backend's records of a failed early fetch for the caller's SQLFetch.
-    void keepBackendRecords(Statement& s)
-    {
-        for (int i = 0; i < 64; ++i) {
-            SQLCHAR state[6] = "";
-            SQLCHAR message[2048] = "";
-            SQLINTEGER native = 0;
-            SQLSMALLINT length = 0;
-            SQLRETURN rc = s.api().SQLError(SQL_NULL_HENV, SQL_NULL_HDBC, s.backend, state, &native,
-                message, sizeof message, &length);
-            if (!SQL_SUCCEEDED(rc))
-                break;
-            s.result.earlyDiagnostics.keep(
-                reinterpret_cast<char*>(state), native, reinterpret_cast<char*>(message));
-        }
-    }
-
     // Whether the backend describes the column as its stepped mode describes a computed one.
     bool describedAsComputed(Statement& s, SQLUSMALLINT column)
     {
@@ -191,7 +174,7 @@ ComputedType computedType(Statement& s, SQLUSMALLINT column)
         s.result.earlyRc = fetchFirst(s);
         s.result.early = true;
         if (!SQL_SUCCEEDED(s.result.earlyRc) && s.result.earlyRc != SQL_NO_DATA)
-            keepBackendRecords(s);
+            keepBackendRecords(s.api(), SQL_NULL_HDBC, s.backend, s.result.earlyDiagnostics);
     }
     if (column < 1 || column > s.result.computed.size())
         return ComputedType::None;

@@ -34,4 +34,21 @@ void Connection::releaseBackend()
     connected = false;
 }
 
+int keepBackendRecords(const BackendApi& api, SQLHDBC dbc, SQLHSTMT stmt, Diagnostics& into)
+{
+    int kept = 0;
+    for (; kept < 64; ++kept) {
+        SQLCHAR state[6] = "";
+        SQLCHAR message[2048] = "";
+        SQLINTEGER native = 0;
+        SQLSMALLINT length = 0;
+        SQLRETURN rc = api.SQLError(
+            SQL_NULL_HENV, dbc, stmt, state, &native, message, sizeof message, &length);
+        if (!SQL_SUCCEEDED(rc))
+            break;
+        into.keep(reinterpret_cast<char*>(state), native, reinterpret_cast<char*>(message));
+    }
+    return kept;
+}
+
 } // namespace accessdriver

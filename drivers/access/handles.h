@@ -110,4 +110,8 @@ struct Statement : Handle {
     SQLINTEGER odbcVersion() const { return connection->environment->odbcVersion; }
 };
 
+// Copies the backend's diagnostic records of a connection or a statement handle (the other one
+// null) into `into`, as the backend wrote them; returns how many it copied.
+int keepBackendRecords(const BackendApi& api, SQLHDBC dbc, SQLHSTMT stmt, Diagnostics& into);
+
 } // namespace accessdriver
